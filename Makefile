@@ -1,0 +1,30 @@
+# Entry points; CMake does the real work. `make test` and `make run` need
+# nothing but a Debian machine: they install what is missing first.
+BUILD ?= build
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+CMAKE_ARGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: all deps configure build test run ci clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_ARGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+run: build
+	@bash scripts/run.sh $(BUILD)
+
+# Everything CI checks, in order.
+ci: test
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,36 @@
+#include <string>
+
+#include "quorvel/failure.h"
+#include "quorvel/search.h"
+
+namespace quorvel {
+
+CoefficientString FindCoefficients(const CompoundList& compounds, std::int16_t reactant_count,
+                                   BalanceHost& host) {
+  ElementList elements;
+  CollectElements(host.EquationText(), elements);
+  if (elements.empty()) throw BalanceFailure(FailureKind::kNoElementSymbol);
+
+  const CompositionMatrix matrix = BuildMatrix(compounds, reactant_count, elements);
+  // Appended, not replaced: the pipeline clears the box just before.
+  host.SetMatrixText(host.MatrixText() + FormatMatrixText(matrix));
+
+  // The candidates run from the number written with N ones to the one written
+  // with N nines, a signed 32-bit value: ten or more compounds do not fit.
+  if (matrix.compounds() >= 10) throw BalanceFailure(FailureKind::kTooManyCompounds);
+
+  const SearchResult result = SearchCoefficients(matrix, [&host] { return host.YieldToUi(); });
+  if (result.outcome == SearchOutcome::kOverflow) throw BalanceFailure(FailureKind::kOverflow);
+  return result.digits;
+}
+
+void SplitDigits(std::int32_t candidate, std::vector<std::int16_t>& digits, BalanceHost& host) {
+  const std::string decimal = std::to_string(candidate);
+  for (std::size_t p = 1; p <= decimal.size(); ++p) {
+    digits.resize(p + 1);
+    digits[p] = static_cast<std::int16_t>(decimal[p - 1] - '0');
+    if (!host.YieldToUi()) throw BalanceAbandoned();
+  }
+}
+
+}  // namespace quorvel

@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_ARGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build test run ci clean
+.PHONY: all deps configure build test run ci sanitize fuzz windows clean
 
 all: build
 
@@ -23,8 +23,20 @@ test: build
 run: build
 	@bash scripts/run.sh $(BUILD)
 
+# Every test again under AddressSanitizer and UBSan, in build-asan/.
+sanitize:
+	@bash scripts/check-sanitize.sh
+
+# The libFuzzer targets, each for a bounded time.
+fuzz:
+	@bash scripts/check-fuzz.sh
+
+# Cross-build for Windows with MinGW-w64 and run the unit tests under Wine.
+windows:
+	@bash scripts/check-windows.sh
+
 # Everything CI checks, in order.
-ci: test
+ci: test sanitize fuzz windows
 
 clean:
 	rm -rf $(BUILD)

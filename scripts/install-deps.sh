@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
-# Installs the Debian packages listed in scripts/debian-packages.txt that are
-# missing. Quiet and quick when everything is already there.
+# Installs the missing Debian packages of the named lists in scripts/packages
+# (default: base). Quiet and quick when everything is already there.
+#   scripts/install-deps.sh [LIST ...]     e.g. install-deps.sh base fuzz
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-mapfile -t wanted < <(sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$here/debian-packages.txt")
+lists=("$@")
+[ ${#lists[@]} -gt 0 ] || lists=(base)
+wanted=()
+for list in "${lists[@]}"; do
+  mapfile -t -O "${#wanted[@]}" wanted < <(sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$here/packages/$list.txt")
+done
 
 missing=()
 for pkg in "${wanted[@]}"; do

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "arguments.h"
 #include "quorvel/pipeline.h"
 #include "quorvel/version.h"
 
@@ -104,8 +105,9 @@ class Session {
 int main(int argc, char** argv) {
   Options options;
   bool options_done = false;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
+  const std::vector<std::string> args = Utf8Arguments(argc, argv);
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& arg = args[i];
     if (!options_done && arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
       if (arg == "--") {
         options_done = true;

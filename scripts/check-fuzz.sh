@@ -1,0 +1,3 @@
+#!/usr/bin/env bash
+# Placeholder until this check exists.
+echo "check-fuzz: nothing to check yet"

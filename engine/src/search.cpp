@@ -1,41 +1,68 @@
-#include <cstdint>
-
-#include "quorvel/failure.h"
 #include "quorvel/search.h"
 
-namespace quorvel {
+#include <cassert>
+#include <stdexcept>
 
-// The plain ascending walk over every candidate.
+#include "quorvel/failure.h"
+#include "search_detail.h"
+
+namespace quorvel {
+namespace {
+
+using search_detail::Digits;
+using search_detail::OutOfRow;
+
+// The walk's decision for one candidate, over every row of the matrix: the
+// final word on what the faster search found.
+SearchOutcome JudgeOnMatrix(const CompositionMatrix& matrix, const Digits& digits) {
+  for (int e = 1; e <= matrix.elements(); ++e) {
+    std::int32_t sum = 0;
+    for (int j = 0; j < matrix.compounds(); ++j) {
+      const std::int32_t product = digits[static_cast<std::size_t>(j)] * matrix.At(j, e);
+      if (OutOfRow(product)) return SearchOutcome::kOverflow;
+      sum += product;
+      if (OutOfRow(sum)) return SearchOutcome::kOverflow;
+    }
+    if (sum != 0) return SearchOutcome::kNotFound;
+  }
+  return SearchOutcome::kFound;
+}
+
+// Up to this many compounds the candidates are few enough to walk one by one.
+constexpr int kMaxWalked = 4;
+
+}  // namespace
+
 SearchResult SearchCoefficients(const CompositionMatrix& matrix,
                                 const std::function<bool()>& yield) {
   const int n = matrix.compounds();
-  std::int32_t first = 0;
-  for (int i = 0; i < n; ++i) first = first * 10 + 1;
-  const std::int32_t last = 9 * first;
-  std::vector<std::int32_t> digits(static_cast<std::size_t>(n));
-  for (std::int32_t k = first; k <= last; ++k) {
-    std::int32_t rest = k;
-    for (int j = n - 1; j >= 0; --j) {
-      digits[static_cast<std::size_t>(j)] = rest % 10;
-      rest /= 10;
-    }
-    for (int j = 0; j < n; ++j) {
-      if (!yield()) throw BalanceAbandoned();
-    }
-    bool balanced = true;
-    for (int e = 1; e <= matrix.elements() && balanced; ++e) {
-      std::int32_t sum = 0;
-      for (int j = 0; j < n; ++j) {
-        const std::int32_t product = digits[static_cast<std::size_t>(j)] * matrix.At(j, e);
-        if (product < INT16_MIN || product > INT16_MAX) return {SearchOutcome::kOverflow, {}};
-        sum += product;
-        if (sum < INT16_MIN || sum > INT16_MAX) return {SearchOutcome::kOverflow, {}};
-      }
-      balanced = sum == 0;
-    }
-    if (balanced) return {SearchOutcome::kFound, std::to_string(k)};
+  if (n < 1 || n > search_detail::kMaxCompounds) {
+    throw std::invalid_argument("the coefficient search takes 1 to 9 compounds");
   }
-  return {SearchOutcome::kNotFound, {}};
+  search_detail::YieldPacer pacer(yield);
+  // A host that is closing hears about it before any work, as with the walk.
+  pacer.Now();
+
+  const search_detail::ReducedRows rows = search_detail::ReduceRows(matrix);
+  std::optional<Digits> stop;
+  if (n <= kMaxWalked) {
+    stop = search_detail::ScanOnesPrefix(rows, 0, pacer);
+  } else {
+    const int prefix_len = n - n / 2;
+    stop = search_detail::ScanOnesPrefix(rows, prefix_len, pacer);
+    if (!stop) stop = search_detail::SplitSearch(rows, prefix_len, pacer);
+  }
+  if (!stop) return {SearchOutcome::kNotFound, {}};
+
+  const SearchOutcome outcome = JudgeOnMatrix(matrix, *stop);
+  // The search only stops where the walk stops.
+  assert(outcome != SearchOutcome::kNotFound);
+  if (outcome != SearchOutcome::kFound) return {SearchOutcome::kOverflow, {}};
+  CoefficientString digits;
+  for (int j = 0; j < n; ++j) {
+    digits.push_back(static_cast<char>('0' + (*stop)[static_cast<std::size_t>(j)]));
+  }
+  return {SearchOutcome::kFound, digits};
 }
 
 }  // namespace quorvel

@@ -63,15 +63,14 @@ class Session {
  public:
   explicit Session(const Options& options) : options_(options) {}
 
-  void Answer(const std::string& line) {
+  // `where` names the equation in an error message: "line 7", "equation argument 2".
+  void Answer(const std::string& line, const std::string& where) {
     const auto text = quorvel::DecodeUtf8(line);
     if (!text) {
-      std::cerr << "quorvel-cli: not valid UTF-8, skipped: equation " << count_ + 1 << '\n';
-      ++count_;
+      std::cerr << "quorvel-cli: " << where << ": not valid UTF-8; equation skipped\n";
       bad_input_ = true;
       return;
     }
-    ++count_;
     const ::Answer answer = Balance(*text);
     if (!answer.ok) failed_ = true;
     if (options_.json) {
@@ -95,7 +94,6 @@ class Session {
 
  private:
   const Options& options_;
-  long long count_ = 0;
   bool failed_ = false;
   bool bad_input_ = false;
 };
@@ -133,12 +131,14 @@ int main(int argc, char** argv) {
 
   Session session(options);
   if (!options.equations.empty()) {
-    for (const std::string& equation : options.equations) session.Answer(equation);
+    for (std::size_t i = 0; i < options.equations.size(); ++i) {
+      session.Answer(options.equations[i], "equation argument " + std::to_string(i + 1));
+    }
   } else {
     std::string line;
-    while (std::getline(std::cin, line)) {
+    for (long long number = 1; std::getline(std::cin, line); ++number) {
       if (!line.empty() && line.back() == '\r') line.pop_back();
-      session.Answer(line);
+      session.Answer(line, "line " + std::to_string(number));
     }
   }
   return session.ExitStatus();

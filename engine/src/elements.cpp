@@ -28,6 +28,14 @@ std::optional<bool> IsNewSymbol(const ElementList& elements, const Text& symbol)
 
 void CollectElements(const Text& text, ElementList& elements) {
   std::array<bool, kForms> listed{};
+  // Callers hand over a list without slots; should one arrive filled, its
+  // symbols count as listed so that none is added twice.
+  for (const Text& slot : elements) {
+    const bool form = (slot.size() == 1 || slot.size() == 2) && IsSymbolStart(slot[0]) &&
+                      (slot.size() == 1 || IsSymbolContinuation(slot[1]));
+    if (form)
+      listed[static_cast<std::size_t>(SymbolSlot(slot[0], slot.size() == 2 ? slot[1] : 0))] = true;
+  }
   const std::size_t length = text.size();
   for (std::size_t p = 0; p < length; ++p) {
     const char32_t c = text[p];

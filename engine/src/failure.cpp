@@ -12,6 +12,10 @@ const char* Describe(FailureKind kind) {
       return "16-bit overflow";
     case FailureKind::kNoCoefficients:
       return "no coefficients balance the equation";
+    case FailureKind::kNoCompounds:
+      return "no compounds to balance";
+    case FailureKind::kCoefficientsMismatch:
+      return "more coefficients than compounds";
   }
   return "balance failed";
 }

@@ -1,3 +1,4 @@
+#include <cstdlib>
 #include <string>
 
 #include "quorvel/failure.h"
@@ -9,15 +10,19 @@ CoefficientString FindCoefficients(const CompoundList& compounds, std::int16_t r
                                    BalanceHost& host) {
   ElementList elements;
   CollectElements(host.EquationText(), elements);
+  // Nothing has been written yet: the matrix text keeps what the host had.
   if (elements.empty()) throw BalanceFailure(FailureKind::kNoElementSymbol);
 
   const CompositionMatrix matrix = BuildMatrix(compounds, reactant_count, elements);
-  // Appended, not replaced: the pipeline clears the box just before.
+  // Appended, not replaced: the pipeline clears the box just before. The
+  // matrix stays on show whatever happens to the search below.
   host.SetMatrixText(host.MatrixText() + FormatMatrixText(matrix));
 
   // The candidates run from the number written with N ones to the one written
-  // with N nines, a signed 32-bit value: ten or more compounds do not fit.
+  // with N nines, a signed 32-bit value: ten or more compounds do not fit, and
+  // without any compound there is no number to start from.
   if (matrix.compounds() >= 10) throw BalanceFailure(FailureKind::kTooManyCompounds);
+  if (matrix.compounds() == 0) throw BalanceFailure(FailureKind::kNoCompounds);
 
   const SearchResult result = SearchCoefficients(matrix, [&host] { return host.YieldToUi(); });
   if (result.outcome == SearchOutcome::kOverflow) throw BalanceFailure(FailureKind::kOverflow);
@@ -25,7 +30,9 @@ CoefficientString FindCoefficients(const CompoundList& compounds, std::int16_t r
 }
 
 void SplitDigits(std::int32_t candidate, std::vector<std::int16_t>& digits, BalanceHost& host) {
-  const std::string decimal = std::to_string(candidate);
+  // Candidates are positive; a sign would otherwise land in slot 1 as a
+  // nonsense digit, so a negative value gives the digits of its magnitude.
+  const std::string decimal = std::to_string(std::llabs(static_cast<long long>(candidate)));
   for (std::size_t p = 1; p <= decimal.size(); ++p) {
     digits.resize(p + 1);
     digits[p] = static_cast<std::int16_t>(decimal[p - 1] - '0');

@@ -28,7 +28,8 @@ std::int16_t SplitEquation(Text text, CompoundList& compounds) {
   const std::size_t equals = text.find(U'=');
   long long reactants = 0;
   if (equals != Text::npos) {
-    reactants = 1 + std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(equals), U'+');
+    reactants =
+        1 + std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(equals), U'+');
   }
   if (reactants > INT16_MAX) throw BalanceFailure(FailureKind::kOverflow);
 
@@ -47,11 +48,16 @@ std::int16_t SplitEquation(Text text, CompoundList& compounds) {
 
 Text FormatBalanced(const CoefficientString& coefficients, const CompoundList& compounds,
                     std::int16_t reactant_count) {
+  // A digit needs a compound to stand before; a longer string is the caller's
+  // mistake and gets the failure rather than a read past the list.
+  if (coefficients.size() > compounds.size()) {
+    throw BalanceFailure(FailureKind::kCoefficientsMismatch);
+  }
   Text result;
   for (std::size_t i = 0; i < coefficients.size(); ++i) {
     const char digit = coefficients[i];
     if (digit != '1') result.push_back(static_cast<char32_t>(digit));
-    result += compounds.at(i);
+    result += compounds[i];
     result.push_back(U'+');
   }
   if (result.empty()) throw BalanceFailure(FailureKind::kNoCoefficients);

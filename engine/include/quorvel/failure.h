@@ -7,10 +7,12 @@ namespace quorvel {
 // Why a balance failed. The window shows one failure text for all of them;
 // the kind exists for tests and diagnostics.
 enum class FailureKind {
-  kNoElementSymbol,   // nothing in the text can start an element symbol
-  kTooManyCompounds,  // ten or more compounds: the search range leaves 32 bits
-  kOverflow,          // a 16-bit count (row sum, reactant count) left its range
-  kNoCoefficients,    // no digit string in the range balances every element
+  kNoElementSymbol,       // nothing in the text can start an element symbol
+  kTooManyCompounds,      // ten or more compounds: the search range leaves 32 bits
+  kOverflow,              // a 16-bit count (row sum, reactant count) left its range
+  kNoCoefficients,        // no digit string in the range balances every element
+  kNoCompounds,           // no compound to search coefficients for
+  kCoefficientsMismatch,  // more coefficients than compounds to write them on
 };
 
 const char* Describe(FailureKind kind);

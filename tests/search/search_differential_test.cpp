@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <random>
 #include <string>
@@ -32,6 +33,7 @@ enum RowKind {
   kCombination,  // the sum of two earlier rows
   kPlanted,      // zero for the planted digits, small entries
   kPlantedBig,   // zero for the planted digits, medium entries
+  kBoundary,     // entries whose small multiples and sums land on the 16-bit limits
   kRowKinds
 };
 
@@ -53,16 +55,27 @@ struct Family {
 };
 void PrintTo(const Family& f, std::ostream* out) { *out << f.name; }
 
-//                         chem sign med lrg zero copy mult comb plant plantbig
+//                          chem sign med lrg zero copy mult comb plant plantbig edge
 const Family kFamilies[] = {
-    {"chemistry", 1, 6, 5, 400, 11, {6, 0, 0, 0, 1, 1, 0, 1, 0, 0}, 0, 20, 20, 0},
-    {"signed", 1, 6, 4, 400, 12, {0, 6, 0, 0, 1, 0, 2, 2, 0, 0}, 0, 20, 20, 0},
-    {"planted", 2, 6, 5, 400, 13, {2, 1, 0, 0, 1, 1, 1, 1, 6, 0}, 0, 100, 0, 0},
-    {"large_entries", 1, 6, 4, 400, 14, {2, 0, 2, 4, 1, 1, 1, 1, 0, 0}, 0, 10, 10, 60},
-    {"medium_planted", 2, 6, 4, 400, 15, {1, 0, 3, 0, 1, 1, 1, 1, 2, 4}, 0, 20, 10, 40},
-    {"dependent_big", 2, 6, 6, 300, 16, {1, 1, 3, 1, 1, 3, 3, 3, 1, 2}, 0, 10, 10, 30},
-    {"seven_to_nine_planted", 7, 9, 4, 80, 17, {2, 1, 0, 0, 1, 1, 1, 1, 6, 2}, 200000, 20, 0, 0},
-    {"seven_to_nine_overflow", 7, 9, 4, 80, 18, {1, 0, 4, 2, 1, 1, 1, 1, 1, 3}, 200000, 5, 0, 10},
+    {"chemistry", 1, 6, 5, 400, 11, {6, 0, 0, 0, 1, 1, 0, 1, 0, 0, 0}, 0, 20, 20, 0},
+    {"signed", 1, 6, 4, 400, 12, {0, 6, 0, 0, 1, 0, 2, 2, 0, 0, 0}, 0, 20, 20, 0},
+    {"planted", 2, 6, 5, 400, 13, {2, 1, 0, 0, 1, 1, 1, 1, 6, 0, 0}, 0, 100, 0, 0},
+    {"large_entries", 1, 6, 4, 400, 14, {2, 0, 2, 4, 1, 1, 1, 1, 0, 0, 0}, 0, 10, 10, 60},
+    {"medium_planted", 2, 6, 4, 400, 15, {1, 0, 3, 0, 1, 1, 1, 1, 2, 4, 0}, 0, 20, 10, 40},
+    {"dependent_big", 2, 6, 6, 300, 16, {1, 1, 3, 1, 1, 3, 3, 3, 1, 2, 0}, 0, 10, 10, 30},
+    {"limits", 1, 6, 4, 600, 19, {1, 0, 0, 0, 1, 1, 1, 1, 1, 0, 6}, 0, 20, 20, 100},
+    {"seven_to_nine_planted", 7, 9, 4, 80, 17, {2, 1, 0, 0, 1, 1, 1, 1, 6, 2, 0}, 200000, 20, 0, 0},
+    {"seven_to_nine_overflow",
+     7,
+     9,
+     4,
+     80,
+     18,
+     {1, 0, 4, 2, 1, 1, 1, 1, 1, 3, 2},
+     200000,
+     5,
+     0,
+     10},
 };
 
 class Generator {
@@ -153,6 +166,16 @@ class Generator {
           const long v = factor * a[uj] + (kind == kCombination ? b[uj] : 0);
           if (v < INT16_MIN || v > INT16_MAX) return std::nullopt;
           row[uj] = static_cast<int>(v);
+        }
+        return row;
+      }
+      case kBoundary: {
+        static constexpr int kEdges[] = {32767, 32766, 16384, 16383, 10923, 10922, 8192,
+                                         8191,  3641,  3640,  2,     1,     4096,  2048};
+        for (int& a : row) {
+          if (Chance(40)) continue;
+          const int edge = kEdges[Uniform(0, static_cast<int>(std::size(kEdges)) - 1)];
+          a = Chance(50) ? edge : (edge == 32767 && Chance(30) ? -32768 : -edge);
         }
         return row;
       }

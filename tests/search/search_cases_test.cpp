@@ -107,10 +107,10 @@ const Case kCases[] = {
      {{1, -2, 0, 0, 0}, {0, 5, -1, 0, 0}, {10000, 15000, -2000, 0, 0}},
      SearchOutcome::kOverflow,
      ""},
-    // 9 x 4000 leaves 16 bits while the running sum, -20000 + 36000, would not.
+    // 9 x 3999 leaves 16 bits while the running sum, -20000 + 35991, would not.
     {"product_overflow_inside_range",
      5,
-     {{1, -2, 0, 0, 0}, {0, 5, -1, 0, 0}, {-10000, 0, 0, 0, 4000}},
+     {{1, -2, 0, 0, 0}, {0, 5, -1, 0, 0}, {-10000, 0, 0, 0, 3999}},
      SearchOutcome::kOverflow,
      ""},
     {"nine_chain", 9, kNineChain, SearchOutcome::kFound, "120000000"},

@@ -1,9 +1,20 @@
 #!/usr/bin/env bash
-# Starts the window, or the console front end where there is no window.
+# Starts the window. Without a display it says so in one line and points to
+# the console front end instead of letting the toolkit abort.
+#   scripts/run.sh [BUILD_DIR]
 set -euo pipefail
 build=${1:-build}
-if [ -x "$build/ui/quorvel" ]; then
-  exec "$build/ui/quorvel"
+cli="$build/engine/cli/quorvel-cli"
+if [ ! -x "$build/ui/quorvel" ]; then
+  echo "run: the window was not built (Qt 6 missing?); use the console front end: $cli" >&2
+  exit 1
 fi
-echo "The window is not built yet; starting the console front end (one equation per line)."
-exec "$build/engine/cli/quorvel-cli"
+case "$(uname -s)" in
+  Linux | *BSD)
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+      echo "run: no graphical display (neither X11 nor Wayland); use the console front end: $cli \"H2 + O2 = H2O\"" >&2
+      exit 1
+    fi
+    ;;
+esac
+exec "$build/ui/quorvel"

@@ -1,0 +1,102 @@
+// The program's own start-up with hooks for the multi-process tests. It
+// prints one tab-separated line per event on standard output:
+//   message-box <title> <text> <icon> <buttons>   (the box is then accepted)
+//   window-shown <visible> <focus widget>
+//   quit <Text3's text>                          (when the event loop ends)
+// The first argument picks what it does once the window is shown:
+//   idle                  wait; close the window when standard input ends
+//   balance-then-close WHEN EQUATION
+//                         start a balance of EQUATION and close the window
+//                         from inside the engine's first yield (WHEN is
+//                         first-yield) or its first yield after the matrix
+//                         was written (matrix-written)
+#include <unistd.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "application.h"
+#include "form1.h"
+
+namespace {
+
+void Print(const QStringList& fields) {
+  std::fputs((fields.join(QLatin1Char('\t')) + QLatin1Char('\n')).toUtf8().constData(), stdout);
+  std::fflush(stdout);
+}
+
+void AcceptMessageBoxes(QApplication& application) {
+  auto* timer = new QTimer(&application);
+  QObject::connect(timer, &QTimer::timeout, [] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    Print({QStringLiteral("message-box"), box->windowTitle(), box->text(),
+           box->icon() == QMessageBox::Critical ? QStringLiteral("critical")
+                                                : QStringLiteral("other-icon"),
+           box->standardButtons() == QMessageBox::Ok ? QStringLiteral("ok-only")
+                                                     : QStringLiteral("other-buttons")});
+    box->button(QMessageBox::Ok)->click();
+  });
+  timer->start(20);
+}
+
+void CloseWhenInputEnds(quorvel::ui::Form1& form) {
+  auto* notifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, &form);
+  QObject::connect(notifier, &QSocketNotifier::activated, &form, [&form, notifier] {
+    char buffer[256];
+    if (::read(STDIN_FILENO, buffer, sizeof buffer) <= 0) {
+      notifier->setEnabled(false);
+      form.close();
+    }
+  });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string mode = argc > 1 ? argv[1] : "idle";
+  const std::string close_when = argc > 2 ? argv[2] : "first-yield";
+  const QString equation = argc > 3 ? QString::fromUtf8(argv[3]) : QString();
+
+  quorvel::ui::StartupHooks hooks;
+  hooks.application_created = [](QApplication& application) { AcceptMessageBoxes(application); };
+  hooks.window_shown = [&](quorvel::ui::Form1& form) {
+    const QWidget* focus = QApplication::focusWidget();
+    if (!focus) focus = form.focusWidget();
+    Print({QStringLiteral("window-shown"),
+           form.isVisible() ? QStringLiteral("visible") : QStringLiteral("hidden"),
+           focus ? focus->objectName() : QStringLiteral("no-focus")});
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&form] {
+      Print({QStringLiteral("quit"), form.findChild<QLineEdit*>(QStringLiteral("Text3"))->text()});
+    });
+    if (mode == "balance-then-close") {
+      form.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(equation);
+      const QLineEdit* text2 = form.findChild<QLineEdit*>(QStringLiteral("Text2"));
+      const QString untouched = text2->text();
+      // A zero-interval timer runs once in every pass of the events, so in
+      // every yield of the engine.
+      auto* closer = new QTimer(&form);
+      closer->setInterval(0);
+      QObject::connect(closer, &QTimer::timeout, &form, [&form, &close_when, text2, untouched] {
+        if (!form.Balancing()) return;
+        if (close_when == "matrix-written" &&
+            (text2->text().isEmpty() || text2->text() == untouched)) {
+          return;
+        }
+        form.close();
+      });
+      closer->start();
+      QTimer::singleShot(0, &form, [&form] { form.Command1_Click(); });
+    } else {
+      CloseWhenInputEnds(form);
+    }
+  };
+  return quorvel::ui::RunApplication(argc, argv, hooks);
+}

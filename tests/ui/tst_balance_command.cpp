@@ -1,0 +1,239 @@
+// The balance command as the user drives it: by button or Enter, its texts,
+// the locked controls while it runs, the focus afterwards, a close in the
+// middle of a search, and a megabyte of pasted text.
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "form1.h"
+#include "ui_test_support.h"
+
+using quorvel::ui::Form1;
+
+namespace {
+
+const QString kStatus = QStringLiteral("正在配平中，需要的时间与计算机配置有关......");
+const QString kFailure = QStringLiteral("方程式配平失败！可能是输入错误或输入的方程式太复杂导致！");
+// Nine compounds, none balanceable: the longest search there is.
+const QString kEndlessEquation = QStringLiteral("Fe+H2+O2+N2+Cl2+F2+Br2+S=He");
+// One element per compound: the matrix is its diagonal.
+const QString kEndlessMatrix = [] {
+  const int diagonal[] = {1, 2, 2, 2, 2, 2, 2, 1, -1};
+  QString matrix;
+  for (int row = 0; row < 9; ++row) {
+    for (int column = 0; column < 9; ++column) {
+      matrix += QString::number(row == column ? diagonal[row] : 0) + QStringLiteral("    ");
+    }
+    matrix += QStringLiteral("\r\n");
+  }
+  return matrix;
+}();
+
+struct Snapshot {
+  bool text1 = true, text3 = true, command1 = true;
+  QString text3_text;
+  QString focus;
+};
+
+}  // namespace
+
+class BalanceCommandTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<Form1> form_;
+  QLineEdit* text1_ = nullptr;
+  QLineEdit* text2_ = nullptr;
+  QLineEdit* text3_ = nullptr;
+  QPushButton* command1_ = nullptr;
+
+  Snapshot Take() const {
+    const QWidget* focus = QApplication::focusWidget();
+    return {text1_->isEnabled(), text3_->isEnabled(), command1_->isEnabled(), text3_->text(),
+            focus ? focus->objectName() : QString()};
+  }
+
+  void Trigger(const QString& how) {
+    if (how == QLatin1String("click")) {
+      QTest::mouseClick(command1_, Qt::LeftButton);
+    } else if (how == QLatin1String("enter")) {
+      QTest::keyClick(text1_, Qt::Key_Return);
+    } else if (how == QLatin1String("keypad enter")) {
+      QTest::keyClick(text1_, Qt::Key_Enter, Qt::KeypadModifier);
+    } else {
+      QFAIL("unknown trigger");
+    }
+  }
+
+ private slots:
+  void init() {
+    form_ = std::make_unique<Form1>();
+    form_->ShowCentred();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    text1_ = form_->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    text2_ = form_->findChild<QLineEdit*>(QStringLiteral("Text2"));
+    text3_ = form_->findChild<QLineEdit*>(QStringLiteral("Text3"));
+    command1_ = form_->findChild<QPushButton*>(QStringLiteral("Command1"));
+  }
+  void cleanup() {
+    form_.reset();
+    QUORVEL_VERIFY_NO_MODAL_DIALOG();
+  }
+
+  void balance_data() {
+    QTest::addColumn<QString>("trigger");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("text1");
+    QTest::addColumn<QString>("text3");
+    QTest::addColumn<QString>("text2");
+    struct Case {
+      const char* name;
+      QString input, text1, text3, text2;
+    };
+    const Case cases[] = {
+        {"water", "H2 + O2 = H2O", "H2+O2=H2O", "2H2+O2=2H2O",
+         "2    0    -2    \r\n0    2    -1    \r\n"},
+        {"full-width signs", "Fe＋O2 = Fe2O3", "Fe+O2=Fe2O3", "4Fe+3O2=2Fe2O3",
+         "1    0    -2    \r\n0    2    -3    \r\n"},
+        {"empty", "", "", kFailure, ""},
+        {"no equals sign", "H2O", "H2O", kFailure, "-2    \r\n-1    \r\n"},
+        {"no element", "1 + 2 = 3", "1+2=3", kFailure, ""},
+    };
+    for (const char* trigger : {"click", "enter", "keypad enter"}) {
+      for (const Case& c : cases) {
+        QTest::addRow("%s, %s", c.name, trigger)
+            << trigger << c.input << c.text1 << c.text3 << c.text2;
+      }
+    }
+  }
+  void balance() {
+    QFETCH(QString, trigger);
+    QFETCH(QString, input);
+    QFETCH(QString, text1);
+    QFETCH(QString, text3);
+    QFETCH(QString, text2);
+    text1_->setText(input);
+    Trigger(trigger);
+    QCOMPARE(text1_->text(), text1);
+    QCOMPARE(text3_->text(), text3);
+    QCOMPARE(text2_->text(), text2);
+    const Snapshot after = Take();
+    QVERIFY(after.text1 && after.text3 && after.command1);
+    QCOMPARE(after.focus, QStringLiteral("Text1"));
+  }
+
+  void typingIsNotABalance() {
+    QTest::keyClicks(text1_, QStringLiteral("H2 + O2 = H2O"));
+    QCOMPARE(text1_->text(), QStringLiteral("H2 + O2 = H2O"));
+    QCOMPARE(text3_->text(), QString());
+    QCOMPARE(text2_->text(), QStringLiteral("矩阵"));
+  }
+
+  void lockedWhileBalancing_data() {
+    QTest::addColumn<QString>("trigger");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("success by click") << "click"
+                                      << "H2+O2=H2O"
+                                      << "2H2+O2=2H2O";
+    QTest::newRow("success by enter") << "enter"
+                                      << "H2+O2=H2O"
+                                      << "2H2+O2=2H2O";
+    QTest::newRow("failure by enter") << "enter"
+                                      << "H2O" << kFailure;
+  }
+  void lockedWhileBalancing() {
+    QFETCH(QString, trigger);
+    QFETCH(QString, input);
+    QFETCH(QString, result);
+    text1_->setText(input);
+    Snapshot inside, after_second_start;
+    bool observed = false;
+    // Runs inside the engine's first yield.
+    QTimer::singleShot(0, form_.get(), [&] {
+      observed = true;
+      inside = Take();
+      QTest::mouseClick(command1_, Qt::LeftButton);
+      QTest::keyClick(text1_, Qt::Key_Return);
+      form_->Command1_Click();
+      after_second_start = Take();
+    });
+    Trigger(trigger);
+    QVERIFY(observed);
+    for (const Snapshot& during : {inside, after_second_start}) {
+      QVERIFY(!during.text1 && !during.text3 && !during.command1);
+      QCOMPARE(during.text3_text, kStatus);
+      QVERIFY(during.focus != QLatin1String("Text2"));
+    }
+    QCOMPARE(text3_->text(), result);
+    QCOMPARE(Take().focus, QStringLiteral("Text1"));
+  }
+
+  void closeDuringBalance_data() {
+    QTest::addColumn<bool>("afterMatrix");
+    QTest::addColumn<QString>("text2");
+    QTest::newRow("during normalisation") << false << "矩阵";
+    QTest::newRow("in the search") << true << kEndlessMatrix;
+  }
+  void closeDuringBalance() {
+    QFETCH(bool, afterMatrix);
+    QFETCH(QString, text2);
+    auto* timer1 = form_->findChild<QTimer*>(QStringLiteral("Timer1"));
+    text1_->setText(kEndlessEquation);
+    // A zero-interval timer runs in every one of the engine's yields.
+    QTimer closer;
+    closer.setInterval(0);
+    connect(&closer, &QTimer::timeout, form_.get(), [&] {
+      if (form_->Balancing() && (!afterMatrix || text2_->text() == kEndlessMatrix)) {
+        form_->close();
+      }
+    });
+    closer.start();
+    Trigger(QStringLiteral("click"));
+    QVERIFY(form_->Closing());
+    QVERIFY(!form_->isVisible());
+    QVERIFY(!timer1->isActive());
+    // Nothing was written after the close: no result, no failure text.
+    QCOMPARE(text3_->text(), kStatus);
+    QCOMPARE(text1_->text(), kEndlessEquation);
+    QCOMPARE(text2_->text(), text2);
+    QVERIFY(!form_->YieldToUi());
+  }
+
+  void megabytePaste() {
+    const QString padding(512 * 1024, QLatin1Char(' '));
+    const QString pasted = padding + QStringLiteral("H2 + O2 = H2O") + padding;
+    QApplication::clipboard()->setText(pasted);
+    text1_->setFocus();
+    QTest::keyClick(text1_, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(text1_->text().size(), pasted.size());
+
+    auto* timer1 = form_->findChild<QTimer*>(QStringLiteral("Timer1"));
+    QElapsedTimer clock;
+    QList<qint64> ticks;
+    connect(timer1, &QTimer::timeout, form_.get(), [&] { ticks.append(clock.elapsed()); });
+    clock.start();
+    QTest::keyClick(text1_, Qt::Key_Return);
+    const qint64 took = clock.elapsed();
+    qInfo("balancing the pasted megabyte took %lld ms, %lld ticks", took,
+          static_cast<long long>(ticks.size()));
+    QCOMPARE(text1_->text(), QStringLiteral("H2+O2=H2O"));
+    QCOMPARE(text3_->text(), QStringLiteral("2H2+O2=2H2O"));
+    // The timer is served from the engine's yields: no stretch of the run
+    // goes without a tick for much more than its interval.
+    ticks.prepend(0);
+    ticks.append(took);
+    qint64 longest_gap = 0;
+    for (qsizetype i = 1; i < ticks.size(); ++i) {
+      longest_gap = std::max(longest_gap, ticks[i] - ticks[i - 1]);
+    }
+    QVERIFY2(longest_gap < 5000, qPrintable(QString::number(longest_gap)));
+  }
+};
+
+QUORVEL_OFFSCREEN_TEST_MAIN(BalanceCommandTest)
+#include "tst_balance_command.moc"

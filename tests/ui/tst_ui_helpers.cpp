@@ -1,0 +1,138 @@
+// The window's helpers on their own: the display check, the text conversion
+// between the boxes and the engine, and the single-instance lock.
+#include <QFile>
+#include <QTemporaryDir>
+#include <map>
+#include <set>
+
+#include "display_check.h"
+#include "qt_text.h"
+#include "single_instance.h"
+#include "ui_test_support.h"
+
+using quorvel::ui::DisplayAvailable;
+using quorvel::ui::DisplayProbe;
+using quorvel::ui::SingleInstanceLock;
+
+class UiHelpersTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void cleanup() { QUORVEL_VERIFY_NO_MODAL_DIALOG(); }
+
+  void displayCheck_data() {
+    QTest::addColumn<QStringList>("variables");
+    QTest::addColumn<QStringList>("paths");
+    QTest::addColumn<bool>("available");
+    const QStringList none;
+    const QString x0 = QStringLiteral("/tmp/.X11-unix/X0");
+    QTest::newRow("nothing") << none << none << false;
+    QTest::newRow("local X with socket") << QStringList{"DISPLAY=:0"} << QStringList{x0} << true;
+    QTest::newRow("local X, screen part") << QStringList{"DISPLAY=:0.1"} << QStringList{x0} << true;
+    QTest::newRow("unix: form") << QStringList{"DISPLAY=unix:0"} << QStringList{x0} << true;
+    QTest::newRow("local X without socket") << QStringList{"DISPLAY=:0"} << none << false;
+    QTest::newRow("remote X is trusted") << QStringList{"DISPLAY=host:10"} << none << true;
+    QTest::newRow("Wayland in runtime dir")
+        << QStringList{"WAYLAND_DISPLAY=wayland-0", "XDG_RUNTIME_DIR=/run/user/1"}
+        << QStringList{"/run/user/1/wayland-0"} << true;
+    QTest::newRow("Wayland socket gone")
+        << QStringList{"WAYLAND_DISPLAY=wayland-0", "XDG_RUNTIME_DIR=/run/user/1"} << none << false;
+    QTest::newRow("dead X but live Wayland")
+        << QStringList{"DISPLAY=:3", "WAYLAND_DISPLAY=/w"} << QStringList{"/w"} << true;
+    QTest::newRow("offscreen chosen") << QStringList{"QT_QPA_PLATFORM=offscreen"} << none << true;
+    QTest::newRow("xcb chosen, only Wayland")
+        << QStringList{"QT_QPA_PLATFORM=xcb", "WAYLAND_DISPLAY=/w"} << QStringList{"/w"} << false;
+  }
+  void displayCheck() {
+    QFETCH(QStringList, variables);
+    QFETCH(QStringList, paths);
+    QFETCH(bool, available);
+    std::map<std::string, std::string> environment;
+    for (const QString& v : variables) {
+      environment[v.section('=', 0, 0).toStdString()] = v.section('=', 1).toStdString();
+    }
+    std::set<std::string> existing;
+    for (const QString& p : paths) existing.insert(p.toStdString());
+    const DisplayProbe probe{[&](const char* name) {
+                               const auto found = environment.find(name);
+                               return found == environment.end() ? std::string() : found->second;
+                             },
+                             [&](const std::string& path) { return existing.count(path) > 0; }};
+    QCOMPARE(DisplayAvailable(probe), available);
+  }
+
+  void textRoundTrip_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("ascii") << QStringLiteral("H2+O2=H2O");
+    QTest::newRow("chinese and full-width") << QStringLiteral("矩阵（Fe＋O2）");
+    QTest::newRow("outside the basic plane") << QStringLiteral("H2𝐎2=𠀀");
+    QTest::newRow("CR LF kept") << QStringLiteral("2    0    \r\n-1    \r\n");
+  }
+  void textRoundTrip() {
+    QFETCH(QString, text);
+    const quorvel::Text engine_text = quorvel::ui::FromQString(text);
+    QCOMPARE(quorvel::ui::ToQString(engine_text), text);
+    // One engine character per code point, not per UTF-16 unit.
+    QCOMPARE(static_cast<qsizetype>(engine_text.size()), text.toUcs4().size());
+  }
+
+  void lock_data() {
+    QTest::addColumn<QString>("firstProgram");
+    QTest::addColumn<QString>("secondProgram");
+    QTest::addColumn<bool>("firstStillHeld");
+    QTest::addColumn<bool>("secondAcquires");
+    QTest::newRow("same program, first running") << "/opt/a/quorvel"
+                                                 << "/opt/a/quorvel" << true << false;
+    QTest::newRow("same program, first ended") << "/opt/a/quorvel"
+                                               << "/opt/a/quorvel" << false << true;
+    QTest::newRow("another copy elsewhere") << "/opt/a/quorvel"
+                                            << "/opt/b/quorvel" << true << true;
+  }
+  void lock() {
+    QFETCH(QString, firstProgram);
+    QFETCH(QString, secondProgram);
+    QFETCH(bool, firstStillHeld);
+    QFETCH(bool, secondAcquires);
+    QTemporaryDir directory;
+    auto first = std::make_unique<SingleInstanceLock>(directory.path(), firstProgram);
+    QVERIFY(first->TryAcquire());
+    if (!firstStillHeld) first.reset();
+    SingleInstanceLock second(directory.path(), secondProgram);
+    QCOMPARE(second.TryAcquire(), secondAcquires);
+  }
+
+  void oldLockOfRunningInstanceHolds() {
+    QTemporaryDir directory;
+    SingleInstanceLock first(directory.path(), QStringLiteral("/opt/a/quorvel"));
+    QVERIFY(first.TryAcquire());
+    // A window left open all day: the lock's age alone never frees it.
+    QFile file(first.LockFilePath());
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addDays(-1),
+                             QFileDevice::FileModificationTime));
+    file.close();
+    SingleInstanceLock second(directory.path(), QStringLiteral("/opt/a/quorvel"));
+    QVERIFY(!second.TryAcquire());
+  }
+
+  void staleLockTakenOver() {
+    QTemporaryDir directory;
+    SingleInstanceLock lock(directory.path(), QStringLiteral("/opt/a/quorvel"));
+    // What a killed instance leaves: its lock naming a process that is gone.
+    QFile left(lock.LockFilePath());
+    QVERIFY(left.open(QIODevice::WriteOnly));
+    left.write("2147483000\nquorvel\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    left.close();
+    QVERIFY(lock.TryAcquire());
+  }
+
+  void unwritableDirectoryDoesNotRefuse() {
+    SingleInstanceLock lock(QStringLiteral("/proc/no-such-directory"),
+                            QStringLiteral("/opt/a/quorvel"));
+    QVERIFY(lock.TryAcquire());
+  }
+};
+
+QUORVEL_OFFSCREEN_TEST_MAIN(UiHelpersTest)
+#include "tst_ui_helpers.moc"

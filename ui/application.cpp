@@ -1,0 +1,26 @@
+#include "application.h"
+
+#include <QApplication>
+#include <cstdio>
+
+#include "display_check.h"
+#include "form1.h"
+
+namespace quorvel::ui {
+
+int RunApplication(int argc, char** argv, const StartupHooks& hooks) {
+  if (!DisplayAvailable()) {
+    std::fprintf(stderr, "%s\n", kNoDisplayMessage);
+    return 1;
+  }
+  QApplication application(argc, argv);
+  if (hooks.application_created) hooks.application_created(application);
+
+  Form1 form;
+  if (!form.Form_Load()) return 0;
+  form.ShowCentred();
+  if (hooks.window_shown) hooks.window_shown(form);
+  return application.exec();
+}
+
+}  // namespace quorvel::ui

@@ -118,7 +118,7 @@ class Splitter {
   std::optional<Digits> Run() {
     PlanTables();
     if (tables_.empty()) return std::nullopt;
-    BoundSuffixes();
+    BoundDigits();
     TabulateSuffixes();
     return ScanPrefixes();
   }
@@ -145,19 +145,49 @@ class Splitter {
     if (rows_.balance_possible) table_for(static_cast<int>(rows_.key.size())).balance = true;
   }
 
-  // What the suffix digits can add to each row, for skipping rows that no
-  // suffix can push out of range.
-  void BoundSuffixes() {
-    suffix_high_.assign(Ix(w_), 0);
-    suffix_low_.assign(Ix(w_), 0);
-    suffix_product_.assign(Ix(w_), false);
-    for (int w = 0; w < w_; ++w) {
-      for (int j = h_; j < n_; ++j) {
-        const std::int32_t a = Entry(w, j);
-        (a > 0 ? suffix_high_ : suffix_low_)[Ix(w)] += 9 * a;
-        if (OutOfRow(9 * a)) suffix_product_[Ix(w)] = true;
+  // What the digits from each position on can add to each row, so that a
+  // run of candidates is skipped when none of them can stop the walk.
+  void BoundDigits() {
+    const std::size_t rows = Ix(w_);
+    rest_high_.assign(Ix(n_ + 1) * rows, 0);
+    rest_low_.assign(rest_high_.size(), 0);
+    rest_product_.assign(rest_high_.size(), 0);
+    for (int p = n_ - 1; p >= 0; --p) {
+      for (int w = 0; w < w_; ++w) {
+        const std::size_t at = Ix(p) * rows + Ix(w);
+        const std::int32_t a = 9 * Entry(w, p);
+        rest_high_[at] = rest_high_[at + rows] + std::max(a, 0);
+        rest_low_[at] = rest_low_[at + rows] + std::min(a, 0);
+        rest_product_[at] = static_cast<char>(rest_product_[at + rows] || OutOfRow(a));
       }
     }
+    prefix_high_.resize(rows);
+    prefix_low_.resize(rows);
+    for (int w = 0; w < w_; ++w) {
+      prefix_high_[Ix(w)] = rest_high_[Ix(w)] - rest_high_[Ix(h_) * rows + Ix(w)];
+      prefix_low_[Ix(w)] = rest_low_[Ix(w)] - rest_low_[Ix(h_) * rows + Ix(w)];
+    }
+    min_key_len_ = static_cast<int>(rows_.key.size());
+    for (const Table& t : tables_) min_key_len_ = std::min(min_key_len_, t.key_len);
+  }
+
+  std::size_t Rest(int position, int w) const { return Ix(position) * Ix(w_) + Ix(w); }
+
+  // How many leading key rows could still sum to zero, given the sums so far
+  // and what the digits from `next` on (and, for a suffix, the prefix) can add.
+  int CancellableKeyRows(const std::int32_t* sums, int next, bool with_prefix) const {
+    int count = 0;
+    for (const int w : rows_.key) {
+      std::int32_t low = sums[w] + rest_low_[Rest(next, w)];
+      std::int32_t high = sums[w] + rest_high_[Rest(next, w)];
+      if (with_prefix) {
+        low += prefix_low_[Ix(w)];
+        high += prefix_high_[Ix(w)];
+      }
+      if (low > 0 || high < 0) break;
+      ++count;
+    }
+    return count;
   }
 
   void TabulateSuffixes() {
@@ -181,9 +211,10 @@ class Splitter {
     std::vector<std::int32_t> key(rows_.key.size());
     Digits digits{};
     int changed = 0;  // first suffix position whose digit changed
-    for (std::int32_t suffix = 0; suffix < count; ++suffix) {
-      pacer_.Tick();
-      for (int t = changed; t < r_; ++t) {
+    for (;;) {
+      int t = changed;
+      int cancellable = 0;
+      for (; t < r_; ++t) {
         const std::int32_t d = digits[Ix(t)];
         for (int w = 0; w < w_; ++w) {
           const std::size_t at = Ix(t) * level_size + Ix(w);
@@ -199,36 +230,27 @@ class Splitter {
             product_out[at] = static_cast<char>(product_out[before] || OutOfRow(product));
           }
         }
+        cancellable = CancellableKeyRows(sum.data() + Ix(t) * level_size, h_ + t + 1, true);
+        if (cancellable < min_key_len_) break;
       }
-      const std::size_t last = Ix(r_ - 1) * level_size;
-      for (std::size_t i = 0; i < key.size(); ++i) key[i] = sum[last + Ix(rows_.key[i])];
-      for (Table& t : tables_) {
-        const auto [group, is_new] = t.FindOrAdd(key.data(), suffix);
-        for (Watch& watch : t.watches) {
-          if (is_new) {
-            watch.first_product_overflow.push_back(kNone);
-            watch.high_seen.push_back(std::numeric_limits<std::int32_t>::min());
-            watch.low_seen.push_back(std::numeric_limits<std::int32_t>::max());
-          }
-          const std::size_t at = last + Ix(watch.row);
-          const auto g = Ix(group);
-          if (product_out[at] && watch.first_product_overflow[g] == kNone) {
-            watch.first_product_overflow[g] = suffix;
-          }
-          if (high[at] > watch.high_seen[g]) {
-            watch.high_seen[g] = high[at];
-            watch.highs.push_back({group, high[at], suffix});
-          }
-          if (low[at] < watch.low_seen[g]) {
-            watch.low_seen[g] = low[at];
-            watch.lows.push_back({group, low[at], suffix});
-          }
+      if (t == r_) {
+        pacer_.Tick();
+        std::int32_t suffix = 0;
+        for (int i = 0; i < r_; ++i) suffix = suffix * 10 + digits[Ix(i)];
+        const std::size_t last = Ix(r_ - 1) * level_size;
+        for (std::size_t i = 0; i < key.size(); ++i) key[i] = sum[last + Ix(rows_.key[i])];
+        for (Table& table : tables_) {
+          if (table.key_len <= cancellable)
+            Insert(table, key.data(), suffix, last, high, low, product_out);
         }
+        t = r_ - 1;
       }
-      // Next suffix, as a decimal odometer.
-      changed = r_ - 1;
-      while (changed >= 0 && digits[Ix(changed)] == 9) digits[Ix(changed--)] = 0;
-      if (changed >= 0) ++digits[Ix(changed)];
+      // Next suffix, or past every suffix that shares the first t+1 digits.
+      for (int i = t + 1; i < r_; ++i) digits[Ix(i)] = 0;
+      while (t >= 0 && digits[Ix(t)] == 9) digits[Ix(t--)] = 0;
+      if (t < 0) break;
+      ++digits[Ix(t)];
+      changed = t;
     }
     for (Table& t : tables_) {
       for (Watch& watch : t.watches) {
@@ -236,6 +258,32 @@ class Splitter {
         SortByGroup(watch.lows, t.groups(), watch.low_start);
         watch.high_seen = {};
         watch.low_seen = {};
+      }
+    }
+  }
+
+  static void Insert(Table& t, const std::int32_t* key, std::int32_t suffix, std::size_t last,
+                     const std::vector<std::int32_t>& high, const std::vector<std::int32_t>& low,
+                     const std::vector<char>& product_out) {
+    const auto [group, is_new] = t.FindOrAdd(key, suffix);
+    for (Watch& watch : t.watches) {
+      if (is_new) {
+        watch.first_product_overflow.push_back(kNone);
+        watch.high_seen.push_back(std::numeric_limits<std::int32_t>::min());
+        watch.low_seen.push_back(std::numeric_limits<std::int32_t>::max());
+      }
+      const std::size_t at = last + Ix(watch.row);
+      const auto g = Ix(group);
+      if (product_out[at] && watch.first_product_overflow[g] == kNone) {
+        watch.first_product_overflow[g] = suffix;
+      }
+      if (high[at] > watch.high_seen[g]) {
+        watch.high_seen[g] = high[at];
+        watch.highs.push_back({group, high[at], suffix});
+      }
+      if (low[at] < watch.low_seen[g]) {
+        watch.low_seen[g] = low[at];
+        watch.lows.push_back({group, low[at], suffix});
       }
     }
   }
@@ -267,70 +315,106 @@ class Splitter {
     return best;
   }
 
+  // Whether some candidate starting with the digits up to `position` can
+  // stop the walk, judged by what the later digits can add.
+  bool MayStop(int position, const std::int32_t* sums, const char* out) const {
+    const int next = position + 1;
+    const int cancellable = CancellableKeyRows(sums, next, false);
+    if (rows_.balance_possible && cancellable == static_cast<int>(rows_.key.size())) return true;
+    for (const Table& t : tables_) {
+      if (t.key_len > cancellable) continue;
+      for (const Watch& watch : t.watches) {
+        const int w = watch.row;
+        if (out[w] || rest_product_[Rest(next, w)] ||
+            sums[w] + rest_high_[Rest(next, w)] > kRowMax ||
+            sums[w] + rest_low_[Rest(next, w)] < kRowMin) {
+          return true;
+        }
+      }
+    }
+    return false;
+  }
+
   std::optional<Digits> ScanPrefixes() {
     const std::size_t level_size = Ix(w_);
     std::vector<std::int32_t> sum(Ix(h_) * level_size);
     std::vector<char> out(sum.size());  // a product or partial sum left 16 bits
     std::vector<std::int32_t> key(rows_.key.size());
     Digits digits{};
-    for (int j = 0; j < h_; ++j) digits[Ix(j)] = 1;
     // The prefix of all ones is the caller's; start right after it.
-    int changed = h_ - 1;
-    ++digits[Ix(changed)];
-    changed = 0;
+    for (int j = 0; j < h_; ++j) digits[Ix(j)] = 1;
+    ++digits[Ix(h_ - 1)];
+    int changed = 0;
     for (;;) {
-      pacer_.Tick();
-      for (int t = changed; t < h_; ++t) {
+      int t = changed;
+      for (; t < h_; ++t) {
+        const std::size_t level = Ix(t) * level_size;
         for (int w = 0; w < w_; ++w) {
-          const std::size_t at = Ix(t) * level_size + Ix(w);
+          const std::size_t at = level + Ix(w);
           const std::int32_t product = digits[Ix(t)] * Entry(w, t);
           const std::int32_t before = t == 0 ? 0 : sum[at - level_size];
           const bool was_out = t == 0 ? false : out[at - level_size] != 0;
           sum[at] = before + product;
           out[at] = static_cast<char>(was_out || OutOfRow(product) || OutOfRow(sum[at]));
         }
+        if (!MayStop(t, sum.data() + level, out.data() + level)) break;
       }
-      const std::size_t last = Ix(h_ - 1) * level_size;
-      std::int32_t best = kNone;
-      auto take = [&best](std::int32_t suffix) {
-        if (suffix != kNone && (best == kNone || suffix < best)) best = suffix;
-      };
-      bool keyed = false;
-      for (const Table& t : tables_) {
-        bool needed = t.balance;
-        for (const Watch& watch : t.watches) needed = needed || MayOverflow(watch.row, sum, out);
-        if (!needed) continue;
-        if (!keyed) {
-          for (std::size_t i = 0; i < key.size(); ++i) key[i] = -sum[last + Ix(rows_.key[i])];
-          keyed = true;
+      if (t == h_) {
+        pacer_.Tick();
+        if (const std::int32_t best = BestSuffix(sum, out, key); best != kNone) {
+          std::int32_t rest = best;
+          for (int j = n_ - 1; j >= h_; --j) {
+            digits[Ix(j)] = rest % 10;
+            rest /= 10;
+          }
+          return digits;
         }
-        const std::int32_t group = t.Find(key.data());
-        if (group == kNone) continue;
-        if (t.balance) take(t.first[Ix(group)]);
-        for (const Watch& watch : t.watches) {
-          const std::size_t at = last + Ix(watch.row);
-          take(out[at] ? t.first[Ix(group)] : FirstOverflow(watch, group, sum[at]));
-        }
+        t = h_ - 1;
       }
-      if (best != kNone) {
-        for (int j = n_ - 1; j >= h_; --j) {
-          digits[Ix(j)] = best % 10;
-          best /= 10;
-        }
-        return digits;
-      }
-      changed = h_ - 1;
-      while (changed >= 0 && digits[Ix(changed)] == 9) digits[Ix(changed--)] = 0;
-      if (changed < 0) return std::nullopt;
-      ++digits[Ix(changed)];
+      // Next prefix, or past every prefix that shares the first t+1 digits.
+      for (int i = t + 1; i < h_; ++i) digits[Ix(i)] = 0;
+      while (t >= 0 && digits[Ix(t)] == 9) digits[Ix(t--)] = 0;
+      if (t < 0) return std::nullopt;
+      ++digits[Ix(t)];
+      changed = t;
     }
+  }
+
+  // The smallest suffix that stops the walk after the current prefix.
+  std::int32_t BestSuffix(const std::vector<std::int32_t>& sum, const std::vector<char>& out,
+                          std::vector<std::int32_t>& key) const {
+    const std::size_t last = Ix(h_ - 1) * Ix(w_);
+    std::int32_t best = kNone;
+    auto take = [&best](std::int32_t suffix) {
+      if (suffix != kNone && (best == kNone || suffix < best)) best = suffix;
+    };
+    bool keyed = false;
+    for (const Table& t : tables_) {
+      bool needed = t.balance;
+      for (const Watch& watch : t.watches) {
+        needed = needed || MayOverflow(watch.row, sum, out);
+      }
+      if (!needed) continue;
+      if (!keyed) {
+        for (std::size_t i = 0; i < key.size(); ++i) key[i] = -sum[last + Ix(rows_.key[i])];
+        keyed = true;
+      }
+      const std::int32_t group = t.Find(key.data());
+      if (group == kNone) continue;
+      if (t.balance) take(t.first[Ix(group)]);
+      for (const Watch& watch : t.watches) {
+        const std::size_t at = last + Ix(watch.row);
+        take(out[at] ? t.first[Ix(group)] : FirstOverflow(watch, group, sum[at]));
+      }
+    }
+    return best;
   }
 
   bool MayOverflow(int w, const std::vector<std::int32_t>& sum,
                    const std::vector<char>& out) const {
     const std::size_t at = Ix(h_ - 1) * Ix(w_) + Ix(w);
-    return out[at] || suffix_product_[Ix(w)] || sum[at] + suffix_high_[Ix(w)] > kRowMax ||
-           sum[at] + suffix_low_[Ix(w)] < kRowMin;
+    return out[at] || rest_product_[Rest(h_, w)] || sum[at] + rest_high_[Rest(h_, w)] > kRowMax ||
+           sum[at] + rest_low_[Rest(h_, w)] < kRowMin;
   }
 
   const ReducedRows& rows_;
@@ -340,9 +424,14 @@ class Splitter {
   int r_;
   int w_;
   std::vector<Table> tables_;
-  std::vector<std::int32_t> suffix_high_;
-  std::vector<std::int32_t> suffix_low_;
-  std::vector<bool> suffix_product_;
+  // Indexed by position (0..N) and row: what the digits from there on add.
+  std::vector<std::int32_t> rest_high_;
+  std::vector<std::int32_t> rest_low_;
+  std::vector<char> rest_product_;
+  // What the leading digits can add, per row.
+  std::vector<std::int32_t> prefix_high_;
+  std::vector<std::int32_t> prefix_low_;
+  int min_key_len_ = 0;
 };
 
 }  // namespace

@@ -117,9 +117,10 @@ void Form1::BuildControls() {
   label1_ = new CaptionLabel(QStringLiteral("方程式："), caption, kLabel1At, this);
   label2_ = new CaptionLabel(QStringLiteral("结   果："), caption, kLabel2At, this);
   label5_ = new CaptionLabel(QStringLiteral("Dravik产品"), caption, kLabel5At, this);
-  // The credit's right edge in the reference layout; the maker's name may
-  // make the caption wider than the room to the window's edge.
-  label5_->SetRightLimit(533);
+  // The maker's name can make the credit wider than the room between the
+  // result box and the window's edge: it then ends in line with the button
+  // above it instead of being cut off.
+  label5_->SetRightLimit(command1_->geometry().right() + 1);
   QPalette red = label5_->palette();
   red.setColor(QPalette::WindowText, QColor(255, 0, 0));
   label5_->setPalette(red);

@@ -102,20 +102,6 @@ class UiHelpersTest : public QObject {
     QCOMPARE(second.TryAcquire(), secondAcquires);
   }
 
-  void oldLockOfRunningInstanceHolds() {
-    QTemporaryDir directory;
-    SingleInstanceLock first(directory.path(), QStringLiteral("/opt/a/quorvel"));
-    QVERIFY(first.TryAcquire());
-    // A window left open all day: the lock's age alone never frees it.
-    QFile file(first.LockFilePath());
-    QVERIFY(file.open(QIODevice::ReadWrite));
-    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addDays(-1),
-                             QFileDevice::FileModificationTime));
-    file.close();
-    SingleInstanceLock second(directory.path(), QStringLiteral("/opt/a/quorvel"));
-    QVERIFY(!second.TryAcquire());
-  }
-
   void staleLockTakenOver() {
     QTemporaryDir directory;
     SingleInstanceLock lock(directory.path(), QStringLiteral("/opt/a/quorvel"));

@@ -14,6 +14,10 @@ targets=("$@")
 
 bash "$root/scripts/install-deps.sh" base fuzz
 
+# A build tree configured earlier with another compiler keeps it: start afresh.
+if [ -f "$build/CMakeCache.txt" ] && ! grep -q '^CMAKE_CXX_COMPILER:.*clang' "$build/CMakeCache.txt"; then
+  rm -rf "$build"
+fi
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUORVEL_BUILD_FUZZ=ON -DQUORVEL_BUILD_UI=OFF -DQUORVEL_BUILD_TESTS=OFF \
   -DQUORVEL_BUILD_BENCH=OFF >/dev/null

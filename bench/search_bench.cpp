@@ -94,6 +94,18 @@ BENCHMARK_CAPTURE(BM_Search, KMnO4_HCl, kPermanganate)->Unit(benchmark::kMicrose
 BENCHMARK_CAPTURE(BM_Search, nine_no_solution, kNineNoSolution)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_Search, seven_no_solution, kSevenNoSolution)->Unit(benchmark::kMicrosecond);
 
+// Nine compounds whose rows together ask for a first digit of 0, while each
+// row alone is easily zeroed: little can be skipped early.
+void BM_SearchDenseNoSolution(benchmark::State& state) {
+  const int rows[2][9] = {{2, 2, 2, 2, 2, -2, -2, -2, -2}, {3, 1, 1, 1, 1, -1, -1, -1, -1}};
+  CompositionMatrix matrix(9, 2);
+  for (int e = 0; e < 2; ++e) {
+    for (int c = 0; c < 9; ++c) matrix.Set(c, e + 1, static_cast<std::int16_t>(rows[e][c]));
+  }
+  for (auto _ : state) benchmark::DoNotOptimize(quorvel::SearchCoefficients(matrix, NoWindow()));
+}
+BENCHMARK(BM_SearchDenseNoSolution)->Unit(benchmark::kMicrosecond);
+
 // The literal walk on the seven-compound equation: 8,888,889 candidates.
 void BM_LiteralWalk(benchmark::State& state, const char* equation) {
   const CompositionMatrix matrix = MatrixOf(equation);

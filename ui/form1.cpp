@@ -2,8 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -31,9 +29,6 @@ const char* const kStatusText = "正在配平中，需要的时间与计算机�
 const char* const kAlreadyRunningTitle = "初始化失败";
 const char* const kAlreadyRunningText =
     "程序处于运行状态！不能多开本程序，请关闭或在任务管理器结束后再运行！";
-// Where the packaging adds the window's picture on platforms whose windows do
-// not take it from the executable's own icon.
-const char* const kWindowIconResource = ":/quorvel/quorvel.png";
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
@@ -55,7 +50,6 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setFixedSize(kClientWidth, kClientHeight);
-  if (QFile::exists(Utf8(kWindowIconResource))) setWindowIcon(QIcon(Utf8(kWindowIconResource)));
   BuildControls();
 
   timer1_ = new QTimer(this);

@@ -139,6 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
         GroupRow{{"first_occurrence_decides"}, U"Ca(CH3COO)2", U"C", 0},
         GroupRow{{"absent"}, U"Ca(OH)2", U"N", 0}, GroupRow{{"empty_symbol"}, U"Ca(OH)2", U"", 0},
         GroupRow{{"unclosed"}, U"Ca(OH", U"O", 0}, GroupRow{{"close_before_open"}, U")H(", U"H", 0},
+        GroupRow{{"symbol_at_the_open_bracket"}, U"(OH)2", U"(", 0},
         GroupRow{{"factor_zero"}, U"Ca(OH)0", U"O", 0},
         GroupRow{{"nothing_after_group"}, U"Ca(OH)", U"O", std::nullopt},
         GroupRow{{"letter_after_group"}, U"Ca(OH)x", U"O", std::nullopt},

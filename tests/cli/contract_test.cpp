@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "cli_process.h"
+#include "quorvel/pipeline.h"
+#include "quorvel/version.h"
+#include "test_support.h"
+
+namespace quorvel_test {
+namespace {
+
+const std::string kFailure = quorvel::kFailureTextUtf8;
+const std::string kWaterMatrix = "2    0    -2    \r\n0    2    -1    \r\n";
+
+struct JsonRow : Row {
+  std::string input;
+  std::string equation;
+  std::string matrix;
+  std::string result;
+  bool ok;
+};
+
+class JsonTest : public testing::TestWithParam<JsonRow> {};
+
+TEST_P(JsonTest, OneObjectWithExactlyTheFiveKeys) {
+  const JsonRow& row = GetParam();
+  const CliOutcome outcome = RunCli({"--json", row.input});
+  ASSERT_FALSE(outcome.out.empty());
+  EXPECT_EQ(outcome.out.find('\n'), outcome.out.size() - 1) << "one line per equation";
+  const nlohmann::json object = nlohmann::json::parse(outcome.out);
+  std::set<std::string> keys;
+  for (const auto& item : object.items()) keys.insert(item.key());
+  EXPECT_EQ(keys, (std::set<std::string>{"input", "equation", "matrix", "result", "ok"}));
+  EXPECT_EQ(object.value("input", ""), row.input);
+  EXPECT_EQ(object.value("equation", ""), row.equation);
+  EXPECT_EQ(object.value("matrix", ""), row.matrix);
+  EXPECT_EQ(object.value("result", ""), row.result);
+  EXPECT_EQ(object.value("ok", !row.ok), row.ok);
+  EXPECT_EQ(outcome.status, row.ok ? 0 : 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, JsonTest,
+    testing::Values(
+        JsonRow{{"water"}, "H2 + O2 = H2O", "H2+O2=H2O", kWaterMatrix, "2H2+O2=2H2O", true},
+        JsonRow{{"arrow"}, "H2+O2->H2O", "H2+O2=>H2O", kWaterMatrix, "2H2+O2=2>H2O", true},
+        JsonRow{{"zero_coefficient"},
+                "H2+O2+N2=H2O",
+                "H2+O2+N2=H2O",
+                "2    0    0    -2    \r\n0    2    0    -1    \r\n0    0    2    0    \r\n",
+                "2H2+O2+0N2=2H2O",
+                true},
+        JsonRow{{"no_reactants"}, "2+H2", "2+H2", "0    -2    \r\n", "=2+0H2", true},
+        JsonRow{{"full_width"},
+                "（NH4）2SO4＋NaOH=Na2SO4+NH3+H2O",
+                "(NH4)2SO4+NaOH=Na2SO4+NH3+H2O",
+                "2    0    0    -1    0    \r\n8    1    0    -3    -2    \r\n"
+                "1    0    -1    0    0    \r\n4    1    -4    0    -1    \r\n"
+                "0    1    -2    0    0    \r\n",
+                "(NH4)2SO4+2NaOH=Na2SO4+2NH3+2H2O",
+                true},
+        JsonRow{{"no_equals"}, "H2O", "H2O", "-2    \r\n-1    \r\n", kFailure, false},
+        JsonRow{{"no_symbol_no_matrix"}, "12 + 3 = 4", "12+3=4", "", kFailure, false},
+        JsonRow{{"ten_compounds_matrix_kept"},
+                "H+H+H+H+H=H+H+H+H+H",
+                "H+H+H+H+H=H+H+H+H+H",
+                "1    1    1    1    1    -1    -1    -1    -1    -1    \r\n",
+                kFailure,
+                false},
+        JsonRow{{"quotes_and_controls"},
+                "\"H\\\"\t",
+                "\"H\\\"\t",
+                "-1    \r\n0    \r\n",
+                kFailure,
+                false}),
+    RowName());
+
+TEST(MatrixOptionTest, MatrixTextFollowsTheResultByteForByte) {
+  const CliOutcome outcome = RunCli({"--matrix", "H2 + O2 = H2O", "12=3"});
+  EXPECT_EQ(outcome.out, "2H2+O2=2H2O\n" + kWaterMatrix + kFailure + "\n");
+  EXPECT_EQ(outcome.status, 1);
+}
+
+struct StatusRow : Row {
+  std::vector<std::string> args;
+  std::string input;
+  int status;
+  std::string out;  // "*": anything
+};
+
+class StatusTest : public testing::TestWithParam<StatusRow> {};
+
+TEST_P(StatusTest, ExitStatusAndOutput) {
+  const StatusRow& row = GetParam();
+  const CliOutcome outcome = RunCli(row.args, row.input);
+  EXPECT_EQ(outcome.status, row.status) << outcome.err;
+  if (row.out != "*") {
+    EXPECT_EQ(outcome.out, row.out);
+  }
+}
+
+const std::string kVersionLine = std::string("quorvel-cli ") + QUORVEL_VERSION_TEXT + "\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, StatusTest,
+    testing::Values(
+        StatusRow{
+            "all_balanced", {"H2+O2=H2O", "Fe+O2=Fe2O3"}, "", 0, "2H2+O2=2H2O\n4Fe+3O2=2Fe2O3\n"},
+        StatusRow{{"one_failed"}, {"H2O", "H2+O2=H2O"}, "", 1, kFailure + "\n2H2+O2=2H2O\n"},
+        StatusRow{{"empty_argument"}, {""}, "", 1, kFailure + "\n"},
+        StatusRow{{"arguments_win_over_stdin"}, {"H2+O2=H2O"}, "H2O\n", 0, "2H2+O2=2H2O\n"},
+        StatusRow{
+            "stdin_crlf", {}, "H2+O2=H2O\r\nFe+O2=Fe2O3\r\n", 0, "2H2+O2=2H2O\n4Fe+3O2=2Fe2O3\n"},
+        StatusRow{{"stdin_last_line_unterminated"},
+                  {},
+                  "H2+O2=H2O\nFe+O2=Fe2O3",
+                  0,
+                  "2H2+O2=2H2O\n4Fe+3O2=2Fe2O3\n"},
+        StatusRow{
+            "stdin_empty_line_fails", {}, "H2+O2=H2O\n\n", 1, "2H2+O2=2H2O\n" + kFailure + "\n"},
+        StatusRow{{"stdin_nothing"}, {}, "", 0, ""},
+        StatusRow{{"double_dash_ends_options"}, {"--", "--json"}, "", 1, kFailure + "\n"},
+        StatusRow{{"help"}, {"--help"}, "", 0, "*"},
+        StatusRow{{"help_after_equation"}, {"H2O", "--help"}, "", 0, "*"},
+        StatusRow{{"version"}, {"--version"}, "", 0, kVersionLine},
+        StatusRow{{"unknown_option"}, {"--bogus", "H2+O2=H2O"}, "", 2, ""},
+        StatusRow{{"option_with_value"}, {"--json=1"}, "", 2, ""}),
+    RowName());
+
+TEST(UsageTest, HelpNamesEveryOptionAndErrorsGoToStandardError) {
+  const CliOutcome help = RunCli({"--help"});
+  for (const char* option : {"--matrix", "--json", "--help", "--version"}) {
+    EXPECT_NE(help.out.find(option), std::string::npos) << option;
+  }
+  const CliOutcome unknown = RunCli({"--bogus"});
+  EXPECT_NE(unknown.err.find("--bogus"), std::string::npos) << unknown.err;
+}
+
+struct BadInputRow : Row {
+  std::vector<std::string> args;
+  std::string input;
+  std::string out;
+  std::string names;  // how standard error names the bad equation
+};
+
+class InvalidUtf8Test : public testing::TestWithParam<BadInputRow> {};
+
+TEST_P(InvalidUtf8Test, ReportedOnStandardErrorOthersStillAnswered) {
+  const BadInputRow& row = GetParam();
+  const CliOutcome outcome = RunCli(row.args, row.input);
+  EXPECT_EQ(outcome.out, row.out);
+  EXPECT_NE(outcome.err.find(row.names), std::string::npos) << outcome.err;
+  EXPECT_NE(outcome.err.find("UTF-8"), std::string::npos) << outcome.err;
+  EXPECT_EQ(outcome.status, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, InvalidUtf8Test,
+    testing::Values(
+        BadInputRow{{"stdin_line"},
+                    {},
+                    "H2+O2=H2O\r\nH\xFF\xFE\r\nFe+O2=Fe2O3\r\n",
+                    "2H2+O2=2H2O\n4Fe+3O2=2Fe2O3\n",
+                    "line 2"},
+        BadInputRow{{"stdin_json"},
+                    {"--json"},
+                    "\xC0\xAF\nH2O\n",
+                    "{\"equation\":\"H2O\",\"input\":\"H2O\",\"matrix\":\"-2    \\r\\n-1   "
+                    " \\r\\n\",\"ok\":false,\"result\":\"" +
+                        kFailure + "\"}\n",
+                    "line 1"},
+        BadInputRow{{"argument"}, {"H2+O2=H2O", "\xE6\xB0"}, "", "2H2+O2=2H2O\n", "argument 2"}),
+    RowName());
+
+TEST(StreamingTest, EachLineIsAnsweredBeforeTheNextArrives) {
+  CliPipe cli({});
+  cli.Write("H2 + O2 = H2O\n");
+  EXPECT_EQ(cli.ReadLine(10000), "2H2+O2=2H2O");
+  cli.Write("Fe+O2=Fe2O3\r\n");
+  EXPECT_EQ(cli.ReadLine(10000), "4Fe+3O2=2Fe2O3");
+  EXPECT_EQ(cli.Finish(), 0);
+}
+
+}  // namespace
+}  // namespace quorvel_test

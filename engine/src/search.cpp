@@ -18,9 +18,8 @@ SearchOutcome JudgeOnMatrix(const CompositionMatrix& matrix, const Digits& digit
   for (int e = 1; e <= matrix.elements(); ++e) {
     std::int32_t sum = 0;
     for (int j = 0; j < matrix.compounds(); ++j) {
-      const std::int32_t product = digits[static_cast<std::size_t>(j)] * matrix.At(j, e);
-      if (OutOfRow(product)) return SearchOutcome::kOverflow;
-      sum += product;
+      // The product is exact; only the running sum is held to 16 bits.
+      sum += digits[static_cast<std::size_t>(j)] * matrix.At(j, e);
       if (OutOfRow(sum)) return SearchOutcome::kOverflow;
     }
     if (sum != 0) return SearchOutcome::kNotFound;

@@ -24,7 +24,7 @@ using Digits = std::array<std::int32_t, kMaxCompounds>;
 
 struct WalkRow {
   std::array<std::int32_t, kMaxCompounds> entry{};
-  // Some digits 0..9 make a product or a partial sum of this row leave 16 bits.
+  // Some digits 0..9 make a running sum of this row leave 16 bits.
   bool can_overflow = false;
   // Key rows that come before this one: their zero sums decide whether the
   // walk reaches it.

@@ -91,12 +91,13 @@ class ModularEchelon {
   std::vector<std::pair<int, std::array<std::uint64_t, kMaxCompounds>>> basis_;
 };
 
+// The highest running sum puts 9 on every positive entry and 0 elsewhere; the
+// lowest, 9 on every negative one.
 bool CanOverflow(const Vector& row, int cols) {
   std::int64_t positive = 0;
   std::int64_t negative = 0;
   for (int j = 0; j < cols; ++j) {
     const std::int64_t a = row[static_cast<std::size_t>(j)];
-    if (OutOfRow(static_cast<std::int32_t>(9 * a))) return true;
     (a > 0 ? positive : negative) += a;
   }
   return 9 * positive > kRowMax || 9 * negative < kRowMin;
@@ -149,10 +150,7 @@ Verdict Judge(const ReducedRows& rows, const Digits& digits) {
   for (const WalkRow& row : rows.rows) {
     std::int32_t sum = 0;
     for (int j = 0; j < rows.compounds; ++j) {
-      const std::int32_t product =
-          digits[static_cast<std::size_t>(j)] * row.entry[static_cast<std::size_t>(j)];
-      if (OutOfRow(product)) return Verdict::kOverflow;
-      sum += product;
+      sum += digits[static_cast<std::size_t>(j)] * row.entry[static_cast<std::size_t>(j)];
       if (OutOfRow(sum)) return Verdict::kOverflow;
     }
     if (sum != 0) return Verdict::kRejected;

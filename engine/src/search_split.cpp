@@ -39,7 +39,6 @@ struct Record {
 // What one row that can overflow needs from the suffixes of each group.
 struct Watch {
   int row = 0;
-  std::vector<std::int32_t> first_product_overflow;  // per group, kNone if none
   // The suffixes, in ascending order, whose highest (lowest) partial sum beats
   // every earlier suffix of their group; sorted by group after the build.
   std::vector<Record> highs;
@@ -151,14 +150,12 @@ class Splitter {
     const std::size_t rows = Ix(w_);
     rest_high_.assign(Ix(n_ + 1) * rows, 0);
     rest_low_.assign(rest_high_.size(), 0);
-    rest_product_.assign(rest_high_.size(), 0);
     for (int p = n_ - 1; p >= 0; --p) {
       for (int w = 0; w < w_; ++w) {
         const std::size_t at = Ix(p) * rows + Ix(w);
         const std::int32_t a = 9 * Entry(w, p);
         rest_high_[at] = rest_high_[at + rows] + std::max(a, 0);
         rest_low_[at] = rest_low_[at + rows] + std::min(a, 0);
-        rest_product_[at] = static_cast<char>(rest_product_[at + rows] || OutOfRow(a));
       }
     }
     prefix_high_.resize(rows);
@@ -201,13 +198,11 @@ class Splitter {
       t.slot_group.assign(capacity, kNone);
     }
 
-    // Per suffix position: running sum, highest and lowest partial sum, and
-    // whether a product left 16 bits, for every row.
+    // Per suffix position and row: running sum, highest and lowest partial sum.
     const std::size_t level_size = Ix(w_);
     std::vector<std::int32_t> sum(Ix(r_) * level_size);
     std::vector<std::int32_t> high(sum.size());
     std::vector<std::int32_t> low(sum.size());
-    std::vector<char> product_out(sum.size());
     std::vector<std::int32_t> key(rows_.key.size());
     Digits digits{};
     int changed = 0;  // first suffix position whose digit changed
@@ -221,13 +216,11 @@ class Splitter {
           const std::int32_t product = d * Entry(w, h_ + t);
           if (t == 0) {
             sum[at] = high[at] = low[at] = product;
-            product_out[at] = OutOfRow(product);
           } else {
             const std::size_t before = at - level_size;
             sum[at] = sum[before] + product;
             high[at] = std::max(high[before], sum[at]);
             low[at] = std::min(low[before], sum[at]);
-            product_out[at] = static_cast<char>(product_out[before] || OutOfRow(product));
           }
         }
         cancellable = CancellableKeyRows(sum.data() + Ix(t) * level_size, h_ + t + 1, true);
@@ -240,8 +233,7 @@ class Splitter {
         const std::size_t last = Ix(r_ - 1) * level_size;
         for (std::size_t i = 0; i < key.size(); ++i) key[i] = sum[last + Ix(rows_.key[i])];
         for (Table& table : tables_) {
-          if (table.key_len <= cancellable)
-            Insert(table, key.data(), suffix, last, high, low, product_out);
+          if (table.key_len <= cancellable) Insert(table, key.data(), suffix, last, high, low);
         }
         t = r_ - 1;
       }
@@ -263,20 +255,15 @@ class Splitter {
   }
 
   static void Insert(Table& t, const std::int32_t* key, std::int32_t suffix, std::size_t last,
-                     const std::vector<std::int32_t>& high, const std::vector<std::int32_t>& low,
-                     const std::vector<char>& product_out) {
+                     const std::vector<std::int32_t>& high, const std::vector<std::int32_t>& low) {
     const auto [group, is_new] = t.FindOrAdd(key, suffix);
     for (Watch& watch : t.watches) {
       if (is_new) {
-        watch.first_product_overflow.push_back(kNone);
         watch.high_seen.push_back(std::numeric_limits<std::int32_t>::min());
         watch.low_seen.push_back(std::numeric_limits<std::int32_t>::max());
       }
       const std::size_t at = last + Ix(watch.row);
       const auto g = Ix(group);
-      if (product_out[at] && watch.first_product_overflow[g] == kNone) {
-        watch.first_product_overflow[g] = suffix;
-      }
       if (high[at] > watch.high_seen[g]) {
         watch.high_seen[g] = high[at];
         watch.highs.push_back({group, high[at], suffix});
@@ -292,7 +279,7 @@ class Splitter {
   // a prefix with row sum `prefix_sum` that stayed in range.
   static std::int32_t FirstOverflow(const Watch& watch, std::int32_t group,
                                     std::int32_t prefix_sum) {
-    std::int32_t best = watch.first_product_overflow[Ix(group)];
+    std::int32_t best = kNone;
     auto take = [&best](std::int32_t suffix) {
       if (best == kNone || suffix < best) best = suffix;
     };
@@ -325,8 +312,7 @@ class Splitter {
       if (t.key_len > cancellable) continue;
       for (const Watch& watch : t.watches) {
         const int w = watch.row;
-        if (out[w] || rest_product_[Rest(next, w)] ||
-            sums[w] + rest_high_[Rest(next, w)] > kRowMax ||
+        if (out[w] || sums[w] + rest_high_[Rest(next, w)] > kRowMax ||
             sums[w] + rest_low_[Rest(next, w)] < kRowMin) {
           return true;
         }
@@ -338,7 +324,7 @@ class Splitter {
   std::optional<Digits> ScanPrefixes() {
     const std::size_t level_size = Ix(w_);
     std::vector<std::int32_t> sum(Ix(h_) * level_size);
-    std::vector<char> out(sum.size());  // a product or partial sum left 16 bits
+    std::vector<char> out(sum.size());  // a running sum left 16 bits
     std::vector<std::int32_t> key(rows_.key.size());
     Digits digits{};
     // The prefix of all ones is the caller's; start right after it.
@@ -355,7 +341,7 @@ class Splitter {
           const std::int32_t before = t == 0 ? 0 : sum[at - level_size];
           const bool was_out = t == 0 ? false : out[at - level_size] != 0;
           sum[at] = before + product;
-          out[at] = static_cast<char>(was_out || OutOfRow(product) || OutOfRow(sum[at]));
+          out[at] = static_cast<char>(was_out || OutOfRow(sum[at]));
         }
         if (!MayStop(t, sum.data() + level, out.data() + level)) break;
       }
@@ -413,7 +399,7 @@ class Splitter {
   bool MayOverflow(int w, const std::vector<std::int32_t>& sum,
                    const std::vector<char>& out) const {
     const std::size_t at = Ix(h_ - 1) * Ix(w_) + Ix(w);
-    return out[at] || rest_product_[Rest(h_, w)] || sum[at] + rest_high_[Rest(h_, w)] > kRowMax ||
+    return out[at] || sum[at] + rest_high_[Rest(h_, w)] > kRowMax ||
            sum[at] + rest_low_[Rest(h_, w)] < kRowMin;
   }
 
@@ -427,7 +413,6 @@ class Splitter {
   // Indexed by position (0..N) and row: what the digits from there on add.
   std::vector<std::int32_t> rest_high_;
   std::vector<std::int32_t> rest_low_;
-  std::vector<char> rest_product_;
   // What the leading digits can add, per row.
   std::vector<std::int32_t> prefix_high_;
   std::vector<std::int32_t> prefix_low_;

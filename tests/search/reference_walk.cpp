@@ -32,9 +32,7 @@ SearchResult ReferenceWalk(const quorvel::CompositionMatrix& matrix,
     for (int e = 1; e <= matrix.elements() && balanced; ++e) {
       std::int32_t sum = 0;
       for (int j = 0; j < n; ++j) {
-        const std::int32_t product = digits[static_cast<std::size_t>(j)] * matrix.At(j, e);
-        if (product < INT16_MIN || product > INT16_MAX) return {SearchOutcome::kOverflow, {}};
-        sum += product;
+        sum += digits[static_cast<std::size_t>(j)] * matrix.At(j, e);
         if (sum < INT16_MIN || sum > INT16_MAX) return {SearchOutcome::kOverflow, {}};
       }
       balanced = sum == 0;

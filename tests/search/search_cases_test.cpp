@@ -56,7 +56,9 @@ const Case kCases[] = {
      "1111111"},
     // 9 x 4000 leaves 16 bits, but 11 balances before any nine is tried.
     {"overflow_only_after_balance", 2, {{4000, -4000}}, SearchOutcome::kFound, "11"},
-    {"product_overflow_first", 2, {{4000, -3999}}, SearchOutcome::kOverflow, ""},
+    // Products are exact: 9 x (-3999) alone would not fit 16 bits, but only
+    // the running sum counts, and it first leaves at 91 (36000).
+    {"sum_leaves_range_not_product", 2, {{4000, -3999}}, SearchOutcome::kOverflow, ""},
     {"partial_sum_overflow_on_balanced_sums",
      3,
      {{20000, 20000, -20000}},
@@ -107,12 +109,15 @@ const Case kCases[] = {
      {{1, -2, 0, 0, 0}, {0, 5, -1, 0, 0}, {10000, 15000, -2000, 0, 0}},
      SearchOutcome::kOverflow,
      ""},
-    // 9 x 3999 leaves 16 bits while the running sum, -20000 + 35991, would not.
-    {"product_overflow_inside_range",
+    // 9 x 3999 does not fit 16 bits, but the running sum -20000 + 35991
+    // does: nothing overflows and nothing balances.
+    {"large_product_inside_range",
      5,
      {{1, -2, 0, 0, 0}, {0, 5, -1, 0, 0}, {-10000, 0, 0, 0, 3999}},
-     SearchOutcome::kOverflow,
+     SearchOutcome::kNotFound,
      ""},
+    // 1 x 1821 - 9 x 3642 stays inside, so 19 is rejected and 21 balances.
+    {"exact_product_then_balance", 2, {{1821, -3642}}, SearchOutcome::kFound, "21"},
     {"nine_chain", 9, kNineChain, SearchOutcome::kFound, "120000000"},
     {"nine_no_solution", 9, {{1, 0, 0, 0, 0, 0, 0, 0, 0}}, SearchOutcome::kNotFound, ""},
     {"nine_full_rank",

@@ -7,7 +7,6 @@
 namespace quorvel_test {
 namespace {
 
-using quorvel::BalanceFailure;
 using quorvel::CompoundList;
 using quorvel::FailureKind;
 using quorvel::Text;

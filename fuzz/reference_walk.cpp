@@ -23,9 +23,8 @@ SearchResult WalkEveryCandidate(const CompositionMatrix& matrix) {
       std::int32_t sum = 0;
       for (int j = 0; j < compounds; ++j) {
         const std::int32_t digit = decimal[static_cast<std::size_t>(j)] - '0';
-        const std::int32_t product = digit * matrix.At(j, e);
-        if (!Fits16(product)) return {SearchOutcome::kOverflow, {}};
-        sum += product;
+        // The product is exact; only a running sum outside 16 bits fails.
+        sum += digit * matrix.At(j, e);
         if (!Fits16(sum)) return {SearchOutcome::kOverflow, {}};
       }
       balanced = sum == 0;

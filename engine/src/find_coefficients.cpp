@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -5,13 +6,35 @@
 #include "quorvel/search.h"
 
 namespace quorvel {
+namespace {
+
+// The matrix text of ten or more compounds is only written to be followed by
+// the failure. Pasted text can make it symbols x compounds fields long
+// (gigabytes for a few hundred kilobytes of input), so past a size in
+// proportion to the equation it is not built at all and the failure comes at
+// once. Nine compounds never come near it.
+std::size_t UnsearchableMatrixTextLimit(std::size_t equation_length) {
+  return std::max(std::size_t{1} << 20, 16 * equation_length);
+}
+
+std::size_t ShortestMatrixText(std::size_t compounds, std::size_t elements) {
+  // Every field is at least "0" and four spaces; every line ends with CR LF.
+  return elements * (5 * compounds + 2);
+}
+
+}  // namespace
 
 CoefficientString FindCoefficients(const CompoundList& compounds, std::int16_t reactant_count,
                                    BalanceHost& host) {
   ElementList elements;
-  CollectElements(host.EquationText(), elements);
+  const Text equation = host.EquationText();
+  CollectElements(equation, elements);
   // Nothing has been written yet: the matrix text keeps what the host had.
   if (elements.empty()) throw BalanceFailure(FailureKind::kNoElementSymbol);
+  if (compounds.size() >= 10 && ShortestMatrixText(compounds.size(), elements.size() - 1) >
+                                    UnsearchableMatrixTextLimit(equation.size())) {
+    throw BalanceFailure(FailureKind::kTooManyCompounds);
+  }
 
   const CompositionMatrix matrix = BuildMatrix(compounds, reactant_count, elements);
   // Appended, not replaced: the pipeline clears the box just before. The

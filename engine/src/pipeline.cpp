@@ -5,8 +5,11 @@
 namespace quorvel {
 
 void NormalizeEquation(BalanceHost& host) {
+  // A pass that finds nothing leaves the text as it was, so it is not written
+  // back: on long pasted text most of the passes change nothing.
   auto pass = [&host](const Text& from, const Text& to) {
-    host.SetEquationText(ReplaceAll(host.EquationText(), from, to));
+    const Text text = host.EquationText();
+    if (text.find(from) != Text::npos) host.SetEquationText(ReplaceAll(text, from, to));
   };
   pass(U" ", U"");
   pass(U"\uFF09", U")");

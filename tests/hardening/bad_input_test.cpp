@@ -25,6 +25,17 @@ Text Repeat(const Text& piece, std::size_t times) {
   return out;
 }
 
+// Every symbol the scanner can list: each start character alone and with
+// each continuation.
+Text EverySymbol() {
+  Text out;
+  for (char32_t start = 65; start <= 95; ++start) {
+    out.push_back(start);
+    for (char32_t next = U'a'; next <= U'z'; ++next) out += Text{start, next};
+  }
+  return out;
+}
+
 Text Fields(const Text& field, std::size_t times) { return Repeat(field + U"    ", times); }
 
 // Inputs are built when the row runs, not when the table is made: several are
@@ -126,6 +137,13 @@ INSTANTIATE_TEST_SUITE_P(
                     Matrix([] { return U"2    " + Fields(U"0", 4095) + U"-2    \r\n"; })},
         BadInputRow{"megabyte_of_chinese", Fixed(Repeat(U"\u6C34", kMegabyte)), Fails(),
                     FailureKind::kNoElementSymbol, Fixed(Repeat(U"\u6C34", kMegabyte)),
+                    Matrix(Fixed(U""))},
+        // 837 symbols x 65,537 compounds would be a matrix text of over 270
+        // million characters for 67 KB of input: the failure comes without it.
+        BadInputRow{"every_symbol_times_many_compounds",
+                    [] { return EverySymbol() + U"=" + Repeat(U"+", 65536); }, Fails(),
+                    FailureKind::kTooManyCompounds,
+                    [] { return EverySymbol() + U"=" + Repeat(U"+", 65536); },
                     Matrix(Fixed(U""))},
         BadInputRow{"hundred_thousand_compounds", [] { return Repeat(U"H2+", 99999) + U"H2"; },
                     Fails(), FailureKind::kTooManyCompounds,

@@ -1,6 +1,7 @@
 // The whole balance on arbitrary bytes: it may fail, but only with one of the
 // engine's failures, and what it leaves in the host must keep its shape.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -106,6 +107,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (symbols.empty()) {
     if (outcome.failure != FailureKind::kNoElementSymbol || !host.MatrixText().empty()) {
       Fail("no symbol must fail before the matrix: " + Describe(outcome), input);
+    }
+    return 0;
+  }
+  // An unsearchable equation whose matrix text would dwarf the input fails
+  // without writing it.
+  const std::size_t symbol_count = symbols.size() - 1;
+  const std::size_t compound_count = pieces.compounds.size();
+  if (compound_count >= 10 && symbol_count * (5 * compound_count + 2) >
+                                  std::max(std::size_t{1} << 20, 16 * normalised.size())) {
+    if (outcome.failure != FailureKind::kTooManyCompounds || !host.MatrixText().empty()) {
+      Fail("an oversized unsearchable matrix must fail unwritten: " + Describe(outcome), input);
     }
     return 0;
   }

@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_ARGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build test run ci sanitize fuzz windows clean
+.PHONY: all deps configure build test run ci sanitize fuzz windows bench package clean
 
 all: build
 
@@ -34,6 +34,16 @@ fuzz:
 # Cross-build for Windows with MinGW-w64 and run the unit tests under Wine.
 windows:
 	@bash scripts/check-windows.sh
+
+# The search benchmarks, built for speed in build-bench/.
+bench: deps
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DQUORVEL_BUILD_UI=OFF >/dev/null
+	@cmake --build build-bench -j $(JOBS) --target quorvel_bench
+	@build-bench/bench/quorvel_bench
+
+# The Debian package, in $(BUILD)/.
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 # Everything CI checks, in order.
 ci: test sanitize fuzz windows

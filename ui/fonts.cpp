@@ -12,13 +12,13 @@ const QStringList kYaHeiFamilies = {QStringLiteral("微软雅黑"), QStringLiter
                                     QStringLiteral("Noto Sans CJK SC"),
                                     QStringLiteral("DejaVu Sans")};
 
-struct FontSpec {
+struct FontChoice {
   const QStringList* families;
   double points;
   bool bold;
 };
 
-FontSpec SpecFor(FontRole role) {
+FontChoice ChoiceFor(FontRole role) {
   switch (role) {
     case FontRole::kHint:
       return {&kVerdanaFamilies, 9.0, false};
@@ -36,16 +36,16 @@ FontSpec SpecFor(FontRole role) {
 
 }  // namespace
 
-QStringList FamiliesFor(FontRole role) { return *SpecFor(role).families; }
+QStringList FamiliesFor(FontRole role) { return *ChoiceFor(role).families; }
 
 QFont FontFor(FontRole role) {
-  const FontSpec spec = SpecFor(role);
+  const FontChoice choice = ChoiceFor(role);
   QFont font;
-  font.setFamily(spec.families->first());
-  font.setFamilies(*spec.families);
+  font.setFamily(choice.families->first());
+  font.setFamilies(*choice.families);
   font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(spec.points);
-  font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+  font.setPointSizeF(choice.points);
+  font.setWeight(choice.bold ? QFont::Bold : QFont::Normal);
   font.setItalic(false);
   font.setUnderline(false);
   font.setStrikeOut(false);

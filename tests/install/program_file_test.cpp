@@ -16,16 +16,9 @@
 #include <vector>
 
 #include "quorvel/version.h"
+#include "wide_text.h"
 
 namespace {
-
-std::wstring Wide(const std::string& utf8) {
-  const int size =
-      MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring out(static_cast<std::size_t>(size), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), size);
-  return out;
-}
 
 const std::wstring kProgram = Wide(QUORVEL_CLI_EXE);
 

@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
       auto* closer = new QTimer(&form);
       closer->setInterval(0);
       QObject::connect(closer, &QTimer::timeout, &form, [&form, &close_when, text2, untouched] {
-        if (!form.Balancing()) return;
+        if (!form.Controller().Balancing()) return;
         if (close_when == "matrix-written" &&
             (text2->text().isEmpty() || text2->text() == untouched)) {
           return;
@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
         form.close();
       });
       closer->start();
-      QTimer::singleShot(0, &form, [&form] { form.Command1_Click(); });
+      QTimer::singleShot(0, &form, [&form] { form.Controller().Command1_Click(); });
     } else {
       CloseWhenInputEnds(form);
     }

@@ -6,16 +6,18 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "form/texts.h"
 #include "ui_test_support.h"
 
 namespace {
 
 const QString kProbe = QStringLiteral(QUORVEL_PROBE_PATH);
 const QString kProgram = QStringLiteral(QUORVEL_PROGRAM_PATH);
-const QString kStatus = QStringLiteral("正在配平中，需要的时间与计算机配置有关......");
-const QString kRefusal = QStringLiteral(
-    "message-box\t初始化失败\t程序处于运行状态！不能多开本程序，请关闭或在任务管理器结束后再运行！"
-    "\tcritical\tok-only");
+const QString kStatus = QString::fromUtf8(quorvel::form::kStatusText);
+const QString kRefusal = QStringLiteral("message-box\t") +
+                         QString::fromUtf8(quorvel::form::kAlreadyRunningTitle) +
+                         QLatin1Char('\t') + QString::fromUtf8(quorvel::form::kAlreadyRunningText) +
+                         QStringLiteral("\tcritical\tok-only");
 const QString kShown = QStringLiteral("window-shown\tvisible\tText1");
 
 }  // namespace

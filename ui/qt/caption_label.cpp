@@ -1,13 +1,13 @@
 #include "caption_label.h"
 
 #include <QEvent>
-#include <algorithm>
+
+#include "form/layout.h"
 
 namespace quorvel::ui {
 
-CaptionLabel::CaptionLabel(const QString& caption, const QFont& font, QPoint top_left,
-                           QWidget* parent)
-    : QLabel(parent), home_(top_left) {
+CaptionLabel::CaptionLabel(form::ControlId id, int dpi, QWidget* parent)
+    : QLabel(parent), id_(id), dpi_(dpi) {
   setTextFormat(Qt::PlainText);
   setWordWrap(false);
   setMargin(0);
@@ -15,9 +15,6 @@ CaptionLabel::CaptionLabel(const QString& caption, const QFont& font, QPoint top
   setContentsMargins(0, 0, 0, 0);
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
   setFocusPolicy(Qt::NoFocus);
-  setFont(font);
-  move(top_left);
-  SetCaption(caption);
 }
 
 void CaptionLabel::SetCaption(const QString& caption) {
@@ -25,19 +22,11 @@ void CaptionLabel::SetCaption(const QString& caption) {
   FitCaption();
 }
 
-void CaptionLabel::SetRightLimit(int right) {
-  right_limit_ = right;
-  FitCaption();
-}
-
 void CaptionLabel::FitCaption() {
   const QSize wanted = sizeHint();
-  QPoint corner = home_;
-  if (right_limit_ >= 0 && corner.x() + wanted.width() > right_limit_) {
-    corner.setX(std::max(0, right_limit_ - wanted.width()));
-  }
-  if (pos() != corner) move(corner);
-  if (size() != wanted) resize(wanted);
+  const form::PixelRect place = form::PlaceLabel(id_, {wanted.width(), wanted.height()}, dpi_);
+  const QRect target(place.left, place.top, place.width, place.height);
+  if (geometry() != target) setGeometry(target);
 }
 
 void CaptionLabel::changeEvent(QEvent* event) {

@@ -3,13 +3,15 @@
 #include <QLockFile>
 #include <QString>
 
+#include "form/form_view.h"
+
 namespace quorvel::ui {
 
 // "Is this program already running for this user?" answered by a lock file in
 // a per-user directory, named after the executable's canonical path. The
 // lock records its owner's process id, so a lock left by a crashed or killed
 // instance is recognised as stale and taken over.
-class SingleInstanceLock {
+class SingleInstanceLock : public form::PreviousInstance {
  public:
   SingleInstanceLock(const QString& directory, const QString& program_path);
 
@@ -17,6 +19,8 @@ class SingleInstanceLock {
   // lock cannot be written at all the answer is true, because refusing to
   // start over an unrelated file-system problem would lock the user out.
   bool TryAcquire();
+  // The form's question: another instance runs when the lock is taken.
+  bool IsRunning() override { return !TryAcquire(); }
   QString LockFilePath() const { return path_; }
 
   static QString PerUserDirectory();

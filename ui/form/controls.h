@@ -1,0 +1,83 @@
+#pragma once
+
+// The window's form as data: every control's kind, caption, place and size in
+// twips, font, tab index and colour. The front ends build their controls from
+// this table and nothing else; the form's behaviour is in form_controller.h.
+#include <array>
+#include <cstddef>
+
+#include "form/texts.h"
+
+namespace quorvel::form {
+
+// In the table's order: the window from top to bottom.
+enum class ControlId {
+  kLabel3,
+  kLabel4,
+  kLabel6,
+  kLabel1,
+  kText1,
+  kCommand1,
+  kLabel2,
+  kText3,
+  kLabel5,
+  kLabel7,
+  kText2,
+};
+
+enum class ControlKind { kLabel, kTextBox, kButton };
+
+// The fonts by what they are for; kWindowDefault is the toolkit's own.
+enum class FontRole { kHint, kCaption, kStatus, kBox, kButton, kWindowDefault };
+
+// Twips from the top-left corner of the client area: 1440 to the inch, so 15
+// to the pixel at 96 dots per inch.
+struct TwipsRect {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+struct ControlSpec {
+  ControlId id;
+  const char* name;  // the control's name, as tests and drivers look it up
+  ControlKind kind;
+  const char* caption;  // UTF-8, the text when the window opens
+  // For a label, where it starts and how large its caption is in the
+  // reference face; the label itself always takes its caption's extent.
+  TwipsRect twips;
+  FontRole font;
+  int tab_index;
+  // Tab reaches it. Labels never take the focus, and the matrix box lies
+  // below the visible area, where the focus would vanish from sight.
+  bool tab_stop;
+  bool read_only;  // results can be selected and copied, not typed over
+  bool red;        // pure red text (255, 0, 0) instead of the system's colour
+};
+
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr const char* kFormName = "Form1";
+inline constexpr TwipsRect kClientArea{0, 0, 8145, 2400};
+inline constexpr const char* kTimerName = "Timer1";
+inline constexpr int kTimerIntervalMs = 1000;
+
+// clang-format off
+inline constexpr std::array<ControlSpec, 11> kControls{{
+  {ControlId::kLabel3,   "Label3",   ControlKind::kLabel,   kLabel3Caption,   {120, 0, 6840, 210},    FontRole::kHint,    6,  false, false, false},
+  {ControlId::kLabel4,   "Label4",   ControlKind::kLabel,   kLabel4Caption,   {120, 240, 7560, 210},  FontRole::kHint,    7,  false, false, false},
+  {ControlId::kLabel6,   "Label6",   ControlKind::kLabel,   kLabel6Caption,   {120, 480, 7380, 210},  FontRole::kHint,    9,  false, false, false},
+  {ControlId::kLabel1,   "Label1",   ControlKind::kLabel,   kLabel1Caption,   {0, 840, 960, 330},     FontRole::kCaption, 3,  false, false, false},
+  {ControlId::kText1,    "Text1",    ControlKind::kTextBox, "",               {960, 840, 5895, 375},  FontRole::kBox,     0,  true,  false, false},
+  {ControlId::kCommand1, "Command1", ControlKind::kButton,  kCommand1Caption, {6840, 840, 1215, 375}, FontRole::kButton,  2,  true,  false, false},
+  {ControlId::kLabel2,   "Label2",   ControlKind::kLabel,   kLabel2Caption,   {0, 1560, 945, 330},    FontRole::kCaption, 5,  false, false, false},
+  {ControlId::kText3,    "Text3",    ControlKind::kTextBox, "",               {960, 1560, 5895, 375}, FontRole::kBox,     4,  true,  true,  false},
+  {ControlId::kLabel5,   "Label5",   ControlKind::kLabel,   kLabel5Caption,   {7200, 1680, 795, 330}, FontRole::kCaption, 8,  false, false, true},
+  {ControlId::kLabel7,   "Label7",   ControlKind::kLabel,   kLabel7Initial,   {0, 2040, 2745, 285},   FontRole::kStatus,  10, false, false, false},
+  {ControlId::kText2,    "Text2",    ControlKind::kTextBox, kText2Initial,    {6240, 2640, 1695, 495}, FontRole::kWindowDefault, 1, false, false, false},
+}};
+// clang-format on
+
+constexpr const ControlSpec& Spec(ControlId id) { return kControls[static_cast<std::size_t>(id)]; }
+
+}  // namespace quorvel::form

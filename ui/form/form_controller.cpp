@@ -1,0 +1,91 @@
+#include "form/form_controller.h"
+
+#include <string_view>
+#include <utility>
+
+#include "form/texts.h"
+#include "quorvel/cpu_usage.h"
+#include "quorvel/pipeline.h"
+
+namespace quorvel::form {
+namespace {
+
+Text FromUtf8(std::string_view text) { return DecodeUtf8(text).value_or(Text()); }
+
+}  // namespace
+
+FormController::FormController(FormView& view, PreviousInstance& previous, CpuSampler sample)
+    : view_(view), previous_(previous), sample_(std::move(sample)) {
+  if (!sample_) sample_ = [] { return cpu::GetCpuUsage(); };
+  static_cast<void>(sample_());
+}
+
+Text FormController::EquationText() const { return view_.ControlText(ControlId::kText1); }
+void FormController::SetEquationText(const Text& text) {
+  view_.SetControlText(ControlId::kText1, text);
+}
+Text FormController::MatrixText() const { return view_.ControlText(ControlId::kText2); }
+void FormController::SetMatrixText(const Text& text) {
+  view_.SetControlText(ControlId::kText2, text);
+}
+
+bool FormController::YieldToUi() {
+  if (closing_) return false;
+  view_.ProcessPendingEvents();
+  return !closing_;
+}
+
+bool FormController::Form_Load() {
+  if (!previous_.IsRunning()) return true;
+  view_.StopTimer();
+  view_.ShowCriticalBox(FromUtf8(kAlreadyRunningTitle), FromUtf8(kAlreadyRunningText));
+  return false;
+}
+
+void FormController::Form_Unload(std::int16_t& cancel) {
+  static_cast<void>(cancel);  // a close is never refused
+  closing_ = true;
+  view_.StopTimer();
+  view_.EndProgram();
+}
+
+void FormController::Command1_Click() {
+  // Disabled controls cannot start a second balance; this guards the paths
+  // that do not go through them (a queued click, a direct call).
+  if (balancing_ || closing_) return;
+  balancing_ = true;
+  SetBalanceControlsEnabled(false);
+  view_.SetControlText(ControlId::kText3, FromUtf8(kStatusText));
+  Text outcome;
+  try {
+    outcome = BalanceEquation(*this);
+  } catch (const BalanceAbandoned&) {
+    // The window is gone: nothing more is written to it.
+    balancing_ = false;
+    return;
+  } catch (...) {
+    // Every failure, whatever its cause, gets the one failure text.
+    outcome = FromUtf8(kFailureText);
+  }
+  balancing_ = false;
+  if (closing_) return;
+  view_.SetControlText(ControlId::kText3, outcome);
+  SetBalanceControlsEnabled(true);
+  view_.FocusControl(ControlId::kText1);
+}
+
+void FormController::Text1_KeyPress(int& key_ascii) {
+  if (key_ascii == kEnterKey) Command1_Click();
+}
+
+void FormController::Timer1_Timer() {
+  view_.SetControlText(ControlId::kLabel7, FromUtf8(cpu::UsageCaptionUtf8(sample_())));
+}
+
+void FormController::SetBalanceControlsEnabled(bool enabled) {
+  view_.SetControlEnabled(ControlId::kText1, enabled);
+  view_.SetControlEnabled(ControlId::kText3, enabled);
+  view_.SetControlEnabled(ControlId::kCommand1, enabled);
+}
+
+}  // namespace quorvel::form

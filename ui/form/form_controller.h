@@ -1,0 +1,60 @@
+#pragma once
+
+// The window's behaviour, written once for every toolkit: the handlers of
+// Form1's events, and the engine's host (the equation is Text1's text, the
+// matrix Text2's, and a yield lets the window handle its messages).
+//
+//   MyView view;                       // a FormView over real controls
+//   MyInstanceCheck previous;          // a PreviousInstance
+//   quorvel::form::FormController form(view, previous);
+//   if (!form.Form_Load()) return 0;   // another instance runs: told, ends
+//   // ... show the window; forward clicks, keys, ticks and the close:
+//   form.Command1_Click();
+#include <cstdint>
+#include <functional>
+
+#include "form/form_view.h"
+#include "quorvel/balance_host.h"
+
+namespace quorvel::form {
+
+inline constexpr int kEnterKey = 13;
+
+class FormController : public BalanceHost {
+ public:
+  using CpuSampler = std::function<std::int32_t()>;
+
+  // Takes the first CPU sample at once and shows none of it, so the first
+  // tick reports its own second instead of the average since the counters
+  // began. `sample` is the machine's sampler unless a test gives another.
+  FormController(FormView& view, PreviousInstance& previous, CpuSampler sample = {});
+
+  Text EquationText() const override;
+  void SetEquationText(const Text& text) override;
+  Text MatrixText() const override;
+  void SetMatrixText(const Text& text) override;
+  // False once the window is closing: the running balance is abandoned.
+  bool YieldToUi() override;
+
+  // False when another instance runs: the user has been told, and this
+  // instance ends without showing its window.
+  bool Form_Load();
+  void Form_Unload(std::int16_t& cancel);
+  void Command1_Click();
+  void Text1_KeyPress(int& key_ascii);
+  void Timer1_Timer();
+
+  bool Balancing() const { return balancing_; }
+  bool Closing() const { return closing_; }
+
+ private:
+  void SetBalanceControlsEnabled(bool enabled);
+
+  FormView& view_;
+  PreviousInstance& previous_;
+  CpuSampler sample_;
+  bool balancing_ = false;
+  bool closing_ = false;
+};
+
+}  // namespace quorvel::form

@@ -1,0 +1,25 @@
+#include "fonts.h"
+
+#include <QApplication>
+#include <QStringList>
+
+namespace quorvel::ui {
+
+QFont MakeFont(form::FontRole role) {
+  const form::FontSpec* spec = form::FontFor(role);
+  if (!spec) return QApplication::font();
+  QStringList families{QString::fromUtf8(spec->face)};
+  for (const char* face : form::FallbackFaces(role)) families << QString::fromUtf8(face);
+  QFont font;
+  font.setFamily(families.first());
+  font.setFamilies(families);
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(spec->points);
+  font.setWeight(static_cast<QFont::Weight>(spec->weight));
+  font.setItalic(false);
+  font.setUnderline(false);
+  font.setStrikeOut(false);
+  return font;
+}
+
+}  // namespace quorvel::ui

@@ -1,0 +1,209 @@
+#include "form1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+#include "caption_label.h"
+#include "fonts.h"
+#include "form/layout.h"
+#include "qt_text.h"
+
+namespace quorvel::ui {
+namespace {
+
+using form::ControlId;
+using form::ControlKind;
+using form::ControlSpec;
+
+QString Utf8(const char* text) { return QString::fromUtf8(text); }
+
+bool IsEnter(const QKeyEvent& key) {
+  return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
+
+// The fonts are sized in points at the screen's logical resolution, so the
+// twips are converted at the same one: larger fonts get a larger layout.
+int LogicalDpi() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const int dpi = screen ? static_cast<int>(screen->logicalDotsPerInch() + 0.5) : 96;
+  return dpi > 0 ? dpi : 96;
+}
+
+}  // namespace
+
+Form1::Form1(QWidget* parent)
+    : QWidget(parent),
+      dpi_(LogicalDpi()),
+      instance_lock_(SingleInstanceLock::PerUserDirectory(), SingleInstanceLock::ThisProgramPath()),
+      controller_(*this, instance_lock_) {
+  setObjectName(Utf8(form::kFormName));
+  setWindowTitle(Utf8(form::kWindowCaption));
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  const form::PixelSize client = form::ClientSize(dpi_);
+  setFixedSize(client.width, client.height);
+  BuildControls();
+
+  timer1_ = new QTimer(this);
+  timer1_->setObjectName(Utf8(form::kTimerName));
+  timer1_->setInterval(form::kTimerIntervalMs);
+  connect(timer1_, &QTimer::timeout, this, [this] { controller_.Timer1_Timer(); });
+  timer1_->start();
+}
+
+Form1::~Form1() = default;
+
+void Form1::BuildControls() {
+  for (const ControlSpec& spec : form::kControls) {
+    QWidget* control = nullptr;
+    switch (spec.kind) {
+      case ControlKind::kLabel: {
+        auto* label = new CaptionLabel(spec.id, dpi_, this);
+        if (spec.red) {
+          QPalette red = label->palette();
+          red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+          label->setPalette(red);
+        }
+        control = label;
+        break;
+      }
+      case ControlKind::kTextBox: {
+        auto* box = new QLineEdit(this);
+        // A pasted equation or a long matrix must never be cut short.
+        box->setMaxLength(std::numeric_limits<int>::max());
+        box->setReadOnly(spec.read_only);
+        control = box;
+        break;
+      }
+      case ControlKind::kButton: {
+        auto* button = new QPushButton(this);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this] { controller_.Command1_Click(); });
+        control = button;
+        break;
+      }
+    }
+    control->setObjectName(Utf8(spec.name));
+    control->setFont(MakeFont(spec.font));
+    if (spec.kind != ControlKind::kLabel) {
+      const form::PixelRect place = form::ToPixels(spec.twips, dpi_);
+      control->setGeometry(place.left, place.top, place.width, place.height);
+      control->setFocusPolicy(spec.tab_stop ? Qt::StrongFocus : Qt::NoFocus);
+      // Enter in the equation box and on the focused button is the balance command.
+      control->installEventFilter(this);
+    }
+    controls_[static_cast<std::size_t>(spec.id)] = control;
+    // Through the view, so a label takes its caption's size at once.
+    if (spec.kind == ControlKind::kLabel) {
+      static_cast<CaptionLabel*>(control)->SetCaption(Utf8(spec.caption));
+    } else {
+      control->setProperty("text", Utf8(spec.caption));
+    }
+  }
+
+  std::vector<const ControlSpec*> tab_chain;
+  for (const ControlSpec& spec : form::kControls) {
+    if (spec.tab_stop) tab_chain.push_back(&spec);
+  }
+  std::sort(tab_chain.begin(), tab_chain.end(),
+            [](const ControlSpec* a, const ControlSpec* b) { return a->tab_index < b->tab_index; });
+  for (std::size_t i = 1; i < tab_chain.size(); ++i) {
+    setTabOrder(Control(tab_chain[i - 1]->id), Control(tab_chain[i]->id));
+  }
+  Control(ControlId::kText1)->setFocus(Qt::OtherFocusReason);
+}
+
+Text Form1::ControlText(ControlId id) const {
+  return FromQString(Control(id)->property("text").toString());
+}
+
+void Form1::SetControlText(ControlId id, const Text& text) {
+  QWidget* control = Control(id);
+  if (auto* label = dynamic_cast<CaptionLabel*>(control)) {
+    label->SetCaption(ToQString(text));
+  } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
+    box->setText(ToQString(text));
+    // A text the program sets is read from its start, like a classic text
+    // box shows it, not scrolled to its end.
+    box->setCursorPosition(0);
+  } else {
+    control->setProperty("text", ToQString(text));
+  }
+}
+
+void Form1::SetControlEnabled(ControlId id, bool enabled) { Control(id)->setEnabled(enabled); }
+
+void Form1::FocusControl(ControlId id) { Control(id)->setFocus(Qt::OtherFocusReason); }
+
+void Form1::ProcessPendingEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void Form1::ShowCriticalBox(const Text& title, const Text& text) {
+  QMessageBox box(QMessageBox::Critical, ToQString(title), ToQString(text), QMessageBox::Ok);
+  box.exec();
+}
+
+void Form1::StopTimer() { timer1_->stop(); }
+
+void Form1::EndProgram() { QCoreApplication::quit(); }
+
+void Form1::ShowCentred() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen) move(screen->availableGeometry().center() - rect().center());
+  show();
+  // Once shown, the frame's size is known: centre the whole window.
+  if (screen) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+  }
+  FocusControl(ControlId::kText1);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  std::int16_t cancel = 0;
+  controller_.Form_Unload(cancel);
+  event->accept();
+}
+
+bool Form1::event(QEvent* event) {
+  // A label whose caption was set directly asks its parent for a new layout.
+  if (event->type() == QEvent::LayoutRequest) {
+    for (QWidget* control : controls_) {
+      if (auto* label = dynamic_cast<CaptionLabel*>(control)) label->FitCaption();
+    }
+  }
+  return QWidget::event(event);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+  const auto* key = static_cast<QKeyEvent*>(event);
+  QWidget* text1 = Control(ControlId::kText1);
+  if (watched == text1 && text1->isEnabled()) {
+    int key_ascii = 0;
+    if (IsEnter(*key)) {
+      key_ascii = form::kEnterKey;
+    } else if (!key->text().isEmpty()) {
+      key_ascii = key->text().front().unicode();
+    }
+    controller_.Text1_KeyPress(key_ascii);
+  } else if (watched == Control(ControlId::kCommand1) && IsEnter(*key) && !key->isAutoRepeat()) {
+    // Enter on the focused button presses it, as Space does.
+    static_cast<QPushButton*>(watched)->click();
+    return true;
+  }
+  // Any other key goes on to its control unchanged.
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace quorvel::ui

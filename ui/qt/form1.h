@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <cstddef>
+
+#include "form/controls.h"
+#include "form/form_controller.h"
+#include "form/form_view.h"
+#include "single_instance.h"
+
+class QTimer;
+
+namespace quorvel::ui {
+
+// The program's one window in Qt: the controls of the form's table, each
+// carrying its name as object name (Text1, Label7, Timer1, ...), and the view
+// through which the form's behaviour (Controller()) reaches them.
+class Form1 : public QWidget, public form::FormView {
+ public:
+  explicit Form1(QWidget* parent = nullptr);
+  ~Form1() override;
+
+  form::FormController& Controller() { return controller_; }
+  const form::FormController& Controller() const { return controller_; }
+
+  // The dots per inch the controls were placed at: the fonts' own.
+  int Dpi() const { return dpi_; }
+  void ShowCentred();
+
+  Text ControlText(form::ControlId id) const override;
+  void SetControlText(form::ControlId id, const Text& text) override;
+  void SetControlEnabled(form::ControlId id, bool enabled) override;
+  void FocusControl(form::ControlId id) override;
+  void ProcessPendingEvents() override;
+  void ShowCriticalBox(const Text& title, const Text& text) override;
+  void StopTimer() override;
+  void EndProgram() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildControls();
+  QWidget* Control(form::ControlId id) const { return controls_[static_cast<std::size_t>(id)]; }
+
+  int dpi_;
+  std::array<QWidget*, form::kControls.size()> controls_{};
+  QTimer* timer1_ = nullptr;
+  SingleInstanceLock instance_lock_;
+  form::FormController controller_;
+};
+
+}  // namespace quorvel::ui

@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -6,23 +5,6 @@
 #include "quorvel/search.h"
 
 namespace quorvel {
-namespace {
-
-// The matrix text of ten or more compounds is only written to be followed by
-// the failure. Pasted text can make it symbols x compounds fields long
-// (gigabytes for a few hundred kilobytes of input), so past a size in
-// proportion to the equation it is not built at all and the failure comes at
-// once. Nine compounds never come near it.
-std::size_t UnsearchableMatrixTextLimit(std::size_t equation_length) {
-  return std::max(std::size_t{1} << 20, 16 * equation_length);
-}
-
-std::size_t ShortestMatrixText(std::size_t compounds, std::size_t elements) {
-  // Every field is at least "0" and four spaces; every line ends with CR LF.
-  return elements * (5 * compounds + 2);
-}
-
-}  // namespace
 
 CoefficientString FindCoefficients(const CompoundList& compounds, std::int16_t reactant_count,
                                    BalanceHost& host) {
@@ -31,8 +13,7 @@ CoefficientString FindCoefficients(const CompoundList& compounds, std::int16_t r
   CollectElements(equation, elements);
   // Nothing has been written yet: the matrix text keeps what the host had.
   if (elements.empty()) throw BalanceFailure(FailureKind::kNoElementSymbol);
-  if (compounds.size() >= 10 && ShortestMatrixText(compounds.size(), elements.size() - 1) >
-                                    UnsearchableMatrixTextLimit(equation.size())) {
+  if (OversizedUnsearchableMatrix(compounds.size(), elements.size() - 1, equation.size())) {
     throw BalanceFailure(FailureKind::kTooManyCompounds);
   }
 
@@ -41,10 +22,10 @@ CoefficientString FindCoefficients(const CompoundList& compounds, std::int16_t r
   // matrix stays on show whatever happens to the search below.
   host.SetMatrixText(host.MatrixText() + FormatMatrixText(matrix));
 
-  // The candidates run from the number written with N ones to the one written
-  // with N nines, a signed 32-bit value: ten or more compounds do not fit, and
-  // without any compound there is no number to start from.
-  if (matrix.compounds() >= 10) throw BalanceFailure(FailureKind::kTooManyCompounds);
+  if (matrix.compounds() > kMaxSearchedCompounds) {
+    throw BalanceFailure(FailureKind::kTooManyCompounds);
+  }
+  // Without any compound there is no number to start the search from.
   if (matrix.compounds() == 0) throw BalanceFailure(FailureKind::kNoCompounds);
 
   const SearchResult result = SearchCoefficients(matrix, [&host] { return host.YieldToUi(); });

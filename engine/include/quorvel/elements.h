@@ -7,10 +7,19 @@
 
 namespace quorvel {
 
-// Codes 65 to 95: A to Z and the five signs [ \ ] ^ _ . Nothing outside ASCII.
-constexpr bool IsSymbolStart(char32_t c) { return c >= 65 && c <= 95; }
-// Codes 97 to 122: a to z.
-constexpr bool IsSymbolContinuation(char32_t c) { return c >= 97 && c <= 122; }
+// The one character class of the element scanner and the atom counter.
+// Symbol starts are A to Z and the five signs after Z, [ \ ] ^ _ (codes 65 to
+// 95: the class ends at the underscore, not at Z); continuations are a to z.
+// Nothing outside ASCII belongs to either.
+inline constexpr char32_t kFirstSymbolStart = U'A';
+inline constexpr char32_t kLastSymbolStart = U'_';
+inline constexpr char32_t kFirstSymbolContinuation = U'a';
+inline constexpr char32_t kLastSymbolContinuation = U'z';
+
+constexpr bool IsSymbolStart(char32_t c) { return c >= kFirstSymbolStart && c <= kLastSymbolStart; }
+constexpr bool IsSymbolContinuation(char32_t c) {
+  return c >= kFirstSymbolContinuation && c <= kLastSymbolContinuation;
+}
 
 // Distinct element symbols in order of first occurrence. An empty vector is
 // the list "without slots"; once filled, slot 0 is the empty string and slots

@@ -11,6 +11,9 @@
 namespace quorvel {
 
 using CompoundList = std::vector<Text>;
+// The search numbers run from N ones to N nines as signed 32-bit integers:
+// nine compounds fit, ten do not.
+inline constexpr int kMaxSearchedCompounds = 9;
 // One decimal digit per compound, the first 1 to 9; empty when nothing balances.
 using CoefficientString = std::string;
 
@@ -45,6 +48,14 @@ CompositionMatrix BuildMatrix(const CompoundList& compounds, std::int16_t reacta
 // every line ends with CR LF.
 Text FormatMatrixText(const CompositionMatrix& matrix);
 
+// The matrix text of more compounds than the search takes is written only to
+// be followed by the failure, yet pasted text can make it gigabytes long. It
+// is not written at all when even its shortest possible length, with every
+// entry one character (five characters a field, two a line end), exceeds
+// max(1 Mi characters, 16 x the length of the equation text).
+bool OversizedUnsearchableMatrix(std::size_t compounds, std::size_t elements,
+                                 std::size_t equation_length);
+
 enum class SearchOutcome { kFound, kNotFound, kOverflow };
 struct SearchResult {
   SearchOutcome outcome = SearchOutcome::kNotFound;
@@ -56,7 +67,8 @@ struct SearchResult {
 // every row, or an overflow when a partial row sum leaves 16 bits before one
 // does. `yield` is called regularly; when it returns false the search throws
 // BalanceAbandoned. Needs 1 to 9 compounds and at least one element.
-SearchResult SearchCoefficients(const CompositionMatrix& matrix, const std::function<bool()>& yield);
+SearchResult SearchCoefficients(const CompositionMatrix& matrix,
+                                const std::function<bool()>& yield);
 
 // Scans the host's equation text, writes the matrix text, searches.
 // Throws BalanceFailure (no symbol, ten or more compounds, overflow).

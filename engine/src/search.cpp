@@ -10,22 +10,8 @@ namespace quorvel {
 namespace {
 
 using search_detail::Digits;
-using search_detail::OutOfRow;
-
-// The walk's decision for one candidate, over every row of the matrix: the
-// final word on what the faster search found.
-SearchOutcome JudgeOnMatrix(const CompositionMatrix& matrix, const Digits& digits) {
-  for (int e = 1; e <= matrix.elements(); ++e) {
-    std::int32_t sum = 0;
-    for (int j = 0; j < matrix.compounds(); ++j) {
-      // The product is exact; only the running sum is held to 16 bits.
-      sum += digits[static_cast<std::size_t>(j)] * matrix.At(j, e);
-      if (OutOfRow(sum)) return SearchOutcome::kOverflow;
-    }
-    if (sum != 0) return SearchOutcome::kNotFound;
-  }
-  return SearchOutcome::kFound;
-}
+using search_detail::ToIndex;
+using search_detail::Verdict;
 
 // Up to this many compounds the candidates are few enough to walk one by one.
 constexpr int kMaxWalked = 4;
@@ -35,7 +21,7 @@ constexpr int kMaxWalked = 4;
 SearchResult SearchCoefficients(const CompositionMatrix& matrix,
                                 const std::function<bool()>& yield) {
   const int n = matrix.compounds();
-  if (n < 1 || n > search_detail::kMaxCompounds) {
+  if (n < 1 || n > kMaxSearchedCompounds) {
     throw std::invalid_argument("the coefficient search takes 1 to 9 compounds");
   }
   search_detail::YieldPacer pacer(yield);
@@ -45,22 +31,26 @@ SearchResult SearchCoefficients(const CompositionMatrix& matrix,
   const search_detail::ReducedRows rows = search_detail::ReduceRows(matrix);
   std::optional<Digits> stop;
   if (n <= kMaxWalked) {
-    stop = search_detail::ScanOnesPrefix(rows, 0, pacer);
+    stop = search_detail::WalkWholeRange(rows, pacer);
   } else {
+    // The candidates that start with the longer half's ones have their
+    // suffixes from ones upwards only: walked first, literally. The split
+    // search takes every larger prefix.
     const int prefix_len = n - n / 2;
-    stop = search_detail::ScanOnesPrefix(rows, prefix_len, pacer);
+    stop = search_detail::WalkOnesPrefix(rows, prefix_len, pacer);
     if (!stop) stop = search_detail::SplitSearch(rows, prefix_len, pacer);
   }
   if (!stop) return {SearchOutcome::kNotFound, {}};
 
-  const SearchOutcome outcome = JudgeOnMatrix(matrix, *stop);
+  // The final word on what the faster search found: the walk's decision on
+  // the whole matrix, the rows that were left out included.
+  const Verdict verdict = search_detail::JudgeCandidate(
+      matrix.elements(), n, *stop, [&matrix](int row, int j) { return matrix.At(j, row + 1); });
   // The search only stops where the walk stops.
-  assert(outcome != SearchOutcome::kNotFound);
-  if (outcome != SearchOutcome::kFound) return {SearchOutcome::kOverflow, {}};
+  assert(verdict != Verdict::kRejected);
+  if (verdict != Verdict::kBalanced) return {SearchOutcome::kOverflow, {}};
   CoefficientString digits;
-  for (int j = 0; j < n; ++j) {
-    digits.push_back(static_cast<char>('0' + (*stop)[static_cast<std::size_t>(j)]));
-  }
+  for (int j = 0; j < n; ++j) digits.push_back(static_cast<char>('0' + (*stop)[ToIndex(j)]));
   return {SearchOutcome::kFound, digits};
 }
 

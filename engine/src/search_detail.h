@@ -13,14 +13,49 @@
 
 namespace quorvel::search_detail {
 
-inline constexpr int kMaxCompounds = 9;
+inline constexpr int kMaxCompounds = kMaxSearchedCompounds;
 inline constexpr std::int32_t kRowMin = INT16_MIN;
 inline constexpr std::int32_t kRowMax = INT16_MAX;
 
 inline bool OutOfRow(std::int32_t v) { return v < kRowMin || v > kRowMax; }
 
+// Positions, rows and groups are counted in int; containers want size_t.
+constexpr std::size_t ToIndex(int i) { return static_cast<std::size_t>(i); }
+
 // One digit per compound, most significant first.
 using Digits = std::array<std::int32_t, kMaxCompounds>;
+
+// Moves the digit string in positions low..end-1 on to the next one that
+// differs within positions low..last, that is past every string sharing
+// those, counting in decimal with position end-1 lowest. Returns the
+// leftmost position that changed, or -1 when there is no next string.
+inline int NextDigits(Digits& digits, int low, int end, int last) {
+  for (int i = last + 1; i < end; ++i) digits[ToIndex(i)] = 0;
+  int position = last;
+  while (position >= low && digits[ToIndex(position)] == 9) digits[ToIndex(position--)] = 0;
+  if (position < low) return -1;
+  ++digits[ToIndex(position)];
+  return position;
+}
+
+enum class Verdict { kRejected, kBalanced, kOverflow };
+
+// The walk's decision for one candidate: row by row, each running sum held to
+// 16 bits (the products themselves are exact), a row that does not sum to
+// zero rejects the candidate, and a running sum out of range ends the search.
+// `entry(row, compound)` reads the rows.
+template <typename Entry>
+Verdict JudgeCandidate(int row_count, int compounds, const Digits& digits, const Entry& entry) {
+  for (int row = 0; row < row_count; ++row) {
+    std::int32_t sum = 0;
+    for (int j = 0; j < compounds; ++j) {
+      sum += digits[ToIndex(j)] * entry(row, j);
+      if (OutOfRow(sum)) return Verdict::kOverflow;
+    }
+    if (sum != 0) return Verdict::kRejected;
+  }
+  return Verdict::kBalanced;
+}
 
 struct WalkRow {
   std::array<std::int32_t, kMaxCompounds> entry{};
@@ -49,8 +84,6 @@ struct ReducedRows {
 
 ReducedRows ReduceRows(const CompositionMatrix& matrix);
 
-enum class Verdict { kRejected, kBalanced, kOverflow };
-
 // What the walk decides for one candidate over the reduced rows.
 Verdict Judge(const ReducedRows& rows, const Digits& digits);
 
@@ -72,10 +105,12 @@ class YieldPacer {
   unsigned ticks_ = 0;
 };
 
-// Walks the candidates whose first `fixed` digits are all 1 and whose other
-// digits run from all ones to all nines; returns the first one the walk stops
-// at (balanced or overflowing).
-std::optional<Digits> ScanOnesPrefix(const ReducedRows& rows, int fixed, YieldPacer& pacer);
+// Both walk candidates one by one in ascending order, as the literal walk
+// does, and return the first one it stops at (balanced or overflowing):
+// WalkWholeRange every candidate from N ones to N nines, WalkOnesPrefix only
+// those whose first `prefix_len` digits are all 1.
+std::optional<Digits> WalkWholeRange(const ReducedRows& rows, YieldPacer& pacer);
+std::optional<Digits> WalkOnesPrefix(const ReducedRows& rows, int prefix_len, YieldPacer& pacer);
 
 // The first candidate the walk stops at among those whose first `prefix_len`
 // digits, read as a number, exceed the number written with that many ones.

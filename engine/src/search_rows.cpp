@@ -17,18 +17,18 @@ std::optional<int> ExactRank(std::vector<Vector> m, int cols) {
   std::int64_t previous_pivot = 1;
   for (int c = 0; c < cols && rank < rows; ++c) {
     int pivot = rank;
-    while (pivot < rows && m[static_cast<std::size_t>(pivot)][static_cast<std::size_t>(c)] == 0) {
+    while (pivot < rows && m[ToIndex(pivot)][ToIndex(c)] == 0) {
       ++pivot;
     }
     if (pivot == rows) continue;
-    std::swap(m[static_cast<std::size_t>(pivot)], m[static_cast<std::size_t>(rank)]);
-    const Vector& top = m[static_cast<std::size_t>(rank)];
-    const std::int64_t p = top[static_cast<std::size_t>(c)];
+    std::swap(m[ToIndex(pivot)], m[ToIndex(rank)]);
+    const Vector& top = m[ToIndex(rank)];
+    const std::int64_t p = top[ToIndex(c)];
     for (int i = rank + 1; i < rows; ++i) {
-      Vector& row = m[static_cast<std::size_t>(i)];
-      const std::int64_t lead = row[static_cast<std::size_t>(c)];
+      Vector& row = m[ToIndex(i)];
+      const std::int64_t lead = row[ToIndex(c)];
       for (int j = c + 1; j < cols; ++j) {
-        const auto uj = static_cast<std::size_t>(j);
+        const auto uj = ToIndex(j);
         std::int64_t a = 0;
         std::int64_t b = 0;
         std::int64_t diff = 0;
@@ -38,7 +38,7 @@ std::optional<int> ExactRank(std::vector<Vector> m, int cols) {
         }
         row[uj] = diff / previous_pivot;  // exact: Sylvester's identity
       }
-      row[static_cast<std::size_t>(c)] = 0;
+      row[ToIndex(c)] = 0;
     }
     previous_pivot = p;
     ++rank;
@@ -54,17 +54,17 @@ class ModularEchelon {
 
   void Add(const Vector& v) {
     std::array<std::uint64_t, kMaxCompounds> r{};
-    for (int j = 0; j < cols_; ++j) r[Idx(j)] = Reduce(v[Idx(j)]);
+    for (int j = 0; j < cols_; ++j) r[ToIndex(j)] = Reduce(v[ToIndex(j)]);
     for (const auto& [pivot_col, basis] : basis_) {
-      const std::uint64_t f = r[Idx(pivot_col)];
+      const std::uint64_t f = r[ToIndex(pivot_col)];
       if (f == 0) continue;
       for (int j = 0; j < cols_; ++j)
-        r[Idx(j)] = (r[Idx(j)] + kPrime - f * basis[Idx(j)] % kPrime) % kPrime;
+        r[ToIndex(j)] = (r[ToIndex(j)] + kPrime - f * basis[ToIndex(j)] % kPrime) % kPrime;
     }
     for (int j = 0; j < cols_; ++j) {
-      if (r[Idx(j)] == 0) continue;
-      const std::uint64_t inv = Power(r[Idx(j)], kPrime - 2);
-      for (int k = 0; k < cols_; ++k) r[Idx(k)] = r[Idx(k)] * inv % kPrime;
+      if (r[ToIndex(j)] == 0) continue;
+      const std::uint64_t inv = Power(r[ToIndex(j)], kPrime - 2);
+      for (int k = 0; k < cols_; ++k) r[ToIndex(k)] = r[ToIndex(k)] * inv % kPrime;
       basis_.emplace_back(j, r);
       return;
     }
@@ -73,7 +73,6 @@ class ModularEchelon {
 
  private:
   static constexpr std::uint64_t kPrime = 2147483647;
-  static std::size_t Idx(int j) { return static_cast<std::size_t>(j); }
   static std::uint64_t Reduce(std::int64_t x) {
     const std::int64_t p = static_cast<std::int64_t>(kPrime);
     return static_cast<std::uint64_t>(((x % p) + p) % p);
@@ -97,7 +96,7 @@ bool CanOverflow(const Vector& row, int cols) {
   std::int64_t positive = 0;
   std::int64_t negative = 0;
   for (int j = 0; j < cols; ++j) {
-    const std::int64_t a = row[static_cast<std::size_t>(j)];
+    const std::int64_t a = row[ToIndex(j)];
     (a > 0 ? positive : negative) += a;
   }
   return 9 * positive > kRowMax || 9 * negative < kRowMin;
@@ -123,15 +122,14 @@ ReducedRows ReduceRows(const CompositionMatrix& matrix) {
     // Past full rank only the zero candidate would clear the earlier rows.
     if (echelon.Full()) break;
     Vector row{};
-    for (int j = 0; j < cols; ++j) row[static_cast<std::size_t>(j)] = matrix.At(j, e);
+    for (int j = 0; j < cols; ++j) row[ToIndex(j)] = matrix.At(j, e);
     const bool can_overflow = CanOverflow(row, cols);
     const bool dependent = ProvablyInSpan(key_vectors, row, cols);
     if (dependent && !can_overflow) continue;
 
     WalkRow walk_row;
     for (int j = 0; j < cols; ++j) {
-      walk_row.entry[static_cast<std::size_t>(j)] =
-          static_cast<std::int32_t>(row[static_cast<std::size_t>(j)]);
+      walk_row.entry[ToIndex(j)] = static_cast<std::int32_t>(row[ToIndex(j)]);
     }
     walk_row.can_overflow = can_overflow;
     walk_row.key_rows_before = static_cast<int>(reduced.key.size());
@@ -147,32 +145,26 @@ ReducedRows ReduceRows(const CompositionMatrix& matrix) {
 }
 
 Verdict Judge(const ReducedRows& rows, const Digits& digits) {
-  for (const WalkRow& row : rows.rows) {
-    std::int32_t sum = 0;
-    for (int j = 0; j < rows.compounds; ++j) {
-      sum += digits[static_cast<std::size_t>(j)] * row.entry[static_cast<std::size_t>(j)];
-      if (OutOfRow(sum)) return Verdict::kOverflow;
-    }
-    if (sum != 0) return Verdict::kRejected;
-  }
-  return Verdict::kBalanced;
+  return JudgeCandidate(
+      static_cast<int>(rows.rows.size()), rows.compounds, digits,
+      [&rows](int row, int j) { return rows.rows[ToIndex(row)].entry[ToIndex(j)]; });
 }
 
-std::optional<Digits> ScanOnesPrefix(const ReducedRows& rows, int fixed, YieldPacer& pacer) {
+std::optional<Digits> WalkOnesPrefix(const ReducedRows& rows, int prefix_len, YieldPacer& pacer) {
   const int n = rows.compounds;
   Digits digits{};
-  for (int j = 0; j < n; ++j) digits[static_cast<std::size_t>(j)] = 1;
-  for (;;) {
+  for (int j = 0; j < n; ++j) digits[ToIndex(j)] = 1;
+  do {
     pacer.Tick();
     if (Judge(rows, digits) != Verdict::kRejected) return digits;
-    int pos = n - 1;
-    while (pos >= fixed && digits[static_cast<std::size_t>(pos)] == 9) {
-      digits[static_cast<std::size_t>(pos)] = 0;
-      --pos;
-    }
-    if (pos < fixed) return std::nullopt;
-    ++digits[static_cast<std::size_t>(pos)];
-  }
+  } while (NextDigits(digits, prefix_len, n, n - 1) >= 0);
+  return std::nullopt;
+}
+
+std::optional<Digits> WalkWholeRange(const ReducedRows& rows, YieldPacer& pacer) {
+  // The range starts at N ones: the whole range is the candidates with no
+  // leading digit held at 1.
+  return WalkOnesPrefix(rows, 0, pacer);
 }
 
 }  // namespace quorvel::search_detail

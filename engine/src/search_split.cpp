@@ -1,12 +1,43 @@
-// Meet in the middle: every candidate is a prefix (the leading digits) and a
-// suffix (the rest). The walk stops at a candidate exactly when, for some row
-// that can overflow, all rows before it sum to zero and that row overflows, or
-// when every row sums to zero. Both conditions split into "the suffix sums of
-// the key rows equal minus the prefix sums" and a threshold on the row's
-// partial sums, so the suffixes are tabulated once, grouped by their key-row
-// sums, and each prefix, taken in ascending order, asks its group for the
-// smallest suffix that stops the walk. The first prefix that gets an answer
-// holds the first stopping candidate.
+// The split search: the literal walk's answer for seven to nine compounds
+// without walking hundreds of millions of candidates.
+//
+// Why it is enough to find one candidate. The walk tries the candidates in
+// ascending order and stops at the first one that either balances every row
+// or makes a running row sum leave 16 bits. Every candidate before that one
+// is simply rejected. So whoever finds that first stopping candidate, by any
+// route, and judges it once more on the whole matrix (search.cpp does) has
+// the walk's answer, overflow included.
+//
+// How it is found. Cut every candidate into a prefix, its first H digits,
+// and a suffix, the other digits. A row's sum is the prefix's part plus the
+// suffix's part. Take four compounds cut 2 + 2 and the one row
+// (1, 2, -1, -1): the prefix 13 contributes 1x1 + 3x2 = 7, and a suffix ab
+// contributes -a - b. The row sums to zero exactly when the suffix's part is
+// -7: the suffixes 16, 25, 34, ..., 97. So every suffix is visited once and
+// filed in a group by its part ("key"); for the prefix 13 the group of key
+// -7 holds every suffix that balances, its smallest, 16, first. Ascending
+// candidates are ascending prefixes, and within one prefix ascending
+// suffixes, so the first prefix whose group holds a stopping suffix, joined
+// to its smallest stopping suffix, is the first stopping candidate.
+//
+// With several rows the key is the list of the suffix's parts in the key
+// rows (ReduceRows: the independent rows; the others follow from them).
+// An overflow can stop the walk too, in a row the walk reaches, that is
+// when all rows before it sum to zero, a key condition on the key rows
+// before it, and then a running sum of the row leaves 16 bits. The running
+// sums over the prefix's digits are known from the prefix; over the
+// suffix's digits they are the prefix's part plus the suffix's own running
+// sums, so only the suffix's highest and lowest running sum matter. Each
+// group keeps, for each row that can overflow, the suffixes (in ascending
+// order) whose highest running sum beats every smaller suffix of the group:
+// a staircase, in which the first step above 32767 minus the prefix's part
+// is the smallest overflowing suffix, found by binary search. Likewise for
+// the lowest running sums. Rows behind different numbers of key rows need
+// differently keyed groups: one table per such number.
+//
+// Bounds on what the remaining digits can still add to each row skip whole
+// runs of prefixes and suffixes that cannot bring a key row back to zero or
+// a row out of range.
 
 #include <algorithm>
 #include <limits>
@@ -16,9 +47,8 @@
 namespace quorvel::search_detail {
 namespace {
 
+// No group, no suffix.
 constexpr std::int32_t kNone = -1;
-
-std::size_t Ix(int i) { return static_cast<std::size_t>(i); }
 
 std::uint64_t HashKey(const std::int32_t* key, int len) {
   std::uint64_t h = 0x9E3779B97F4A7C15ULL;
@@ -30,7 +60,9 @@ std::uint64_t HashKey(const std::int32_t* key, int len) {
   return h;
 }
 
-struct Record {
+// One step of a staircase: `suffix` is the smallest suffix of `group` whose
+// highest (or lowest) running sum in the watched row reaches `value`.
+struct Step {
   std::int32_t group;
   std::int32_t value;
   std::int32_t suffix;
@@ -39,69 +71,75 @@ struct Record {
 // What one row that can overflow needs from the suffixes of each group.
 struct Watch {
   int row = 0;
-  // The suffixes, in ascending order, whose highest (lowest) partial sum beats
-  // every earlier suffix of their group; sorted by group after the build.
-  std::vector<Record> highs;
-  std::vector<Record> lows;
+  // The staircases of every group, sorted by group after the suffixes are
+  // visited; the steps of group g run from high_start[g] to high_start[g+1].
+  std::vector<Step> highs;
+  std::vector<Step> lows;
   std::vector<std::int32_t> high_start;
   std::vector<std::int32_t> low_start;
-  std::vector<std::int32_t> high_seen;  // build only
-  std::vector<std::int32_t> low_seen;   // build only
+  // The highest and lowest value so far per group, while the suffixes are
+  // visited.
+  std::vector<std::int32_t> high_seen;
+  std::vector<std::int32_t> low_seen;
 };
 
-// Suffixes grouped by the sums of the first `key_len` key rows.
+// Suffixes grouped by their parts in the first `key_rows` key rows, in an
+// open-addressing hash index.
 struct Table {
-  int key_len = 0;
-  bool balance = false;  // also answers for candidates that zero every row
+  int key_rows = 0;
+  bool answers_balance = false;  // the group also answers "every row zero"
   std::vector<Watch> watches;
   std::uint64_t mask = 0;
   std::vector<std::uint64_t> slot_hash;
   std::vector<std::int32_t> slot_group;
-  std::vector<std::int32_t> keys;   // key_len per group
-  std::vector<std::int32_t> first;  // smallest suffix per group
+  std::vector<std::int32_t> group_keys;       // key_rows values per group
+  std::vector<std::int32_t> smallest_suffix;  // per group
 
-  int groups() const { return static_cast<int>(first.size()); }
+  int groups() const { return static_cast<int>(smallest_suffix.size()); }
 
   bool SameKey(std::int32_t group, const std::int32_t* key) const {
-    const std::int32_t* stored = keys.data() + Ix(group) * Ix(key_len);
-    return std::equal(stored, stored + key_len, key);
+    const std::int32_t* stored = group_keys.data() + ToIndex(group) * ToIndex(key_rows);
+    return std::equal(stored, stored + key_rows, key);
+  }
+
+  // The slot that holds `key`, or the empty slot where it would go.
+  std::uint64_t Probe(const std::int32_t* key, std::uint64_t hash) const {
+    std::uint64_t slot = hash & mask;
+    while (slot_group[slot] != kNone &&
+           !(slot_hash[slot] == hash && SameKey(slot_group[slot], key))) {
+      slot = (slot + 1) & mask;
+    }
+    return slot;
   }
 
   std::int32_t Find(const std::int32_t* key) const {
-    const std::uint64_t hash = HashKey(key, key_len);
-    for (std::uint64_t slot = hash & mask;; slot = (slot + 1) & mask) {
-      const std::int32_t group = slot_group[slot];
-      if (group == kNone) return kNone;
-      if (slot_hash[slot] == hash && SameKey(group, key)) return group;
-    }
+    return slot_group[Probe(key, HashKey(key, key_rows))];
   }
 
-  // Returns the group and whether it is new.
+  // The group of `key`, made for `suffix` when there was none, and whether it
+  // is new. Suffixes arrive in ascending order: the first is the smallest.
   std::pair<std::int32_t, bool> FindOrAdd(const std::int32_t* key, std::int32_t suffix) {
-    const std::uint64_t hash = HashKey(key, key_len);
-    std::uint64_t slot = hash & mask;
-    for (;; slot = (slot + 1) & mask) {
-      const std::int32_t group = slot_group[slot];
-      if (group == kNone) break;
-      if (slot_hash[slot] == hash && SameKey(group, key)) return {group, false};
-    }
-    const auto group = static_cast<std::int32_t>(first.size());
+    const std::uint64_t hash = HashKey(key, key_rows);
+    const std::uint64_t slot = Probe(key, hash);
+    if (slot_group[slot] != kNone) return {slot_group[slot], false};
+    const auto group = static_cast<std::int32_t>(smallest_suffix.size());
     slot_group[slot] = group;
     slot_hash[slot] = hash;
-    keys.insert(keys.end(), key, key + key_len);
-    first.push_back(suffix);
+    group_keys.insert(group_keys.end(), key, key + key_rows);
+    smallest_suffix.push_back(suffix);
     return {group, true};
   }
 };
 
-void SortByGroup(std::vector<Record>& records, int groups, std::vector<std::int32_t>& start) {
-  start.assign(Ix(groups) + 1, 0);
-  for (const Record& r : records) ++start[Ix(r.group) + 1];
-  for (int g = 0; g < groups; ++g) start[Ix(g) + 1] += start[Ix(g)];
-  std::vector<Record> sorted(records.size());
+// A stable counting sort by group; `start` gets each group's first index.
+void SortByGroup(std::vector<Step>& steps, int groups, std::vector<std::int32_t>& start) {
+  start.assign(ToIndex(groups) + 1, 0);
+  for (const Step& step : steps) ++start[ToIndex(step.group) + 1];
+  for (int g = 0; g < groups; ++g) start[ToIndex(g) + 1] += start[ToIndex(g)];
+  std::vector<Step> sorted(steps.size());
   std::vector<std::int32_t> next(start.begin(), start.end() - 1);
-  for (const Record& r : records) sorted[Ix(next[Ix(r.group)]++)] = r;
-  records.swap(sorted);
+  for (const Step& step : steps) sorted[ToIndex(next[ToIndex(step.group)]++)] = step;
+  steps.swap(sorted);
 }
 
 class Splitter {
@@ -109,10 +147,10 @@ class Splitter {
   Splitter(const ReducedRows& rows, int prefix_len, YieldPacer& pacer)
       : rows_(rows),
         pacer_(pacer),
-        n_(rows.compounds),
-        h_(prefix_len),
-        r_(rows.compounds - prefix_len),
-        w_(static_cast<int>(rows.rows.size())) {}
+        compounds_(rows.compounds),
+        prefix_len_(prefix_len),
+        suffix_len_(rows.compounds - prefix_len),
+        row_count_(static_cast<int>(rows.rows.size())) {}
 
   std::optional<Digits> Run() {
     PlanTables();
@@ -123,63 +161,72 @@ class Splitter {
   }
 
  private:
-  std::int32_t Entry(int w, int j) const { return rows_.rows[Ix(w)].entry[Ix(j)]; }
+  std::int32_t Entry(int row, int j) const { return rows_.rows[ToIndex(row)].entry[ToIndex(j)]; }
 
   void PlanTables() {
-    auto table_for = [this](int key_len) -> Table& {
+    auto table_for = [this](int key_rows) -> Table& {
       for (Table& t : tables_) {
-        if (t.key_len == key_len) return t;
+        if (t.key_rows == key_rows) return t;
       }
       tables_.emplace_back();
-      tables_.back().key_len = key_len;
+      tables_.back().key_rows = key_rows;
       return tables_.back();
     };
-    for (int w = 0; w < w_; ++w) {
-      const WalkRow& row = rows_.rows[Ix(w)];
-      if (!row.can_overflow) continue;
+    for (int row = 0; row < row_count_; ++row) {
+      const WalkRow& walk_row = rows_.rows[ToIndex(row)];
+      if (!walk_row.can_overflow) continue;
       Watch watch;
-      watch.row = w;
-      table_for(row.key_rows_before).watches.push_back(std::move(watch));
+      watch.row = row;
+      table_for(walk_row.key_rows_before).watches.push_back(std::move(watch));
     }
-    if (rows_.balance_possible) table_for(static_cast<int>(rows_.key.size())).balance = true;
+    if (rows_.balance_possible) {
+      table_for(static_cast<int>(rows_.key.size())).answers_balance = true;
+    }
   }
 
   // What the digits from each position on can add to each row, so that a
   // run of candidates is skipped when none of them can stop the walk.
   void BoundDigits() {
-    const std::size_t rows = Ix(w_);
-    rest_high_.assign(Ix(n_ + 1) * rows, 0);
+    rest_high_.assign(ToIndex(compounds_ + 1) * ToIndex(row_count_), 0);
     rest_low_.assign(rest_high_.size(), 0);
-    for (int p = n_ - 1; p >= 0; --p) {
-      for (int w = 0; w < w_; ++w) {
-        const std::size_t at = Ix(p) * rows + Ix(w);
-        const std::int32_t a = 9 * Entry(w, p);
-        rest_high_[at] = rest_high_[at + rows] + std::max(a, 0);
-        rest_low_[at] = rest_low_[at + rows] + std::min(a, 0);
+    for (int p = compounds_ - 1; p >= 0; --p) {
+      for (int row = 0; row < row_count_; ++row) {
+        const std::int32_t most = 9 * Entry(row, p);
+        rest_high_[Rest(p, row)] = rest_high_[Rest(p + 1, row)] + std::max(most, 0);
+        rest_low_[Rest(p, row)] = rest_low_[Rest(p + 1, row)] + std::min(most, 0);
       }
     }
-    prefix_high_.resize(rows);
-    prefix_low_.resize(rows);
-    for (int w = 0; w < w_; ++w) {
-      prefix_high_[Ix(w)] = rest_high_[Ix(w)] - rest_high_[Ix(h_) * rows + Ix(w)];
-      prefix_low_[Ix(w)] = rest_low_[Ix(w)] - rest_low_[Ix(h_) * rows + Ix(w)];
+    prefix_high_.resize(ToIndex(row_count_));
+    prefix_low_.resize(ToIndex(row_count_));
+    for (int row = 0; row < row_count_; ++row) {
+      prefix_high_[ToIndex(row)] = rest_high_[Rest(0, row)] - rest_high_[Rest(prefix_len_, row)];
+      prefix_low_[ToIndex(row)] = rest_low_[Rest(0, row)] - rest_low_[Rest(prefix_len_, row)];
     }
-    min_key_len_ = static_cast<int>(rows_.key.size());
-    for (const Table& t : tables_) min_key_len_ = std::min(min_key_len_, t.key_len);
+    fewest_key_rows_ = static_cast<int>(rows_.key.size());
+    for (const Table& t : tables_) fewest_key_rows_ = std::min(fewest_key_rows_, t.key_rows);
   }
 
-  std::size_t Rest(int position, int w) const { return Ix(position) * Ix(w_) + Ix(w); }
+  std::size_t Rest(int position, int row) const {
+    return ToIndex(position) * ToIndex(row_count_) + ToIndex(row);
+  }
+
+  // Whether the digits from `next` on can still take a row with these sums
+  // outside 16 bits.
+  bool CanLeaveRange(int row, std::int32_t sum, int next) const {
+    return sum + rest_high_[Rest(next, row)] > kRowMax ||
+           sum + rest_low_[Rest(next, row)] < kRowMin;
+  }
 
   // How many leading key rows could still sum to zero, given the sums so far
   // and what the digits from `next` on (and, for a suffix, the prefix) can add.
   int CancellableKeyRows(const std::int32_t* sums, int next, bool with_prefix) const {
     int count = 0;
-    for (const int w : rows_.key) {
-      std::int32_t low = sums[w] + rest_low_[Rest(next, w)];
-      std::int32_t high = sums[w] + rest_high_[Rest(next, w)];
+    for (const int row : rows_.key) {
+      std::int32_t low = sums[row] + rest_low_[Rest(next, row)];
+      std::int32_t high = sums[row] + rest_high_[Rest(next, row)];
       if (with_prefix) {
-        low += prefix_low_[Ix(w)];
-        high += prefix_high_[Ix(w)];
+        low += prefix_low_[ToIndex(row)];
+        high += prefix_high_[ToIndex(row)];
       }
       if (low > 0 || high < 0) break;
       ++count;
@@ -187,9 +234,11 @@ class Splitter {
     return count;
   }
 
+  // Visits every suffix from 0...0 to 9...9 in ascending order, files it by
+  // its key-row parts and extends the staircases of its group.
   void TabulateSuffixes() {
     int count = 1;
-    for (int i = 0; i < r_; ++i) count *= 10;
+    for (int i = 0; i < suffix_len_; ++i) count *= 10;
     std::uint64_t capacity = 1;
     while (capacity < 2 * static_cast<std::uint64_t>(count)) capacity <<= 1;
     for (Table& t : tables_) {
@@ -199,8 +248,8 @@ class Splitter {
     }
 
     // Per suffix position and row: running sum, highest and lowest partial sum.
-    const std::size_t level_size = Ix(w_);
-    std::vector<std::int32_t> sum(Ix(r_) * level_size);
+    const std::size_t level_size = ToIndex(row_count_);
+    std::vector<std::int32_t> sum(ToIndex(suffix_len_) * level_size);
     std::vector<std::int32_t> high(sum.size());
     std::vector<std::int32_t> low(sum.size());
     std::vector<std::int32_t> key(rows_.key.size());
@@ -209,11 +258,11 @@ class Splitter {
     for (;;) {
       int t = changed;
       int cancellable = 0;
-      for (; t < r_; ++t) {
-        const std::int32_t d = digits[Ix(t)];
-        for (int w = 0; w < w_; ++w) {
-          const std::size_t at = Ix(t) * level_size + Ix(w);
-          const std::int32_t product = d * Entry(w, h_ + t);
+      for (; t < suffix_len_; ++t) {
+        const std::int32_t d = digits[ToIndex(t)];
+        for (int row = 0; row < row_count_; ++row) {
+          const std::size_t at = ToIndex(t) * level_size + ToIndex(row);
+          const std::int32_t product = d * Entry(row, prefix_len_ + t);
           if (t == 0) {
             sum[at] = high[at] = low[at] = product;
           } else {
@@ -223,26 +272,23 @@ class Splitter {
             low[at] = std::min(low[before], sum[at]);
           }
         }
-        cancellable = CancellableKeyRows(sum.data() + Ix(t) * level_size, h_ + t + 1, true);
-        if (cancellable < min_key_len_) break;
+        cancellable =
+            CancellableKeyRows(sum.data() + ToIndex(t) * level_size, prefix_len_ + t + 1, true);
+        if (cancellable < fewest_key_rows_) break;
       }
-      if (t == r_) {
+      if (t == suffix_len_) {
         pacer_.Tick();
         std::int32_t suffix = 0;
-        for (int i = 0; i < r_; ++i) suffix = suffix * 10 + digits[Ix(i)];
-        const std::size_t last = Ix(r_ - 1) * level_size;
-        for (std::size_t i = 0; i < key.size(); ++i) key[i] = sum[last + Ix(rows_.key[i])];
+        for (int i = 0; i < suffix_len_; ++i) suffix = suffix * 10 + digits[ToIndex(i)];
+        const std::size_t last = ToIndex(suffix_len_ - 1) * level_size;
+        for (std::size_t i = 0; i < key.size(); ++i) key[i] = sum[last + ToIndex(rows_.key[i])];
         for (Table& table : tables_) {
-          if (table.key_len <= cancellable) Insert(table, key.data(), suffix, last, high, low);
+          if (table.key_rows <= cancellable) File(table, key.data(), suffix, last, high, low);
         }
-        t = r_ - 1;
+        t = suffix_len_ - 1;
       }
-      // Next suffix, or past every suffix that shares the first t+1 digits.
-      for (int i = t + 1; i < r_; ++i) digits[Ix(i)] = 0;
-      while (t >= 0 && digits[Ix(t)] == 9) digits[Ix(t--)] = 0;
-      if (t < 0) break;
-      ++digits[Ix(t)];
-      changed = t;
+      changed = NextDigits(digits, 0, suffix_len_, t);
+      if (changed < 0) break;
     }
     for (Table& t : tables_) {
       for (Watch& watch : t.watches) {
@@ -254,16 +300,18 @@ class Splitter {
     }
   }
 
-  static void Insert(Table& t, const std::int32_t* key, std::int32_t suffix, std::size_t last,
-                     const std::vector<std::int32_t>& high, const std::vector<std::int32_t>& low) {
+  // Files a suffix in its group and adds it to the group's staircases where
+  // it climbs higher (or lower) than every smaller suffix of the group.
+  static void File(Table& t, const std::int32_t* key, std::int32_t suffix, std::size_t last,
+                   const std::vector<std::int32_t>& high, const std::vector<std::int32_t>& low) {
     const auto [group, is_new] = t.FindOrAdd(key, suffix);
     for (Watch& watch : t.watches) {
       if (is_new) {
         watch.high_seen.push_back(std::numeric_limits<std::int32_t>::min());
         watch.low_seen.push_back(std::numeric_limits<std::int32_t>::max());
       }
-      const std::size_t at = last + Ix(watch.row);
-      const auto g = Ix(group);
+      const std::size_t at = last + ToIndex(watch.row);
+      const auto g = ToIndex(group);
       if (high[at] > watch.high_seen[g]) {
         watch.high_seen[g] = high[at];
         watch.highs.push_back({group, high[at], suffix});
@@ -284,19 +332,19 @@ class Splitter {
       if (best == kNone || suffix < best) best = suffix;
     };
     {
-      const auto begin = watch.highs.begin() + watch.high_start[Ix(group)];
-      const auto end = watch.highs.begin() + watch.high_start[Ix(group) + 1];
+      const auto begin = watch.highs.begin() + watch.high_start[ToIndex(group)];
+      const auto end = watch.highs.begin() + watch.high_start[ToIndex(group) + 1];
       const std::int32_t limit = kRowMax - prefix_sum;
       const auto it =
-          std::partition_point(begin, end, [limit](const Record& r) { return r.value <= limit; });
+          std::partition_point(begin, end, [limit](const Step& s) { return s.value <= limit; });
       if (it != end) take(it->suffix);
     }
     {
-      const auto begin = watch.lows.begin() + watch.low_start[Ix(group)];
-      const auto end = watch.lows.begin() + watch.low_start[Ix(group) + 1];
+      const auto begin = watch.lows.begin() + watch.low_start[ToIndex(group)];
+      const auto end = watch.lows.begin() + watch.low_start[ToIndex(group) + 1];
       const std::int32_t limit = kRowMin - prefix_sum;
       const auto it =
-          std::partition_point(begin, end, [limit](const Record& r) { return r.value >= limit; });
+          std::partition_point(begin, end, [limit](const Step& s) { return s.value >= limit; });
       if (it != end) take(it->suffix);
     }
     return best;
@@ -309,35 +357,33 @@ class Splitter {
     const int cancellable = CancellableKeyRows(sums, next, false);
     if (rows_.balance_possible && cancellable == static_cast<int>(rows_.key.size())) return true;
     for (const Table& t : tables_) {
-      if (t.key_len > cancellable) continue;
+      if (t.key_rows > cancellable) continue;
       for (const Watch& watch : t.watches) {
-        const int w = watch.row;
-        if (out[w] || sums[w] + rest_high_[Rest(next, w)] > kRowMax ||
-            sums[w] + rest_low_[Rest(next, w)] < kRowMin) {
-          return true;
-        }
+        if (out[watch.row] || CanLeaveRange(watch.row, sums[watch.row], next)) return true;
       }
     }
     return false;
   }
 
+  // Visits the prefixes above 1...1 in ascending order and returns the first
+  // candidate the walk stops at.
   std::optional<Digits> ScanPrefixes() {
-    const std::size_t level_size = Ix(w_);
-    std::vector<std::int32_t> sum(Ix(h_) * level_size);
+    const std::size_t level_size = ToIndex(row_count_);
+    std::vector<std::int32_t> sum(ToIndex(prefix_len_) * level_size);
     std::vector<char> out(sum.size());  // a running sum left 16 bits
     std::vector<std::int32_t> key(rows_.key.size());
     Digits digits{};
     // The prefix of all ones is the caller's; start right after it.
-    for (int j = 0; j < h_; ++j) digits[Ix(j)] = 1;
-    ++digits[Ix(h_ - 1)];
+    for (int j = 0; j < prefix_len_; ++j) digits[ToIndex(j)] = 1;
+    ++digits[ToIndex(prefix_len_ - 1)];
     int changed = 0;
     for (;;) {
       int t = changed;
-      for (; t < h_; ++t) {
-        const std::size_t level = Ix(t) * level_size;
-        for (int w = 0; w < w_; ++w) {
-          const std::size_t at = level + Ix(w);
-          const std::int32_t product = digits[Ix(t)] * Entry(w, t);
+      for (; t < prefix_len_; ++t) {
+        const std::size_t level = ToIndex(t) * level_size;
+        for (int row = 0; row < row_count_; ++row) {
+          const std::size_t at = level + ToIndex(row);
+          const std::int32_t product = digits[ToIndex(t)] * Entry(row, t);
           const std::int32_t before = t == 0 ? 0 : sum[at - level_size];
           const bool was_out = t == 0 ? false : out[at - level_size] != 0;
           sum[at] = before + product;
@@ -345,70 +391,60 @@ class Splitter {
         }
         if (!MayStop(t, sum.data() + level, out.data() + level)) break;
       }
-      if (t == h_) {
+      if (t == prefix_len_) {
         pacer_.Tick();
         if (const std::int32_t best = BestSuffix(sum, out, key); best != kNone) {
           std::int32_t rest = best;
-          for (int j = n_ - 1; j >= h_; --j) {
-            digits[Ix(j)] = rest % 10;
+          for (int j = compounds_ - 1; j >= prefix_len_; --j) {
+            digits[ToIndex(j)] = rest % 10;
             rest /= 10;
           }
           return digits;
         }
-        t = h_ - 1;
+        t = prefix_len_ - 1;
       }
-      // Next prefix, or past every prefix that shares the first t+1 digits.
-      for (int i = t + 1; i < h_; ++i) digits[Ix(i)] = 0;
-      while (t >= 0 && digits[Ix(t)] == 9) digits[Ix(t--)] = 0;
-      if (t < 0) return std::nullopt;
-      ++digits[Ix(t)];
-      changed = t;
+      changed = NextDigits(digits, 0, prefix_len_, t);
+      if (changed < 0) return std::nullopt;
     }
   }
 
   // The smallest suffix that stops the walk after the current prefix.
   std::int32_t BestSuffix(const std::vector<std::int32_t>& sum, const std::vector<char>& out,
                           std::vector<std::int32_t>& key) const {
-    const std::size_t last = Ix(h_ - 1) * Ix(w_);
+    const std::size_t last = ToIndex(prefix_len_ - 1) * ToIndex(row_count_);
     std::int32_t best = kNone;
     auto take = [&best](std::int32_t suffix) {
       if (suffix != kNone && (best == kNone || suffix < best)) best = suffix;
     };
     bool keyed = false;
     for (const Table& t : tables_) {
-      bool needed = t.balance;
+      bool needed = t.answers_balance;
       for (const Watch& watch : t.watches) {
-        needed = needed || MayOverflow(watch.row, sum, out);
+        const std::size_t at = last + ToIndex(watch.row);
+        needed = needed || out[at] || CanLeaveRange(watch.row, sum[at], prefix_len_);
       }
       if (!needed) continue;
       if (!keyed) {
-        for (std::size_t i = 0; i < key.size(); ++i) key[i] = -sum[last + Ix(rows_.key[i])];
+        for (std::size_t i = 0; i < key.size(); ++i) key[i] = -sum[last + ToIndex(rows_.key[i])];
         keyed = true;
       }
       const std::int32_t group = t.Find(key.data());
       if (group == kNone) continue;
-      if (t.balance) take(t.first[Ix(group)]);
+      if (t.answers_balance) take(t.smallest_suffix[ToIndex(group)]);
       for (const Watch& watch : t.watches) {
-        const std::size_t at = last + Ix(watch.row);
-        take(out[at] ? t.first[Ix(group)] : FirstOverflow(watch, group, sum[at]));
+        const std::size_t at = last + ToIndex(watch.row);
+        take(out[at] ? t.smallest_suffix[ToIndex(group)] : FirstOverflow(watch, group, sum[at]));
       }
     }
     return best;
   }
 
-  bool MayOverflow(int w, const std::vector<std::int32_t>& sum,
-                   const std::vector<char>& out) const {
-    const std::size_t at = Ix(h_ - 1) * Ix(w_) + Ix(w);
-    return out[at] || sum[at] + rest_high_[Rest(h_, w)] > kRowMax ||
-           sum[at] + rest_low_[Rest(h_, w)] < kRowMin;
-  }
-
   const ReducedRows& rows_;
   YieldPacer& pacer_;
-  int n_;
-  int h_;
-  int r_;
-  int w_;
+  const int compounds_;
+  const int prefix_len_;
+  const int suffix_len_;
+  const int row_count_;  // the reduced rows, key rows and watched rows alike
   std::vector<Table> tables_;
   // Indexed by position (0..N) and row: what the digits from there on add.
   std::vector<std::int32_t> rest_high_;
@@ -416,7 +452,9 @@ class Splitter {
   // What the leading digits can add, per row.
   std::vector<std::int32_t> prefix_high_;
   std::vector<std::int32_t> prefix_low_;
-  int min_key_len_ = 0;
+  // The fewest key rows any table's groups are keyed by: a suffix that cannot
+  // zero that many key rows is filed in no table.
+  int fewest_key_rows_ = 0;
 };
 
 }  // namespace

@@ -109,7 +109,8 @@ BENCHMARK(BM_SearchDenseNoSolution)->Unit(benchmark::kMicrosecond);
 // The literal walk on the seven-compound equation: 8,888,889 candidates.
 void BM_LiteralWalk(benchmark::State& state, const char* equation) {
   const CompositionMatrix matrix = MatrixOf(equation);
-  for (auto _ : state) benchmark::DoNotOptimize(quorvel_test::ReferenceWalk(matrix, NoWindow()));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(quorvel::reference::WalkEveryCandidate(matrix, NoWindow()));
 }
 BENCHMARK_CAPTURE(BM_LiteralWalk, seven_no_solution, kSevenNoSolution)
     ->Unit(benchmark::kMillisecond)

@@ -65,9 +65,9 @@ ElementList ReadSymbols(const Text& normalised) {
   std::set<Text> seen;
   for (std::size_t p = 0; p < normalised.size(); ++p) {
     const char32_t c = normalised[p];
-    if (c < 65 || c > 95) continue;
+    if (!IsSymbolStart(c)) continue;
     Text symbol(1, c);
-    if (p + 1 < normalised.size() && normalised[p + 1] >= U'a' && normalised[p + 1] <= U'z') {
+    if (p + 1 < normalised.size() && IsSymbolContinuation(normalised[p + 1])) {
       symbol.push_back(normalised[p + 1]);
     }
     if (!seen.insert(symbol).second) continue;
@@ -116,7 +116,7 @@ std::string CheckMatrixText(const Text& matrix_text, const Pieces& pieces,
       at += 4;
       if (check_counts) {
         const Text& compound = pieces.compounds[c];
-        const int count = LiteralCountAtoms(compound, symbols[e + 1]);
+        const int count = reference::CountAtoms(compound, symbols[e + 1]);
         const bool reactant = static_cast<long long>(c) < pieces.reactants;
         const int expected = reactant ? count : -count;
         const std::string decimal = std::to_string(expected);

@@ -1,7 +1,6 @@
 // The whole balance on arbitrary bytes: it may fail, but only with one of the
 // engine's failures, and what it leaves in the host must keep its shape.
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -61,8 +60,8 @@ fuzz::BalanceOutcome Balance(BudgetHost& host, bool& abandoned) {
 // What the walk over every candidate says the whole balance must give.
 fuzz::BalanceOutcome Expected(const fuzz::Pieces& pieces, const quorvel::ElementList& symbols) {
   const auto reactants = static_cast<std::int16_t>(pieces.reactants);
-  const quorvel::SearchResult walked =
-      fuzz::WalkEveryCandidate(quorvel::BuildMatrix(pieces.compounds, reactants, symbols));
+  const quorvel::SearchResult walked = quorvel::reference::WalkEveryCandidate(
+      quorvel::BuildMatrix(pieces.compounds, reactants, symbols));
   fuzz::BalanceOutcome expected;
   switch (walked.outcome) {
     case quorvel::SearchOutcome::kFound:
@@ -110,12 +109,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     return 0;
   }
-  // An unsearchable equation whose matrix text would dwarf the input fails
-  // without writing it.
-  const std::size_t symbol_count = symbols.size() - 1;
-  const std::size_t compound_count = pieces.compounds.size();
-  if (compound_count >= 10 && symbol_count * (5 * compound_count + 2) >
-                                  std::max(std::size_t{1} << 20, 16 * normalised.size())) {
+  if (quorvel::OversizedUnsearchableMatrix(pieces.compounds.size(), symbols.size() - 1,
+                                           normalised.size())) {
     if (outcome.failure != FailureKind::kTooManyCompounds || !host.MatrixText().empty()) {
       Fail("an oversized unsearchable matrix must fail unwritten: " + Describe(outcome), input);
     }
@@ -124,7 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool recount = symbols.size() * normalised.size() <= kRecountedWork;
   Expect(fuzz::CheckMatrixText(host.MatrixText(), pieces, symbols, recount), input);
 
-  if (pieces.compounds.size() >= 10) {
+  if (pieces.compounds.size() > static_cast<std::size_t>(quorvel::kMaxSearchedCompounds)) {
     if (outcome.failure != FailureKind::kTooManyCompounds) {
       Fail("ten or more compounds must fail: " + Describe(outcome), input);
     }

@@ -33,10 +33,12 @@ void CheckCount(const Text& formula, const Text& symbol) {
   if (count != quorvel::CountAtoms(formula, symbol)) Fail("count not repeatable", formula, symbol);
   // The literal rules look the group up afresh at every match: quadratic, so
   // they are only followed on formulas of moderate length.
-  if (formula.size() <= kLiteralLength && count != fuzz::LiteralCountAtoms(formula, symbol)) {
+  if (formula.size() <= kLiteralLength &&
+      count != quorvel::reference::CountAtoms(formula, symbol)) {
     Fail("count differs from the literal rules", formula, symbol);
   }
-  if (quorvel::GroupMultiplier(formula, symbol) != fuzz::LiteralGroupMultiplier(formula, symbol)) {
+  if (quorvel::GroupMultiplier(formula, symbol) !=
+      quorvel::reference::GroupMultiplier(formula, symbol)) {
     Fail("group factor differs from the literal rules", formula, symbol);
   }
   const bool can_match =

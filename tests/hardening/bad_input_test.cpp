@@ -8,22 +8,17 @@
 #include <string>
 
 #include "quorvel/pipeline.h"
-#include "row_name.h"
+#include "test_support.h"
 
 namespace {
 
 using quorvel::BalanceFailure;
 using quorvel::FailureKind;
 using quorvel::Text;
+using quorvel_test::Repeat;
+using quorvel_test::RowName;
 
 constexpr std::size_t kMegabyte = 1 << 20;
-
-Text Repeat(const Text& piece, std::size_t times) {
-  Text out;
-  out.reserve(piece.size() * times);
-  for (std::size_t i = 0; i < times; ++i) out += piece;
-  return out;
-}
 
 // Every symbol the scanner can list: each start character alone and with
 // each continuation.
@@ -143,14 +138,13 @@ INSTANTIATE_TEST_SUITE_P(
         BadInputRow{"every_symbol_times_many_compounds",
                     [] { return EverySymbol() + U"=" + Repeat(U"+", 65536); }, Fails(),
                     FailureKind::kTooManyCompounds,
-                    [] { return EverySymbol() + U"=" + Repeat(U"+", 65536); },
-                    Matrix(Fixed(U""))},
+                    [] { return EverySymbol() + U"=" + Repeat(U"+", 65536); }, Matrix(Fixed(U""))},
         BadInputRow{"hundred_thousand_compounds", [] { return Repeat(U"H2+", 99999) + U"H2"; },
                     Fails(), FailureKind::kTooManyCompounds,
                     [] { return Repeat(U"H2+", 99999) + U"H2"; },
                     // No "=": every compound is a product.
                     Matrix([] { return Fields(U"-2", 100000) + U"\r\n"; })}),
-    quorvel_hardening::RowName());
+    RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     Counts, BadInput,
@@ -200,7 +194,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadInputRow{"digit_times_the_cap_overflows", [] { return Repeat(U"H9", 3640) + U"H7=H"; },
                     Fails(), FailureKind::kOverflow, [] { return Repeat(U"H9", 3640) + U"H7=H"; },
                     Matrix(Fixed(U"32767    -1    \r\n"))}),
-    quorvel_hardening::RowName());
+    RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     Characters, BadInput,
@@ -262,6 +256,6 @@ INSTANTIATE_TEST_SUITE_P(
                           U"2+O2=H2O"),
                     // O stands first among the ASCII symbols.
                     Matrix(Fixed(U"0    2    -1    \r\n0    0    -2    \r\n"))}),
-    quorvel_hardening::RowName());
+    RowName());
 
 }  // namespace

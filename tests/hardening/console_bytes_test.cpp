@@ -11,17 +11,14 @@
 #include <sstream>
 #include <string>
 
-#include "row_name.h"
+#include "quorvel/pipeline.h"
+#include "test_support.h"
 
 namespace {
 
 using namespace std::string_literals;
 
-const std::string kFailure =
-    "\xE6\x96\xB9\xE7\xA8\x8B\xE5\xBC\x8F\xE9\x85\x8D\xE5\xB9\xB3\xE5\xA4\xB1\xE8\xB4\xA5\xEF\xBC"
-    "\x81\xE5\x8F\xAF\xE8\x83\xBD\xE6\x98\xAF\xE8\xBE\x93\xE5\x85\xA5\xE9\x94\x99\xE8\xAF\xAF\xE6"
-    "\x88\x96\xE8\xBE\x93\xE5\x85\xA5\xE7\x9A\x84\xE6\x96\xB9\xE7\xA8\x8B\xE5\xBC\x8F\xE5\xA4\xAA"
-    "\xE5\xA4\x8D\xE6\x9D\x82\xE5\xAF\xBC\xE8\x87\xB4\xEF\xBC\x81";
+const std::string kFailure = quorvel::kFailureTextUtf8;
 
 struct ConsoleRun {
   int status = -1;
@@ -83,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(Invalid, ConsoleBytes,
                                          BytesRow{"encoded_surrogate", "H2+O2=\xED\xA0\x80H2O"},
                                          BytesRow{"beyond_unicode", "\xF4\x90\x80\x80H2=H2"},
                                          BytesRow{"byte_ff", "\xFF\xFE"}),
-                         quorvel_hardening::RowName());
+                         quorvel_test::RowName());
 
 // Valid bytes that merely look odd are equations like any other.
 TEST(ConsoleBytesValid, NulAndControlCharactersAreAnswered) {

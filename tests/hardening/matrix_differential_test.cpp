@@ -1,23 +1,26 @@
-// The matrix counts every element of a compound in one walk; CountAtoms, one
-// element at a time, is the reference it must agree with entry by entry.
+// The matrix counts every element of a compound in one walk; the counting
+// rules followed literally, one element at a time, are the reference it must
+// agree with entry by entry.
 
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 
-#include "quorvel/atoms.h"
+#include "literal_count.h"
 #include "quorvel/search.h"
-#include "row_name.h"
+#include "test_support.h"
 
 namespace {
 
 using quorvel::CompoundList;
 using quorvel::ElementList;
 using quorvel::Text;
+using quorvel_test::Repeat;
+using quorvel_test::RowName;
 
-void ExpectMatchesCountAtoms(const CompoundList& compounds, std::int16_t reactants,
-                             const ElementList& elements) {
+void ExpectMatchesTheCountingRules(const CompoundList& compounds, std::int16_t reactants,
+                                   const ElementList& elements) {
   const quorvel::CompositionMatrix matrix = quorvel::BuildMatrix(compounds, reactants, elements);
   ASSERT_EQ(matrix.compounds(), static_cast<int>(compounds.size()));
   ASSERT_EQ(matrix.elements(), elements.empty() ? 0 : static_cast<int>(elements.size()) - 1);
@@ -25,7 +28,7 @@ void ExpectMatchesCountAtoms(const CompoundList& compounds, std::int16_t reactan
     for (int e = 1; e <= matrix.elements(); ++e) {
       const Text& compound = compounds[static_cast<std::size_t>(c)];
       const Text& symbol = elements[static_cast<std::size_t>(e)];
-      const int count = quorvel::CountAtoms(compound, symbol);
+      const int count = quorvel::reference::CountAtoms(compound, symbol);
       EXPECT_EQ(matrix.At(c, e), c < reactants ? count : -count)
           << "symbol " << quorvel::EncodeUtf8(symbol) << " in "
           << quorvel::EncodeUtf8(compound.substr(0, 80));
@@ -46,7 +49,7 @@ struct MatrixRow {
   CompoundList compounds;
   std::int16_t reactants;
   // Extra symbols after the scanned ones: repeats and shapes the scanner never
-  // lists must still get CountAtoms's numbers.
+  // lists must still get the numbers of the counting rules.
   std::vector<Text> extra_symbols;
 };
 
@@ -54,18 +57,12 @@ std::ostream& operator<<(std::ostream& out, const MatrixRow& row) { return out <
 
 class OnePassMatrix : public testing::TestWithParam<MatrixRow> {};
 
-TEST_P(OnePassMatrix, AgreesWithCountAtoms) {
+TEST_P(OnePassMatrix, AgreesWithTheCountingRules) {
   const MatrixRow& row = GetParam();
   ElementList elements = Collected(row.compounds);
   if (elements.empty() && !row.extra_symbols.empty()) elements.emplace_back();
   for (const Text& symbol : row.extra_symbols) elements.push_back(symbol);
-  ExpectMatchesCountAtoms(row.compounds, row.reactants, elements);
-}
-
-Text Repeat(const Text& piece, std::size_t times) {
-  Text out;
-  for (std::size_t i = 0; i < times; ++i) out += piece;
-  return out;
+  ExpectMatchesTheCountingRules(row.compounds, row.reactants, elements);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -100,11 +97,11 @@ INSTANTIATE_TEST_SUITE_P(
                   2,
                   {U"H", U"", U"Uuo", U"h", U"\uFF28", U"2", U"(", U"O"}},
         MatrixRow{"no_compounds", {}, 0, {U"H"}}),
-    quorvel_hardening::RowName());
+    RowName());
 
 // Formulas drawn from the characters that steer the counter, with a fixed
 // seed so that a failure repeats.
-TEST(OnePassMatrixDrawn, AgreesWithCountAtomsOnDrawnFormulas) {
+TEST(OnePassMatrixDrawn, AgreesWithTheCountingRulesOnDrawnFormulas) {
   const std::u32string alphabet = U"HHOCCaClNa()()0123456789[]_^\\abcxyz.+\uFF28\u6C34";
   std::mt19937 draw(20261207);
   for (int round = 0; round < 300; ++round) {
@@ -119,7 +116,7 @@ TEST(OnePassMatrixDrawn, AgreesWithCountAtomsOnDrawnFormulas) {
     }
     const auto reactants = static_cast<std::int16_t>(draw() % (count + 1));
     SCOPED_TRACE("round " + std::to_string(round));
-    ExpectMatchesCountAtoms(compounds, reactants, Collected(compounds));
+    ExpectMatchesTheCountingRules(compounds, reactants, Collected(compounds));
   }
 }
 
@@ -156,6 +153,6 @@ INSTANTIATE_TEST_SUITE_P(
                                   U"32767    -32767    -32768    10    -10    0    \r\n"},
                     MatrixTextRow{"no_elements", {}, U""},
                     MatrixTextRow{"no_compounds", {{}, {}}, U"\r\n\r\n"}),
-    quorvel_hardening::RowName());
+    RowName());
 
 }  // namespace

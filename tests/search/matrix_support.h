@@ -50,14 +50,6 @@ inline std::string Describe(const quorvel::CompositionMatrix& matrix) {
   return out;
 }
 
-// Names each parameterised case after its table row.
-struct ParamName {
-  template <typename P>
-  std::string operator()(const testing::TestParamInfo<P>& param) const {
-    return param.param.name;
-  }
-};
-
 inline const std::function<bool()>& NeverClosing() {
   static const std::function<bool()> yield = [] { return true; };
   return yield;

@@ -6,6 +6,7 @@
 #include "matrix_support.h"
 #include "quorvel/search.h"
 #include "reference_walk.h"
+#include "test_support.h"
 
 namespace quorvel_test {
 namespace {
@@ -169,7 +170,7 @@ TEST_P(SearchCases, GivesTheWalkResult) {
   EXPECT_EQ(result.digits, c.digits);
 }
 
-INSTANTIATE_TEST_SUITE_P(Matrices, SearchCases, testing::ValuesIn(kCases), ParamName());
+INSTANTIATE_TEST_SUITE_P(Matrices, SearchCases, testing::ValuesIn(kCases), RowName());
 
 // The expectations above are the walk's own, where the walk is short enough
 // for a unit test.
@@ -186,12 +187,12 @@ class WalkedCases : public testing::TestWithParam<Case> {};
 TEST_P(WalkedCases, ExpectationIsTheWalks) {
   const Case& c = GetParam();
   const quorvel::SearchResult walked =
-      ReferenceWalk(MatrixFromRows(c.compounds, c.rows), NeverClosing());
+      quorvel::reference::WalkEveryCandidate(MatrixFromRows(c.compounds, c.rows), NeverClosing());
   EXPECT_EQ(walked.outcome, c.outcome);
   EXPECT_EQ(walked.digits, c.digits);
 }
 
-INSTANTIATE_TEST_SUITE_P(Matrices, WalkedCases, testing::ValuesIn(WalkableCases()), ParamName());
+INSTANTIATE_TEST_SUITE_P(Matrices, WalkedCases, testing::ValuesIn(WalkableCases()), RowName());
 
 TEST(SearchContract, RejectsCompoundCountsOutsideTheRange) {
   EXPECT_THROW(quorvel::SearchCoefficients(quorvel::CompositionMatrix(10, 1), NeverClosing()),

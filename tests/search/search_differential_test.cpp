@@ -14,6 +14,7 @@
 #include "matrix_support.h"
 #include "quorvel/search.h"
 #include "reference_walk.h"
+#include "test_support.h"
 
 namespace quorvel_test {
 namespace {
@@ -241,7 +242,8 @@ TEST_P(SearchDifferential, AgreesWithTheWalk) {
     const CompositionMatrix matrix = generator.Next();
     SCOPED_TRACE("case " + std::to_string(i) + ": " + Describe(matrix));
     const SearchResult fast = quorvel::SearchCoefficients(matrix, NeverClosing());
-    const SearchResult walked = ReferenceWalk(matrix, NeverClosing(), family.walk_limit);
+    const SearchResult walked =
+        quorvel::reference::WalkEveryCandidate(matrix, NeverClosing(), family.walk_limit);
     found += fast.outcome == SearchOutcome::kFound;
     not_found += fast.outcome == SearchOutcome::kNotFound;
     overflow += fast.outcome == SearchOutcome::kOverflow;
@@ -268,7 +270,7 @@ TEST_P(SearchDifferential, AgreesWithTheWalk) {
   EXPECT_GE(overflow, family.min_overflow);
 }
 
-INSTANTIATE_TEST_SUITE_P(Families, SearchDifferential, testing::ValuesIn(kFamilies), ParamName());
+INSTANTIATE_TEST_SUITE_P(Families, SearchDifferential, testing::ValuesIn(kFamilies), RowName());
 
 }  // namespace
 }  // namespace quorvel_test

@@ -5,6 +5,7 @@
 #include "matrix_support.h"
 #include "quorvel/failure.h"
 #include "quorvel/search.h"
+#include "test_support.h"
 
 namespace quorvel_test {
 namespace {
@@ -66,7 +67,7 @@ TEST_P(SearchYield, StopsWhenTheHostCloses) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Matrices, SearchYield, testing::ValuesIn(kYieldCases), ParamName());
+INSTANTIATE_TEST_SUITE_P(Matrices, SearchYield, testing::ValuesIn(kYieldCases), RowName());
 
 }  // namespace
 }  // namespace quorvel_test

@@ -1,6 +1,8 @@
 #include "literal_count.h"
 
-namespace quorvel::fuzz {
+#include "quorvel/elements.h"
+
+namespace quorvel::reference {
 namespace {
 
 // 1-based position of the first occurrence of `needle`, 0 when there is none.
@@ -16,7 +18,7 @@ bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
 
 }  // namespace
 
-std::optional<std::int16_t> LiteralGroupMultiplier(const Text& compound, const Text& symbol) {
+std::optional<std::int16_t> GroupMultiplier(const Text& compound, const Text& symbol) {
   const std::size_t p = InStr(compound, U"(");
   if (p == 0) return 0;
   const std::size_t b = InStr(compound, symbol);
@@ -29,7 +31,7 @@ std::optional<std::int16_t> LiteralGroupMultiplier(const Text& compound, const T
   return static_cast<std::int16_t>(after - U'0');
 }
 
-std::int16_t LiteralCountAtoms(const Text& compound, const Text& symbol) {
+std::int16_t CountAtoms(const Text& compound, const Text& symbol) {
   std::int32_t count = 0;
   std::int32_t multiplier = 0;
   const std::size_t length = compound.size();
@@ -37,19 +39,19 @@ std::int16_t LiteralCountAtoms(const Text& compound, const Text& symbol) {
   // Returns true when the match of k characters at position i ends the scan.
   auto match_rule = [&](std::size_t i, std::size_t k) {
     if (i + k - 1 == length) {
-      if (count + 1 <= 32767) count += 1;
+      if (count + 1 <= INT16_MAX) count += 1;
       return true;
     }
     const char32_t ch = At(compound, i + k);
-    if (const auto looked_up = LiteralGroupMultiplier(compound, symbol)) multiplier = *looked_up;
+    if (const auto looked_up = GroupMultiplier(compound, symbol)) multiplier = *looked_up;
     std::int32_t amount = 0;
-    if ((ch >= 65 && ch <= 95) || ch == U')' || ch == U'(') {
+    if (IsSymbolStart(ch) || ch == U')' || ch == U'(') {
       amount = multiplier == 0 ? 1 : multiplier;
     } else if (IsDigit(ch)) {
       const auto d = static_cast<std::int32_t>(ch - U'0');
       amount = multiplier == 0 ? d : d * multiplier;
     }
-    if (count + amount <= 32767) count += amount;
+    if (count + amount <= INT16_MAX) count += amount;
     return false;
   };
 
@@ -65,4 +67,4 @@ std::int16_t LiteralCountAtoms(const Text& compound, const Text& symbol) {
   return static_cast<std::int16_t>(count);
 }
 
-}  // namespace quorvel::fuzz
+}  // namespace quorvel::reference

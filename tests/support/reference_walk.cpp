@@ -5,13 +5,10 @@
 
 #include "quorvel/failure.h"
 
-namespace quorvel_test {
+namespace quorvel::reference {
 
-using quorvel::SearchOutcome;
-using quorvel::SearchResult;
-
-SearchResult ReferenceWalk(const quorvel::CompositionMatrix& matrix,
-                           const std::function<bool()>& yield, std::int64_t limit) {
+SearchResult WalkEveryCandidate(const CompositionMatrix& matrix, const std::function<bool()>& yield,
+                                std::int64_t limit) {
   const int n = matrix.compounds();
   std::int32_t first = 0;
   for (int i = 0; i < n; ++i) first = first * 10 + 1;
@@ -26,12 +23,13 @@ SearchResult ReferenceWalk(const quorvel::CompositionMatrix& matrix,
       rest /= 10;
     }
     for (int j = 0; j < n; ++j) {
-      if (!yield()) throw quorvel::BalanceAbandoned();
+      if (!yield()) throw BalanceAbandoned();
     }
     bool balanced = true;
     for (int e = 1; e <= matrix.elements() && balanced; ++e) {
       std::int32_t sum = 0;
       for (int j = 0; j < n; ++j) {
+        // The product is exact; only a running sum outside 16 bits fails.
         sum += digits[static_cast<std::size_t>(j)] * matrix.At(j, e);
         if (sum < INT16_MIN || sum > INT16_MAX) return {SearchOutcome::kOverflow, {}};
       }
@@ -42,4 +40,8 @@ SearchResult ReferenceWalk(const quorvel::CompositionMatrix& matrix,
   return {SearchOutcome::kNotFound, {}};
 }
 
-}  // namespace quorvel_test
+SearchResult WalkEveryCandidate(const CompositionMatrix& matrix) {
+  return WalkEveryCandidate(matrix, [] { return true; });
+}
+
+}  // namespace quorvel::reference

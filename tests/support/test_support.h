@@ -14,8 +14,8 @@
 
 namespace quorvel_test {
 
-// Every table row derives from Row, so that a row prints as its name and the
-// generated test name is the row's name.
+// Table rows derive from Row, so that a row prints as its name; RowName
+// names each generated test after its row (any row with a `name`).
 struct Row {
   const char* name;
 };
@@ -33,6 +33,7 @@ struct RowName {
 // `count` copies of `piece`, for the long formulas the 16-bit limits need.
 inline quorvel::Text Repeat(const quorvel::Text& piece, std::size_t count) {
   quorvel::Text out;
+  out.reserve(piece.size() * count);
   for (std::size_t i = 0; i < count; ++i) out += piece;
   return out;
 }

@@ -17,6 +17,12 @@ constexpr int kExitBalanced = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 
+constexpr const char* kNotUtf8 = "not valid UTF-8";
+// The JSON "failure" of a line that is not UTF-8, and of a failure that is
+// none of the engine's (running out of memory, say).
+constexpr const char* kNotUtf8Keyword = "invalid_utf8";
+constexpr const char* kInternalErrorKeyword = "internal_error";
+
 struct Options {
   bool matrix = false;
   bool json = false;
@@ -42,6 +48,8 @@ struct Answer {
   std::string matrix;
   std::string result;
   bool ok = false;
+  const char* failure = nullptr;  // why it failed, for scripts
+  const char* error = nullptr;    // why the line was not balanced at all
 };
 
 Answer Balance(const quorvel::Text& input) {
@@ -50,13 +58,29 @@ Answer Balance(const quorvel::Text& input) {
   try {
     answer.result = quorvel::EncodeUtf8(quorvel::BalanceEquation(host));
     answer.ok = true;
+  } catch (const quorvel::BalanceFailure& failure) {
+    answer.failure = quorvel::Keyword(failure.kind());
   } catch (const std::exception&) {
-    // Every failure, whatever its cause, gets the one failure text.
-    answer.result = quorvel::kFailureTextUtf8;
+    answer.failure = kInternalErrorKeyword;
   }
+  // Every failure, whatever its cause, gets the one failure text.
+  if (!answer.ok) answer.result = quorvel::kFailureTextUtf8;
   answer.equation = quorvel::EncodeUtf8(host.EquationText());
   answer.matrix = quorvel::EncodeUtf8(host.MatrixText());
   return answer;
+}
+
+// One answer as a JSON object: "failure" is null when the line balanced,
+// "error" is there only for a line that could not be balanced at all.
+nlohmann::json ToJson(const std::string& line, const Answer& answer) {
+  nlohmann::json object = {{"input", line},
+                           {"equation", answer.equation},
+                           {"matrix", answer.matrix},
+                           {"result", answer.result},
+                           {"ok", answer.ok}};
+  object["failure"] = answer.failure == nullptr ? nlohmann::json() : answer.failure;
+  if (answer.error != nullptr) object["error"] = answer.error;
+  return object;
 }
 
 class Session {
@@ -65,22 +89,23 @@ class Session {
 
   // `where` names the equation in an error message: "line 7", "equation argument 2".
   void Answer(const std::string& line, const std::string& where) {
-    const auto text = quorvel::DecodeUtf8(line);
-    if (!text) {
-      std::cerr << "quorvel-cli: " << where << ": not valid UTF-8; equation skipped\n";
-      bad_input_ = true;
-      return;
-    }
-    const ::Answer answer = Balance(*text);
-    if (!answer.ok) failed_ = true;
-    if (options_.json) {
-      const nlohmann::json object = {{"input", line},
-                                     {"equation", answer.equation},
-                                     {"matrix", answer.matrix},
-                                     {"result", answer.result},
-                                     {"ok", answer.ok}};
-      std::cout << object.dump() << '\n';
+    ::Answer answer;
+    if (const auto text = quorvel::DecodeUtf8(line)) {
+      answer = Balance(*text);
+      if (!answer.ok) failed_ = true;
     } else {
+      std::cerr << "quorvel-cli: " << where << ": " << kNotUtf8 << "; equation skipped\n";
+      bad_input_ = true;
+      answer.failure = kNotUtf8Keyword;
+      answer.error = kNotUtf8;
+    }
+    if (options_.json) {
+      // Every line gets its object, so that answer N belongs to line N; bytes
+      // that are not UTF-8 show in its input as U+FFFD.
+      std::cout
+          << ToJson(line, answer).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
+          << '\n';
+    } else if (answer.error == nullptr) {
       std::cout << answer.result << '\n';
       if (options_.matrix) std::cout << answer.matrix;
     }

@@ -15,6 +15,11 @@ namespace {
 
 const std::string kFailure = quorvel::kFailureTextUtf8;
 const std::string kWaterMatrix = "2    0    -2    \r\n0    2    -1    \r\n";
+const std::string kOverflowing = [] {
+  std::string group = "(";
+  for (int i = 0; i < 405; ++i) group += "H9";
+  return group + ")9=H";
+}();
 
 struct JsonRow : Row {
   std::string input;
@@ -22,11 +27,12 @@ struct JsonRow : Row {
   std::string matrix;
   std::string result;
   bool ok;
+  const char* failure;  // nullptr: null
 };
 
 class JsonTest : public testing::TestWithParam<JsonRow> {};
 
-TEST_P(JsonTest, OneObjectWithExactlyTheFiveKeys) {
+TEST_P(JsonTest, OneObjectWithExactlyTheSixKeys) {
   const JsonRow& row = GetParam();
   const CliOutcome outcome = RunCli({"--json", row.input});
   ASSERT_FALSE(outcome.out.empty());
@@ -34,27 +40,31 @@ TEST_P(JsonTest, OneObjectWithExactlyTheFiveKeys) {
   const nlohmann::json object = nlohmann::json::parse(outcome.out);
   std::set<std::string> keys;
   for (const auto& item : object.items()) keys.insert(item.key());
-  EXPECT_EQ(keys, (std::set<std::string>{"input", "equation", "matrix", "result", "ok"}));
+  EXPECT_EQ(keys,
+            (std::set<std::string>{"input", "equation", "matrix", "result", "ok", "failure"}));
   EXPECT_EQ(object.value("input", ""), row.input);
   EXPECT_EQ(object.value("equation", ""), row.equation);
   EXPECT_EQ(object.value("matrix", ""), row.matrix);
   EXPECT_EQ(object.value("result", ""), row.result);
   EXPECT_EQ(object.value("ok", !row.ok), row.ok);
+  EXPECT_EQ(object["failure"], row.failure == nullptr ? nlohmann::json() : row.failure);
   EXPECT_EQ(outcome.status, row.ok ? 0 : 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, JsonTest,
     testing::Values(
-        JsonRow{{"water"}, "H2 + O2 = H2O", "H2+O2=H2O", kWaterMatrix, "2H2+O2=2H2O", true},
-        JsonRow{{"arrow"}, "H2+O2->H2O", "H2+O2=>H2O", kWaterMatrix, "2H2+O2=2>H2O", true},
+        JsonRow{
+            {"water"}, "H2 + O2 = H2O", "H2+O2=H2O", kWaterMatrix, "2H2+O2=2H2O", true, nullptr},
+        JsonRow{{"arrow"}, "H2+O2->H2O", "H2+O2=>H2O", kWaterMatrix, "2H2+O2=2>H2O", true, nullptr},
         JsonRow{{"zero_coefficient"},
                 "H2+O2+N2=H2O",
                 "H2+O2+N2=H2O",
                 "2    0    0    -2    \r\n0    2    0    -1    \r\n0    0    2    0    \r\n",
                 "2H2+O2+0N2=2H2O",
-                true},
-        JsonRow{{"no_reactants"}, "2+H2", "2+H2", "0    -2    \r\n", "=2+0H2", true},
+                true,
+                nullptr},
+        JsonRow{{"no_reactants"}, "2+H2", "2+H2", "0    -2    \r\n", "=2+0H2", true, nullptr},
         JsonRow{{"full_width"},
                 "（NH4）2SO4＋NaOH=Na2SO4+NH3+H2O",
                 "(NH4)2SO4+NaOH=Na2SO4+NH3+H2O",
@@ -62,21 +72,44 @@ INSTANTIATE_TEST_SUITE_P(
                 "1    0    -1    0    0    \r\n4    1    -4    0    -1    \r\n"
                 "0    1    -2    0    0    \r\n",
                 "(NH4)2SO4+2NaOH=Na2SO4+2NH3+2H2O",
-                true},
-        JsonRow{{"no_equals"}, "H2O", "H2O", "-2    \r\n-1    \r\n", kFailure, false},
-        JsonRow{{"no_symbol_no_matrix"}, "12 + 3 = 4", "12+3=4", "", kFailure, false},
+                true,
+                nullptr},
+        JsonRow{{"no_equals"},
+                "H2O",
+                "H2O",
+                "-2    \r\n-1    \r\n",
+                kFailure,
+                false,
+                "no_coefficients"},
+        JsonRow{{"no_symbol_no_matrix"},
+                "12 + 3 = 4",
+                "12+3=4",
+                "",
+                kFailure,
+                false,
+                "no_element_symbol"},
         JsonRow{{"ten_compounds_matrix_kept"},
                 "H+H+H+H+H=H+H+H+H+H",
                 "H+H+H+H+H=H+H+H+H+H",
                 "1    1    1    1    1    -1    -1    -1    -1    -1    \r\n",
                 kFailure,
-                false},
+                false,
+                "too_many_compounds"},
+        // 405 x 9 x 9 = 32724 hydrogen: the candidate 21 leaves 16 bits.
+        JsonRow{{"row_sum_overflow"},
+                kOverflowing,
+                kOverflowing,
+                "32724    -1    \r\n",
+                kFailure,
+                false,
+                "overflow"},
         JsonRow{{"quotes_and_controls"},
                 "\"H\\\"\t",
                 "\"H\\\"\t",
                 "-1    \r\n0    \r\n",
                 kFailure,
-                false}),
+                false,
+                "no_coefficients"}),
     RowName());
 
 TEST(MatrixOptionTest, MatrixTextFollowsTheResultByteForByte) {
@@ -147,6 +180,13 @@ struct BadInputRow : Row {
   std::string names;  // how standard error names the bad equation
 };
 
+// The object for a line that is not UTF-8, whose input reads `shown`.
+std::string NotUtf8Json(const std::string& shown) {
+  return "{\"equation\":\"\",\"error\":\"not valid "
+         "UTF-8\",\"failure\":\"invalid_utf8\",\"input\":\"" +
+         shown + "\",\"matrix\":\"\",\"ok\":false,\"result\":\"\"}\n";
+}
+
 class InvalidUtf8Test : public testing::TestWithParam<BadInputRow> {};
 
 TEST_P(InvalidUtf8Test, ReportedOnStandardErrorOthersStillAnswered) {
@@ -166,14 +206,25 @@ INSTANTIATE_TEST_SUITE_P(
                     "H2+O2=H2O\r\nH\xFF\xFE\r\nFe+O2=Fe2O3\r\n",
                     "2H2+O2=2H2O\n4Fe+3O2=2Fe2O3\n",
                     "line 2"},
+        // In JSON the line keeps its place: an object naming the problem, the
+        // bytes that are not UTF-8 shown as U+FFFD.
         BadInputRow{{"stdin_json"},
                     {"--json"},
                     "\xC0\xAF\nH2O\n",
-                    "{\"equation\":\"H2O\",\"input\":\"H2O\",\"matrix\":\"-2    \\r\\n-1   "
-                    " \\r\\n\",\"ok\":false,\"result\":\"" +
+                    NotUtf8Json("\xEF\xBF\xBD\xEF\xBF\xBD") +
+                        "{\"equation\":\"H2O\",\"failure\":\"no_coefficients\",\"input\":\"H2O\","
+                        "\"matrix\":\"-2    \\r\\n-1    \\r\\n\",\"ok\":false,\"result\":\"" +
                         kFailure + "\"}\n",
                     "line 1"},
-        BadInputRow{{"argument"}, {"H2+O2=H2O", "\xE6\xB0"}, "", "2H2+O2=2H2O\n", "argument 2"}),
+        BadInputRow{{"argument"}, {"H2+O2=H2O", "\xE6\xB0"}, "", "2H2+O2=2H2O\n", "argument 2"},
+        BadInputRow{{"argument_json"},
+                    {"--json", "\xE6\xB0", "Fe+O2=Fe2O3"},
+                    "",
+                    NotUtf8Json("\xEF\xBF\xBD") +
+                        "{\"equation\":\"Fe+O2=Fe2O3\",\"failure\":null,\"input\":\"Fe+O2=Fe2O3\","
+                        "\"matrix\":\"1    0    -2    \\r\\n0    2    -3    \\r\\n\",\"ok\":true,"
+                        "\"result\":\"4Fe+3O2=2Fe2O3\"}\n",
+                    "argument 1"}),
     RowName());
 
 TEST(StreamingTest, EachLineIsAnsweredBeforeTheNextArrives) {

@@ -16,6 +16,10 @@ enum class FailureKind {
 };
 
 const char* Describe(FailureKind kind);
+// A stable word for scripts ("no_element_symbol", "too_many_compounds",
+// "overflow", "no_coefficients", ...): the console's JSON answers carry it,
+// so a word once given is never changed.
+const char* Keyword(FailureKind kind);
 
 class BalanceFailure : public std::exception {
  public:

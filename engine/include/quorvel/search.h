@@ -51,8 +51,8 @@ Text FormatMatrixText(const CompositionMatrix& matrix);
 // The matrix text of more compounds than the search takes is written only to
 // be followed by the failure, yet pasted text can make it gigabytes long. It
 // is not written at all when even its shortest possible length, with every
-// entry one character (five characters a field, two a line end), exceeds
-// max(1 Mi characters, 16 x the length of the equation text).
+// entry one character (five characters a field, two a line end), is longer than
+// max(1 Mi characters, 16 x the length of the normalised equation text).
 bool OversizedUnsearchableMatrix(std::size_t compounds, std::size_t elements,
                                  std::size_t equation_length);
 

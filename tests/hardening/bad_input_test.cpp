@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "quorvel/elements.h"
 #include "quorvel/pipeline.h"
 #include "test_support.h"
 
@@ -24,9 +25,12 @@ constexpr std::size_t kMegabyte = 1 << 20;
 // each continuation.
 Text EverySymbol() {
   Text out;
-  for (char32_t start = 65; start <= 95; ++start) {
+  for (char32_t start = quorvel::kFirstSymbolStart; start <= quorvel::kLastSymbolStart; ++start) {
     out.push_back(start);
-    for (char32_t next = U'a'; next <= U'z'; ++next) out += Text{start, next};
+    for (char32_t next = quorvel::kFirstSymbolContinuation;
+         next <= quorvel::kLastSymbolContinuation; ++next) {
+      out += Text{start, next};
+    }
   }
   return out;
 }

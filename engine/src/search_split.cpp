@@ -1,43 +1,46 @@
-// The split search: the literal walk's answer for seven to nine compounds
-// without walking hundreds of millions of candidates.
+// The split search: the literal walk's answer for five to nine compounds
+// without walking up to nine hundred million candidates.
 //
-// Why it is enough to find one candidate. The walk tries the candidates in
-// ascending order and stops at the first one that either balances every row
-// or makes a running row sum leave 16 bits. Every candidate before that one
-// is simply rejected. So whoever finds that first stopping candidate, by any
+// Why one candidate is enough. The walk tries the candidates in ascending
+// order and stops at the first one that either balances every row or makes
+// a running row sum leave 16 bits; every candidate before it is rejected and
+// leaves no trace. So whoever finds that first stopping candidate, by any
 // route, and judges it once more on the whole matrix (search.cpp does) has
-// the walk's answer, overflow included.
+// the walk's answer, an overflow included.
 //
 // How it is found. Cut every candidate into a prefix, its first H digits,
 // and a suffix, the other digits. A row's sum is the prefix's part plus the
-// suffix's part. Take four compounds cut 2 + 2 and the one row
-// (1, 2, -1, -1): the prefix 13 contributes 1x1 + 3x2 = 7, and a suffix ab
+// suffix's part. With pencil: four compounds cut 2 + 2 and the one row
+// (1, 2, -1, -1). The prefix 13 contributes 1x1 + 3x2 = 7; a suffix ab
 // contributes -a - b. The row sums to zero exactly when the suffix's part is
-// -7: the suffixes 16, 25, 34, ..., 97. So every suffix is visited once and
-// filed in a group by its part ("key"); for the prefix 13 the group of key
-// -7 holds every suffix that balances, its smallest, 16, first. Ascending
-// candidates are ascending prefixes, and within one prefix ascending
-// suffixes, so the first prefix whose group holds a stopping suffix, joined
-// to its smallest stopping suffix, is the first stopping candidate.
+// -7: the suffixes 07, 16, 25, ..., 70. So every suffix 00 to 99 is visited
+// once and filed in a group by its part, its "key"; the prefix 13 looks up
+// the group of key -7 and takes its smallest suffix, 07: 1307 is the first
+// candidate starting with 13 that balances. Ascending candidates are
+// ascending prefixes and, within one prefix, ascending suffixes, so the
+// first prefix (in ascending order) whose group holds a stopping suffix,
+// joined to its smallest stopping suffix, is the first stopping candidate.
+// (The prefix 11 is walked literally before: its suffixes start at 11, not
+// at 00.)
 //
 // With several rows the key is the list of the suffix's parts in the key
 // rows (ReduceRows: the independent rows; the others follow from them).
-// An overflow can stop the walk too, in a row the walk reaches, that is
-// when all rows before it sum to zero, a key condition on the key rows
-// before it, and then a running sum of the row leaves 16 bits. The running
-// sums over the prefix's digits are known from the prefix; over the
-// suffix's digits they are the prefix's part plus the suffix's own running
-// sums, so only the suffix's highest and lowest running sum matter. Each
-// group keeps, for each row that can overflow, the suffixes (in ascending
-// order) whose highest running sum beats every smaller suffix of the group:
-// a staircase, in which the first step above 32767 minus the prefix's part
-// is the smallest overflowing suffix, found by binary search. Likewise for
-// the lowest running sums. Rows behind different numbers of key rows need
-// differently keyed groups: one table per such number.
+// An overflow stops the walk too, in a row the walk reaches, that is when
+// every row before it sums to zero (a key condition on the key rows before
+// it) and then a running sum of the row leaves 16 bits. Over the prefix's
+// digits the running sums are known from the prefix; over the suffix's
+// digits they are the prefix's part plus the suffix's own running sums, so
+// only the suffix's highest and lowest running sum matter. For each row that
+// can overflow, each group keeps the suffixes, in ascending order, whose
+// highest running sum beats that of every smaller suffix of the group: a
+// staircase, in which the first step above 32767 minus the prefix's part is
+// the smallest overflowing suffix, found by binary search. Likewise for the
+// lowest running sums. A row behind k key rows needs groups keyed by the
+// first k key rows only, a balance by all of them: one table per such k.
 //
 // Bounds on what the remaining digits can still add to each row skip whole
-// runs of prefixes and suffixes that cannot bring a key row back to zero or
-// a row out of range.
+// runs of prefixes and suffixes that cannot bring a key row back to zero nor
+// take a row out of range.
 
 #include <algorithm>
 #include <limits>

@@ -79,6 +79,11 @@ TEST(FormLayout, LabelsTakeTheirCaptionsSize) {
       // ...or ends in line with the button above it, never cut off.
       {ControlId::kLabel5, {70, 22}, 96, {467, 112, 70, 22}},
       {ControlId::kLabel5, {100, 33}, 144, {706, 168, 100, 33}},
+      // Wider than that: up to the window's edge, clear of the result box
+      // (which ends at 457) as long as the window has room for it.
+      {ControlId::kLabel5, {85, 22}, 96, {457, 112, 85, 22}},
+      {ControlId::kLabel5, {86, 22}, 96, {457, 112, 86, 22}},
+      {ControlId::kLabel5, {90, 22}, 96, {453, 112, 90, 22}},
       {ControlId::kLabel5, {900, 22}, 96, {0, 112, 900, 22}},
   };
   for (const Case& c : cases) {

@@ -31,8 +31,15 @@ PixelRect PlaceLabel(ControlId id, PixelSize extent, int dpi) {
   const PixelRect home = ToPixels(Spec(id).twips, dpi);
   PixelRect placed{home.left, home.top, extent.width, extent.height};
   if (id == ControlId::kLabel5) {
-    const int limit = ToPixels(Spec(ControlId::kCommand1).twips, dpi).right();
-    if (placed.right() > limit) placed.left = std::max(0, limit - extent.width);
+    const int button_right = ToPixels(Spec(ControlId::kCommand1).twips, dpi).right();
+    const int box_right = ToPixels(Spec(ControlId::kText3).twips, dpi).right();
+    if (placed.right() > button_right) placed.left = button_right - extent.width;
+    // Wider still (a face that runs wider than the reference one): the
+    // strip up to the window's edge is used before the result box is covered.
+    if (placed.left < box_right) {
+      placed.left = std::min(box_right, ClientSize(dpi).width - extent.width);
+    }
+    placed.left = std::max(0, placed.left);
   }
   return placed;
 }

@@ -35,7 +35,8 @@ PixelSize ClientSize(int dpi);
 // A label is exactly as large as its caption (`extent`, measured by the
 // toolkit in the label's font) and grows to the right from its corner. The
 // maker's credit, which can be wider than the room right of the result box,
-// ends in line with the button above it instead of being cut off.
+// ends in line with the button above it instead of being cut off; wider than
+// that, it takes the strip up to the window's edge before it covers the box.
 PixelRect PlaceLabel(ControlId id, PixelSize extent, int dpi);
 
 }  // namespace quorvel::form

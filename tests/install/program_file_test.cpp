@@ -1,7 +1,9 @@
-// What Windows reads from the console program's file: the version record that
-// Explorer's details show, and the icon it draws the file with. Read through
-// the same system calls Explorer uses, so a record that the resource compiler
-// mangled (wrong language block, broken text encoding) fails here.
+// What Windows reads from a program file (the console program's, and the
+// window program's in a second build of this file): the version record that
+// Explorer's details show, the icon it draws the file with, and the manifest
+// it starts the window program with. Read through the same system calls
+// Explorer uses, so a record that the resource compiler mangled (wrong
+// language block, broken text encoding) fails here.
 
 // clang-format off
 #include <windows.h>
@@ -20,7 +22,7 @@
 
 namespace {
 
-const std::wstring kProgram = Wide(QUORVEL_CLI_EXE);
+const std::wstring kProgram = Wide(QUORVEL_PROGRAM_EXE);
 
 std::string Utf8(const wchar_t* wide, int length) {
   const int size = WideCharToMultiByte(CP_UTF8, 0, wide, length, nullptr, 0, nullptr, nullptr);
@@ -100,8 +102,8 @@ INSTANTIATE_TEST_SUITE_P(
                     StringValue{"product", L"ProductName", "Quorvel"},
                     StringValue{"file_version", L"FileVersion", QUORVEL_VERSION_TEXT},
                     StringValue{"product_version", L"ProductVersion", QUORVEL_VERSION_TEXT},
-                    StringValue{"description", L"FileDescription", "化学方程式配平工具（命令行）"},
-                    StringValue{"file_name", L"OriginalFilename", "quorvel-cli.exe"}),
+                    StringValue{"description", L"FileDescription", QUORVEL_PROGRAM_DESCRIPTION},
+                    StringValue{"file_name", L"OriginalFilename", QUORVEL_PROGRAM_FILE_NAME}),
     [](const testing::TestParamInfo<StringValue>& row) { return std::string(row.param.name); });
 
 #pragma pack(push, 2)
@@ -177,6 +179,32 @@ TEST_F(ProgramIcon, ResourcesAreTaggedChinesePrc) {
       << "version record";
   EXPECT_NE(FindResourceExW(module_, MAKEINTRESOURCEW(14), L"IDI_ICON1", chinese_prc), nullptr)
       << "icon group";
+}
+
+// The window program asks for the current common controls and for sharp
+// text at every monitor's resolution; the console program needs neither.
+TEST_F(ProgramIcon, HasItsManifestOnce) {
+  int manifests = 0;
+  EnumResourceNamesW(
+      module_, MAKEINTRESOURCEW(24),
+      [](HMODULE, LPCWSTR, LPWSTR, LONG_PTR count) -> BOOL {
+        ++*reinterpret_cast<int*>(count);
+        return TRUE;
+      },
+      reinterpret_cast<LONG_PTR>(&manifests));
+  if (!QUORVEL_PROGRAM_HAS_MANIFEST) {
+    EXPECT_EQ(manifests, 0);
+    return;
+  }
+  ASSERT_EQ(manifests, 1);
+  const HRSRC found = FindResourceW(module_, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+  ASSERT_NE(found, nullptr) << "the manifest Windows reads at start is resource 1";
+  const auto* text = static_cast<const char*>(LockResource(LoadResource(module_, found)));
+  const std::string manifest(text, SizeofResource(module_, found));
+  EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
+  EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor<"), std::string::npos);
+  EXPECT_NE(manifest.find(std::string("version=\"") + QUORVEL_PROGRAM_VERSION + ".0\""),
+            std::string::npos);
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Cross-builds the engine, the CPU sampler, quorvel-cli.exe and their tests for
-# 64-bit Windows with MinGW-w64, then runs every test program under Wine, and
-# quorvel-cli.exe itself with non-ASCII equations on Wine's command line.
-# The window is not built: Qt for Windows is not packaged for this machine.
+# Cross-builds the engine, the CPU sampler, quorvel-cli.exe, the Win32 window
+# quorvel.exe and their tests for 64-bit Windows with MinGW-w64, then runs
+# every test program under Wine, quorvel-cli.exe itself with non-ASCII
+# equations on Wine's command line, and the window on a virtual display
+# (check-windows-gui.sh).
 #   scripts/check-windows.sh [BUILD_DIR]      (default: build-win)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -16,7 +17,7 @@ cmake -S "$root" -B "$build" \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
   -DCMAKE_PROJECT_Quorvel_INCLUDE="$root/cmake/mingw-w64-packages.cmake" \
   -DCMAKE_BUILD_TYPE=Release \
-  -DQUORVEL_BUILD_UI=OFF -DQUORVEL_BUILD_TESTS=ON \
+  -DQUORVEL_BUILD_UI=ON -DQUORVEL_BUILD_TESTS=ON \
   -DQUORVEL_BUILD_BENCH=OFF -DQUORVEL_BUILD_FUZZ=OFF -DQUORVEL_SANITIZE=OFF >/dev/null
 echo "check-windows: building"
 cmake --build "$build" -j "$jobs" >"$build/build.log" 2>&1 || {
@@ -63,6 +64,12 @@ timeout 180 "$wine" wineboot --init >/dev/null 2>&1 || {
 # here only by luck, so none may.
 mapfile -t programs < <(find "$build" -name '*.exe' -not -path '*/_googletest/*' \
   -not -path '*/CMakeFiles/*' | sort)
+for shipped in quorvel.exe quorvel-cli.exe; do
+  printf '%s\n' "${programs[@]}" | grep -q "/$shipped\$" || {
+    echo "check-windows: $shipped was not built" >&2
+    exit 1
+  }
+done
 for exe in "${programs[@]}"; do
   if x86_64-w64-mingw32-objdump -p "$exe" | grep -qiE 'DLL Name: (libstdc\+\+|libgcc|libwinpthread)'; then
     echo "check-windows: $(basename "$exe") needs a MinGW runtime DLL" >&2
@@ -115,6 +122,8 @@ check_cli "2H2+O2=2H2O" 0 "H2 + O2 = H2O"
 check_cli "4Fe+3O2=2Fe2O3" 0 "Fe＋O2=Fe2O3"
 check_cli "Ca(OH)2+CO2=CaCO3+H2O" 0 "Ca（OH）2＋CO2=CaCO3+H2O"
 check_cli "$failure_text" 1 "甲+乙=丙"
+
+bash "$root/scripts/check-windows-gui.sh" "$build" || failed=1
 
 if [ "$failed" -ne 0 ]; then
   echo "check-windows: FAILED" >&2

@@ -1,0 +1,153 @@
+// The Win32 window's parts in one process: the fonts it asks Windows for and
+// what Windows gives, labels measured in them, the single-instance mutex, and
+// the UTF-16 the window's texts travel in.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "fonts.h"
+#include "form/controls.h"
+#include "form/texts.h"
+#include "single_instance.h"
+#include "wide_text.h"
+
+namespace quorvel::win32 {
+namespace {
+
+using form::FontRole;
+
+std::string Utf8Of(const wchar_t* wide) { return EncodeUtf8(FromWide(wide)); }
+
+struct FontCase {
+  FontRole role;
+  int dpi;
+  int height;  // negative: the characters' height without the leading
+  int weight;
+  int charset;
+  const wchar_t* face;
+};
+
+// Sizes in points at the window's resolution: 9 pt is 12 pixels at 96 dpi.
+const FontCase kFontCases[] = {
+    {FontRole::kHint, 96, -12, 400, 0, L"Verdana"},
+    {FontRole::kCaption, 96, -16, 700, 134, L"微软雅黑"},
+    {FontRole::kStatus, 96, -14, 700, 134, L"微软雅黑"},
+    {FontRole::kBox, 96, -14, 700, 0, L"Verdana"},
+    {FontRole::kButton, 96, -12, 400, 134, L"微软雅黑"},
+    {FontRole::kHint, 144, -18, 400, 0, L"Verdana"},
+    {FontRole::kCaption, 144, -24, 700, 134, L"微软雅黑"},
+    {FontRole::kStatus, 144, -21, 700, 134, L"微软雅黑"},
+    {FontRole::kBox, 144, -21, 700, 0, L"Verdana"},
+    {FontRole::kButton, 144, -18, 400, 134, L"微软雅黑"},
+};
+
+class FontTest : public testing::TestWithParam<FontCase> {};
+
+TEST_P(FontTest, AsksForTheTablesFontAndGetsItsSize) {
+  const FontCase& c = GetParam();
+  const LOGFONTW asked = FontDescription(c.role, c.dpi);
+  EXPECT_EQ(asked.lfHeight, c.height);
+  EXPECT_EQ(asked.lfWeight, c.weight);
+  EXPECT_EQ(asked.lfCharSet, c.charset);
+  EXPECT_STREQ(asked.lfFaceName, c.face);
+  EXPECT_FALSE(asked.lfItalic || asked.lfUnderline || asked.lfStrikeOut);
+
+  // What the font mapper made of it, with whatever face stands in here.
+  const FontSet fonts(c.dpi);
+  const HDC device = CreateCompatibleDC(nullptr);
+  ASSERT_NE(device, nullptr);
+  const HGDIOBJ previous = SelectObject(device, fonts.For(c.role));
+  TEXTMETRICW got{};
+  ASSERT_TRUE(GetTextMetricsW(device, &got));
+  wchar_t face[LF_FACESIZE] = {};
+  GetTextFaceW(device, LF_FACESIZE, face);
+  SelectObject(device, previous);
+  DeleteDC(device);
+  EXPECT_EQ(got.tmHeight - got.tmInternalLeading, -c.height) << "face " << Utf8Of(face);
+  EXPECT_EQ(got.tmWeight >= 600, c.weight >= 600) << "face " << Utf8Of(face);
+  EXPECT_FALSE(got.tmItalic || got.tmUnderlined || got.tmStruckOut);
+}
+
+std::string CaseName(const testing::TestParamInfo<FontCase>& row) {
+  static const char* const kRoles[] = {"hint", "caption", "status", "box", "button", "default"};
+  return std::string(kRoles[static_cast<int>(row.param.role)]) + "_" +
+         std::to_string(row.param.dpi);
+}
+
+INSTANTIATE_TEST_SUITE_P(Roles, FontTest, testing::ValuesIn(kFontCases), CaseName);
+
+TEST(WindowDefaultFont, IsTheMessageFontAtTheWindowsResolution) {
+  const LOGFONTW at96 = FontDescription(FontRole::kWindowDefault, 96);
+  const LOGFONTW at144 = FontDescription(FontRole::kWindowDefault, 144);
+  EXPECT_NE(at96.lfFaceName[0], L'\0');
+  EXPECT_NE(at96.lfHeight, 0);
+  EXPECT_NEAR(std::abs(at144.lfHeight), std::abs(at96.lfHeight) * 1.5, 1.0);
+}
+
+// A label is as large as its caption in its font: the width grows with the
+// resolution, the height is one line even for an empty caption.
+TEST(LabelExtent, GrowsWithTheResolutionAndKeepsItsLine) {
+  const std::wstring caption = WideFromUtf8(form::kLabel4Caption);
+  const FontSet at96(96);
+  const FontSet at144(144);
+  const SIZE small = TextExtent(nullptr, at96.For(FontRole::kHint), caption);
+  const SIZE large = TextExtent(nullptr, at144.For(FontRole::kHint), caption);
+  ASSERT_GT(small.cx, 0);
+  EXPECT_NEAR(static_cast<double>(large.cx) / small.cx, 1.5, 0.1);
+  EXPECT_NEAR(static_cast<double>(large.cy) / small.cy, 1.5, 0.15);
+  const SIZE empty = TextExtent(nullptr, at96.For(FontRole::kHint), L"");
+  EXPECT_EQ(empty.cx, 0);
+  EXPECT_EQ(empty.cy, small.cy);
+}
+
+TEST(InstanceMutexName, OneNamePerFileHoweverSpelled) {
+  const std::wstring name = InstanceMutex::MutexName(L"C:\\Program Files\\Quorvel\\quorvel.exe");
+  EXPECT_EQ(name.rfind(L"Local\\", 0), 0u);
+  EXPECT_EQ(name.find(L'\\', 6), std::wstring::npos) << "a backslash would name a namespace";
+  EXPECT_EQ(InstanceMutex::MutexName(L"c:\\PROGRAM FILES\\quorvel\\QUORVEL.EXE"), name);
+  EXPECT_NE(InstanceMutex::MutexName(L"C:\\Program Files\\Quorvel2\\quorvel.exe"), name);
+  EXPECT_NE(InstanceMutex::MutexName(L"D:\\Program Files\\Quorvel\\quorvel.exe"), name);
+}
+
+TEST(InstanceMutex, FirstHoldsItAndItsEndFreesTheNextStart) {
+  const std::wstring path = InstanceMutex::ThisProgramPath();
+  ASSERT_FALSE(path.empty());
+  auto first = std::make_unique<InstanceMutex>(path);
+  EXPECT_FALSE(first->IsRunning());
+  EXPECT_FALSE(first->IsRunning()) << "the holder asks again";
+  InstanceMutex second(path);
+  EXPECT_TRUE(second.IsRunning());
+  InstanceMutex other(path + L".other");
+  EXPECT_FALSE(other.IsRunning()) << "another program file is another program";
+  first.reset();
+  InstanceMutex third(path);
+  EXPECT_FALSE(third.IsRunning()) << "the refused second start holds nothing";
+}
+
+TEST(WideText, RoundTrips) {
+  struct Case {
+    Text text;
+    std::wstring wide;
+  };
+  const Case cases[] = {
+      {U"H2+O2=H2O", L"H2+O2=H2O"},
+      {U"方程式＋（）", L"方程式＋（）"},
+      {U"\U0001D407"
+       U"2",
+       L"\xD835\xDC07"
+       L"2"},                                               // beyond U+FFFF: a surrogate pair
+      {Text{0xD800, U'x'}, std::wstring{L'\xD800', L'x'}},  // a lone surrogate stays
+      {Text{0xDC00}, std::wstring{L'\xDC00'}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ToWide(c.text), c.wide);
+    EXPECT_EQ(FromWide(c.wide), c.text);
+  }
+  EXPECT_EQ(ToWide(Text{0x110000}), L"\xFFFD") << "beyond Unicode";
+}
+
+}  // namespace
+}  // namespace quorvel::win32

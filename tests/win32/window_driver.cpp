@@ -1,0 +1,598 @@
+// The real quorvel.exe driven from outside, as a user and Windows meet it:
+// the window and its controls found by class and position, balances by Enter
+// and by click, the texts they leave, the focus, the second instance's
+// message box, the close (also in the middle of a balance) and a start after
+// a killed instance. One table of checks, run in order against one running
+// window where they can share it; at a resolution other than 96 dpi only the
+// checks of the layout run (the behaviour does not depend on it).
+//   quorvel_window_driver.exe [--dpi=144] [gtest options]
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "fonts.h"
+#include "form/controls.h"
+#include "form/form_controller.h"
+#include "form/layout.h"
+#include "form/texts.h"
+#include "quorvel/cpu_usage.h"
+#include "quorvel/pipeline.h"
+#include "remote_window.h"
+#include "wide_text.h"
+
+namespace quorvel_test {
+namespace {
+
+namespace form = quorvel::form;
+using form::ControlId;
+using form::ControlKind;
+using quorvel::win32::WideFromUtf8;
+
+int g_dpi = 96;
+constexpr DWORD kStartMs = 30000;  // Wine starts a program in a second or two
+constexpr DWORD kActMs = 10000;
+
+std::string Utf8(const std::wstring& wide) {
+  return quorvel::EncodeUtf8(quorvel::win32::FromWide(wide));
+}
+std::string Utf8(const std::optional<std::wstring>& wide) {
+  return wide ? Utf8(*wide) : std::string("<no answer>");
+}
+
+const std::wstring& ProgramPath() {
+  static const std::wstring path = WideFromUtf8(QUORVEL_WINDOW_EXE);
+  return path;
+}
+
+form::PixelRect Pixels(const RECT& rect) {
+  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+const wchar_t* ClassFor(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::kLabel:
+      return L"Static";
+    case ControlKind::kTextBox:
+      return L"Edit";
+    case ControlKind::kButton:
+      return L"Button";
+  }
+  return L"";
+}
+
+// A running window and its controls, each found by its class and where the
+// form's table puts it (a label by its row: its width is its caption's).
+struct Window {
+  std::unique_ptr<Program> program;
+  HWND form = nullptr;
+  std::array<HWND, form::kControls.size()> controls{};
+
+  HWND operator[](ControlId id) const { return controls[static_cast<std::size_t>(id)]; }
+  std::string Text(ControlId id) const { return Utf8(TextOf((*this)[id])); }
+  RECT Rect(ControlId id) const {
+    for (const Child& child : Children(form)) {
+      if (child.window == (*this)[id]) return child.rect;
+    }
+    return {};
+  }
+};
+
+std::unique_ptr<Window> OpenWindow() {
+  auto window = std::make_unique<Window>();
+  window->program = Program::Start(ProgramPath());
+  if (!window->program) return nullptr;
+  window->form = window->program->WaitForWindow(nullptr, kStartMs);
+  if (!window->form || ClassOf(window->form) == L"#32770") return window;
+  const std::vector<Child> children = Children(window->form);
+  for (const form::ControlSpec& spec : form::kControls) {
+    const form::PixelRect home = form::ToPixels(spec.twips, g_dpi);
+    for (const Child& child : children) {
+      if (child.window_class != ClassFor(spec.kind)) continue;
+      const form::PixelRect at = Pixels(child.rect);
+      const bool here = spec.kind == ControlKind::kLabel ? at.top == home.top : at == home;
+      if (here) window->controls[static_cast<std::size_t>(spec.id)] = child.window;
+    }
+  }
+  return window;
+}
+
+// The window most checks share, opened by the first check that needs it.
+std::unique_ptr<Window> g_shared;
+Window& Shared() {
+  if (!g_shared) g_shared = OpenWindow();
+  if (!g_shared || !g_shared->form) {
+    ADD_FAILURE() << "the window did not open";
+    static Window none;
+    return none;
+  }
+  return *g_shared;
+}
+
+// The caption's extent in the label's font at this resolution, measured here
+// with the same fonts the program has.
+SIZE CaptionExtent(const form::ControlSpec& spec, const std::wstring& caption) {
+  const LOGFONTW description = quorvel::win32::FontDescription(spec.font, g_dpi);
+  const HFONT font = CreateFontIndirectW(&description);
+  const SIZE extent = quorvel::win32::TextExtent(nullptr, font, caption);
+  DeleteObject(font);
+  return extent;
+}
+
+// Pixels by which the system widened a label's caption because its face has
+// no bold of its own and each character is emboldened by one more pixel
+// (Wine's stand-in for 微软雅黑). The rows were laid out for a face with a real
+// bold, where this is 0: a label may reach that far into its neighbour.
+int SynthesizedBoldExcess(const form::ControlSpec& spec, const std::wstring& caption) {
+  LOGFONTW bold = quorvel::win32::FontDescription(spec.font, g_dpi);
+  if (bold.lfWeight < FW_BOLD) return 0;
+  const HFONT font = CreateFontIndirectW(&bold);
+  const HDC device = CreateCompatibleDC(nullptr);
+  const HGDIOBJ previous = SelectObject(device, font);
+  std::vector<char> buffer(GetOutlineTextMetricsW(device, 0, nullptr) + 8);
+  auto* metrics = reinterpret_cast<OUTLINETEXTMETRICW*>(buffer.data());
+  const bool outline =
+      buffer.size() > 8 &&
+      GetOutlineTextMetricsW(device, static_cast<UINT>(buffer.size()), metrics) > 0;
+  // Bold (bit 5) on a face that calls itself regular (bit 6).
+  const bool synthesized = outline && (metrics->otmfsSelection & 0x60) == 0x60;
+  SelectObject(device, previous);
+  DeleteDC(device);
+  DeleteObject(font);
+  if (!synthesized) return 0;
+  LOGFONTW regular = bold;
+  regular.lfWeight = FW_NORMAL;
+  const HFONT regular_font = CreateFontIndirectW(&regular);
+  const int excess = CaptionExtent(spec, caption).cx -
+                     quorvel::win32::TextExtent(nullptr, regular_font, caption).cx;
+  DeleteObject(regular_font);
+  return excess > 0 ? excess : 0;
+}
+
+// The screen's pixels in a rectangle of the screen, as 0x00RRGGBB.
+std::vector<std::uint32_t> ScreenPixels(const RECT& area) {
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  std::vector<std::uint32_t> pixels;
+  const HDC screen = GetDC(nullptr);
+  const HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top row first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  const HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (bitmap && bits) {
+    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    GdiFlush();
+    const auto* first = static_cast<const std::uint32_t*>(bits);
+    pixels.assign(first,
+                  first + static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    for (std::uint32_t& pixel : pixels) pixel &= 0xFFFFFF;
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+  }
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+bool Idle(const Window& window) {
+  return IsWindowEnabled(window[ControlId::kText1]) && IsWindowEnabled(window[ControlId::kText3]) &&
+         IsWindowEnabled(window[ControlId::kCommand1]) &&
+         window.Text(ControlId::kText3) != form::kStatusText;
+}
+
+// Keys go to the foreground window: the form, with its focus where the check
+// put it.
+void BringToFront(const Window& window) {
+  SetForegroundWindow(window.form);
+  WaitUntil(2000, [&] { return GetForegroundWindow() == window.form; });
+}
+
+// --- Layout: at every resolution -------------------------------------------
+
+void WindowFrame() {
+  const Window& window = Shared();
+  ASSERT_TRUE(window.form);
+  EXPECT_EQ(Utf8(TextOf(window.form)), form::kWindowCaption);
+  RECT client{};
+  GetClientRect(window.form, &client);
+  const form::PixelSize size = form::ClientSize(g_dpi);
+  EXPECT_EQ(client.right, size.width);
+  EXPECT_EQ(client.bottom, size.height);
+  if (g_dpi == 96) {
+    EXPECT_TRUE(client.right == 543 && client.bottom == 160);
+  } else if (g_dpi == 144) {
+    EXPECT_TRUE(client.right == 815 && client.bottom == 240);
+  }
+
+  const LONG style = GetWindowLongW(window.form, GWL_STYLE);
+  EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX) << "the layout is fixed: nothing to maximise";
+  EXPECT_FALSE(style & WS_THICKFRAME) << "the frame is fixed";
+
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  RECT outer{};
+  GetWindowRect(window.form, &outer);
+  EXPECT_LE(std::abs((outer.left + outer.right) - (work.left + work.right)), 1) << "not centred";
+  EXPECT_LE(std::abs((outer.top + outer.bottom) - (work.top + work.bottom)), 1) << "not centred";
+  // Its icons cannot be asked for from another process under Wine; the
+  // program file's icon is checked by quorvel_window_file_tests.
+}
+
+void ControlsOfTheTable() {
+  const Window& window = Shared();
+  ASSERT_TRUE(window.form);
+  EXPECT_EQ(Children(window.form).size(), form::kControls.size()) << "no other controls";
+  for (const form::ControlSpec& spec : form::kControls) {
+    SCOPED_TRACE(spec.name);
+    const HWND control = window[spec.id];
+    ASSERT_TRUE(control) << "no " << Utf8(std::wstring(ClassFor(spec.kind)))
+                         << " where the table puts it";
+    EXPECT_TRUE(IsWindowVisible(control));
+    EXPECT_TRUE(IsWindowEnabled(control));
+    const LONG style = GetWindowLongW(control, GWL_STYLE);
+    EXPECT_EQ((style & WS_TABSTOP) != 0, spec.tab_stop);
+    if (spec.kind == ControlKind::kTextBox) {
+      EXPECT_EQ((style & ES_READONLY) != 0, spec.read_only);
+    }
+    const std::string text = window.Text(spec.id);
+    if (spec.id == ControlId::kLabel7) {
+      // It may have ticked already.
+      EXPECT_EQ(text.rfind("当前系统总CPU占用率：", 0), 0u) << text;
+    } else if (spec.id != ControlId::kText1 && spec.id != ControlId::kText3) {
+      EXPECT_EQ(text, spec.caption);
+    }
+  }
+}
+
+void LabelsFitTheirCaptions() {
+  const Window& window = Shared();
+  ASSERT_TRUE(window.form);
+  for (const form::ControlSpec& spec : form::kControls) {
+    if (spec.kind != ControlKind::kLabel) continue;
+    SCOPED_TRACE(spec.name);
+    // Read the caption on both sides of the rectangle: Label7 may tick between.
+    std::wstring caption;
+    RECT rect{};
+    ASSERT_TRUE(WaitUntil(3000, [&] {
+      caption = TextOf(window[spec.id]).value_or(L"");
+      rect = window.Rect(spec.id);
+      return TextOf(window[spec.id]).value_or(L"") == caption;
+    }));
+    const SIZE extent = CaptionExtent(spec, caption);
+    EXPECT_EQ(Pixels(rect), form::PlaceLabel(spec.id, {extent.cx, extent.cy}, g_dpi))
+        << Utf8(caption) << ": " << rect.left << "," << rect.top << " " << rect.right - rect.left
+        << "x" << rect.bottom - rect.top;
+  }
+}
+
+void NothingOverlapsOrIsCut() {
+  const Window& window = Shared();
+  ASSERT_TRUE(window.form);
+  const form::PixelSize client = form::ClientSize(g_dpi);
+  // Each control's rectangle, a label's without what the system's own
+  // emboldening added.
+  std::map<ControlId, form::PixelRect> drawn;
+  for (const form::ControlSpec& spec : form::kControls) {
+    form::PixelRect rect = Pixels(window.Rect(spec.id));
+    if (spec.kind == ControlKind::kLabel) {
+      const int excess = SynthesizedBoldExcess(spec, TextOf(window[spec.id]).value_or(L""));
+      if (excess > 0) {
+        std::printf("%s: %d px wider from synthesized bold\n", spec.name, excess);
+        rect.width -= excess;
+      }
+    }
+    drawn[spec.id] = rect;
+  }
+  for (const form::ControlSpec& a : form::kControls) {
+    const form::PixelRect ra = Pixels(window.Rect(a.id));
+    if (a.id == ControlId::kText2) {
+      EXPECT_GE(ra.top, client.height) << "the matrix box lies below the visible area";
+      continue;
+    }
+    EXPECT_TRUE(ra.left >= 0 && ra.top >= 0 && ra.right() <= client.width &&
+                ra.bottom() <= client.height)
+        << a.name << " is cut: " << ra.left << "," << ra.top << " " << ra.width << "x" << ra.height;
+    for (const form::ControlSpec& b : form::kControls) {
+      if (&b <= &a || b.id == ControlId::kText2) continue;
+      // The button lies over the equation box's right edge by design.
+      if (a.id == ControlId::kText1 && b.id == ControlId::kCommand1) continue;
+      const form::PixelRect& da = drawn[a.id];
+      const form::PixelRect& db = drawn[b.id];
+      const bool overlap = da.left < db.right() && db.left < da.right() && da.top < db.bottom() &&
+                           db.top < da.bottom();
+      EXPECT_FALSE(overlap) << a.name << " and " << b.name << " overlap at " << g_dpi << " dpi";
+    }
+  }
+}
+
+// Pure red is the credit's, and only the credit's.
+void OnlyTheCreditIsRed() {
+  const Window& window = Shared();
+  ASSERT_TRUE(window.form);
+  const RECT client = ClientRectOnScreen(window.form);
+  const std::vector<std::uint32_t> pixels = ScreenPixels(client);
+  ASSERT_FALSE(pixels.empty());
+  const RECT credit = window.Rect(ControlId::kLabel5);
+  const LONG width = client.right - client.left;
+  int inside = 0;
+  int outside = 0;
+  for (std::size_t i = 0; i < pixels.size(); ++i) {
+    if (pixels[i] != 0xFF0000) continue;
+    const POINT at{static_cast<LONG>(i) % width, static_cast<LONG>(i) / width};
+    (PtInRect(&credit, at) ? inside : outside)++;
+  }
+  EXPECT_GT(inside, 20) << "the credit is not drawn in pure red";
+  EXPECT_EQ(outside, 0) << "pure red outside the credit";
+}
+
+// --- Behaviour: at 96 dpi ----------------------------------------------------
+
+void OpensWithFocusInText1AndTicks() {
+  const Window& window = Shared();
+  ASSERT_TRUE(window.form);
+  EXPECT_TRUE(WaitUntil(2000, [&] { return FocusOf(window.form) == window[ControlId::kText1]; }));
+  EXPECT_EQ(window.Text(ControlId::kText1), "");
+  EXPECT_EQ(window.Text(ControlId::kText3), "");
+  // A reading every second: the caption follows the pattern of the CPU line.
+  const std::string prefix = "当前系统总CPU占用率：";
+  std::string caption;
+  EXPECT_TRUE(WaitUntil(3000, [&] {
+    caption = window.Text(ControlId::kLabel7);
+    return caption.size() > prefix.size() + 2 && caption.rfind(prefix, 0) == 0 &&
+           caption.compare(caption.size() - 2, 2, " %") == 0;
+  })) << caption;
+}
+
+void TabFollowsTheTabIndices() {
+  const Window& window = Shared();
+  ASSERT_TRUE(window.form);
+  BringToFront(window);
+  struct Step {
+    bool shift;
+    ControlId lands_on;
+  };
+  // Text1 (0), Command1 (2), Text3 (4); labels and the hidden matrix box
+  // (1) are passed over.
+  const Step steps[] = {{false, ControlId::kCommand1}, {false, ControlId::kText3},
+                        {false, ControlId::kText1},    {true, ControlId::kText3},
+                        {true, ControlId::kCommand1},  {true, ControlId::kText1}};
+  for (const Step& step : steps) {
+    PressKey(VK_TAB, step.shift);
+    EXPECT_TRUE(WaitUntil(3000, [&] { return FocusOf(window.form) == window[step.lands_on]; }))
+        << (step.shift ? "Shift+Tab" : "Tab") << " should reach " << form::Spec(step.lands_on).name;
+  }
+}
+
+enum class Press { kEnter, kKeypadEnter, kClick, kEnterOnButton, kSpaceOnButton };
+
+struct BalanceCase {
+  const char* equation;
+  Press press;
+  const char* text1;  // after the balance
+  const char* text3;
+};
+
+void Balance(const BalanceCase& c) {
+  const Window& window = Shared();
+  ASSERT_TRUE(window.form);
+  ASSERT_TRUE(WaitUntil(kActMs, [&] { return Idle(window); }));
+  ASSERT_TRUE(SetText(window[ControlId::kText1], WideFromUtf8(c.equation)));
+  BringToFront(window);
+  switch (c.press) {
+    case Press::kEnter:
+    case Press::kKeypadEnter:
+      ASSERT_TRUE(
+          WaitUntil(3000, [&] { return FocusOf(window.form) == window[ControlId::kText1]; }));
+      PressKey(VK_RETURN, false, c.press == Press::kKeypadEnter);
+      break;
+    case Press::kClick:
+      Send(window[ControlId::kCommand1], BM_CLICK);
+      break;
+    case Press::kEnterOnButton:
+    case Press::kSpaceOnButton:
+      PressKey(VK_TAB);
+      ASSERT_TRUE(
+          WaitUntil(3000, [&] { return FocusOf(window.form) == window[ControlId::kCommand1]; }));
+      PressKey(c.press == Press::kEnterOnButton ? VK_RETURN : VK_SPACE);
+      break;
+  }
+  std::string text3;
+  EXPECT_TRUE(WaitUntil(kActMs,
+                        [&] {
+                          text3 = window.Text(ControlId::kText3);
+                          return text3 == c.text3 && Idle(window);
+                        }))
+      << "Text3: " << text3;
+  EXPECT_EQ(window.Text(ControlId::kText1), c.text1);
+
+  // The matrix box holds, byte for byte, what the engine writes for this
+  // equation, CR LF and all.
+  quorvel::BufferHost engine(quorvel::DecodeUtf8(c.equation).value());
+  try {
+    quorvel::BalanceEquation(engine);
+  } catch (const std::exception&) {
+    // A failed balance keeps what it had written.
+  }
+  EXPECT_EQ(window.Text(ControlId::kText2), quorvel::EncodeUtf8(engine.MatrixText()));
+
+  EXPECT_TRUE(WaitUntil(3000, [&] { return FocusOf(window.form) == window[ControlId::kText1]; }))
+      << "the focus is not back in Text1";
+  // Each box shows the start of the text the program gave it.
+  for (const ControlId box : {ControlId::kText1, ControlId::kText3}) {
+    EXPECT_EQ(Send(window[box], EM_GETFIRSTVISIBLELINE).value_or(-1), 0)
+        << form::Spec(box).name << " does not show its start";
+  }
+}
+
+// A second start shows only the message box; its OK ends that instance, and
+// the first one carries on as it was.
+void SecondInstanceIsRefused() {
+  const Window& first = Shared();
+  ASSERT_TRUE(first.form);
+  const std::string text1 = first.Text(ControlId::kText1);
+  const std::unique_ptr<Program> second = Program::Start(ProgramPath());
+  ASSERT_TRUE(second);
+  const HWND box = second->WaitForWindow(L"#32770", kStartMs);
+  ASSERT_TRUE(box) << "no message box";
+  EXPECT_EQ(Utf8(TextOf(box)), form::kAlreadyRunningTitle);
+  int buttons = 0;
+  int icons = 0;
+  HWND ok = nullptr;
+  bool text_found = false;
+  for (const Child& child : Children(box)) {
+    if (!IsWindowVisible(child.window)) continue;
+    if (child.window_class == L"Button") {
+      ++buttons;
+      ok = child.window;
+    } else if (child.window_class == L"Static") {
+      if ((child.style & SS_TYPEMASK) == SS_ICON) ++icons;
+      text_found = text_found || Utf8(TextOf(child.window)) == form::kAlreadyRunningText;
+    }
+  }
+  EXPECT_TRUE(text_found) << "the box does not say the program is running";
+  EXPECT_EQ(buttons, 1) << "one OK button";
+  EXPECT_EQ(icons, 1) << "the critical-error icon";
+  EXPECT_EQ(GetDlgItem(box, IDOK), ok);
+  for (const HWND window : second->TopLevelWindows()) {
+    EXPECT_TRUE(window == box || !IsWindowVisible(window)) << "the second window was shown";
+  }
+
+  ASSERT_TRUE(ok);
+  Send(ok, BM_CLICK);
+  EXPECT_EQ(second->WaitForExit(kActMs), std::optional<DWORD>(0));
+  EXPECT_TRUE(first.program->Running());
+  EXPECT_TRUE(IsWindowVisible(first.form));
+  EXPECT_EQ(first.Text(ControlId::kText1), text1);
+}
+
+// The close reaches the window while a balance runs: the program ends at
+// once, from inside the balance. The window is held still while the Enter
+// and the close are queued, so the close is read at the balance's first
+// look at its messages.
+void CloseWhileBalancingEndsAtOnce() {
+  ASSERT_TRUE(Shared().form);
+  const std::unique_ptr<Window> window = std::move(g_shared);
+  ASSERT_TRUE(WaitUntil(kActMs, [&] { return Idle(*window); }));
+  ASSERT_TRUE(SetText((*window)[ControlId::kText1], L"H2 + O2 = H2O"));
+  ASSERT_NE(SuspendThread(window->program->Thread()), static_cast<DWORD>(-1));
+  PostMessageW((*window)[ControlId::kText1], WM_CHAR, form::kEnterKey, 1);
+  PostMessageW(window->form, WM_CLOSE, 0, 0);
+  ResumeThread(window->program->Thread());
+  EXPECT_EQ(window->program->WaitForExit(kActMs), std::optional<DWORD>(0));
+}
+
+// A killed instance leaves nothing behind that refuses the next start; that
+// one closes at once with exit status 0.
+void StartAfterAKilledInstanceAndClose() {
+  const std::unique_ptr<Window> killed = OpenWindow();
+  ASSERT_TRUE(killed && killed->form);
+  ASSERT_NE(ClassOf(killed->form), L"#32770") << "refused though nothing else runs";
+  killed->program->Kill();
+  ASSERT_TRUE(killed->program->WaitForExit(kActMs));
+
+  const std::unique_ptr<Window> next = OpenWindow();
+  ASSERT_TRUE(next && next->form);
+  EXPECT_NE(ClassOf(next->form), L"#32770") << "refused after the first was killed";
+  PostMessageW(next->form, WM_CLOSE, 0, 0);
+  EXPECT_EQ(next->program->WaitForExit(kActMs), std::optional<DWORD>(0));
+}
+
+struct Check {
+  const char* name;
+  bool every_dpi;
+  std::function<void()> run;
+};
+
+// The checks that apply at this run's resolution.
+std::vector<Check> Checks() {
+  const std::vector<Check> checks = {
+      {"window_frame", true, WindowFrame},
+      {"controls_of_the_table", true, ControlsOfTheTable},
+      {"opens_with_focus_in_text1_and_ticks", false, OpensWithFocusInText1AndTicks},
+      {"labels_fit_their_captions", true, LabelsFitTheirCaptions},
+      {"nothing_overlaps_or_is_cut", true, NothingOverlapsOrIsCut},
+      {"only_the_credit_is_red", true, OnlyTheCreditIsRed},
+      {"tab_follows_the_tab_indices", false, TabFollowsTheTabIndices},
+      {"enter_balances", false,
+       [] {
+         Balance({"H2 + O2 = H2O", Press::kEnter, "H2+O2=H2O", "2H2+O2=2H2O"});
+       }},
+      {"keypad_enter_balances", false,
+       [] {
+         Balance({"Ca（OH）2＋CO2=CaCO3+H2O", Press::kKeypadEnter, "Ca(OH)2+CO2=CaCO3+H2O",
+                  "Ca(OH)2+CO2=CaCO3+H2O"});
+       }},
+      {"click_balances", false,
+       [] {
+         Balance({"Fe＋O2=Fe2O3", Press::kClick, "Fe+O2=Fe2O3", "4Fe+3O2=2Fe2O3"});
+       }},
+      {"enter_on_the_button_fails_unknown_symbols", false,
+       [] {
+         Balance({"甲+乙=丙", Press::kEnterOnButton, "甲+乙=丙", form::kFailureText});
+       }},
+      {"space_on_the_button_balances", false,
+       [] {
+         Balance({"Na+Cl2=NaCl", Press::kSpaceOnButton, "Na+Cl2=NaCl", "2Na+Cl2=2NaCl"});
+       }},
+      {"empty_equation_fails", false,
+       [] {
+         Balance({"", Press::kClick, "", form::kFailureText});
+       }},
+      {"long_failure_shows_the_starts", false,
+       [] {
+         static const std::string equation = std::string(300, 'X') + "=Y";
+         Balance({equation.c_str(), Press::kClick, equation.c_str(), form::kFailureText});
+       }},
+      {"second_instance_is_refused", false, SecondInstanceIsRefused},
+      {"close_while_balancing_ends_at_once", false, CloseWhileBalancingEndsAtOnce},
+      {"start_after_a_killed_instance_and_close", false, StartAfterAKilledInstanceAndClose},
+  };
+  std::vector<Check> here;
+  for (const Check& check : checks) {
+    if (check.every_dpi || g_dpi == 96) here.push_back(check);
+  }
+  return here;
+}
+
+class WindowDriver : public testing::TestWithParam<Check> {};
+
+TEST_P(WindowDriver, Check) { GetParam().run(); }
+
+INSTANTIATE_TEST_SUITE_P(Quorvel, WindowDriver, testing::ValuesIn(Checks()),
+                         [](const testing::TestParamInfo<Check>& row) {
+                           return std::string(row.param.name);
+                         });
+
+}  // namespace
+}  // namespace quorvel_test
+
+int main(int argc, char** argv) {
+  // Before the table is read: the resolution decides which checks it holds.
+  for (int i = 1; i < argc; ++i) {
+    if (std::strncmp(argv[i], "--dpi=", 6) == 0) quorvel_test::g_dpi = std::atoi(argv[i] + 6);
+  }
+  testing::InitGoogleTest(&argc, argv);
+  // Coordinates as the window program sees them, unscaled at any resolution.
+  SetProcessDPIAware();
+  const int result = RUN_ALL_TESTS();
+  quorvel_test::g_shared.reset();  // never leave a window behind
+  return result;
+}

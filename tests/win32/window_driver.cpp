@@ -251,6 +251,10 @@ void ControlsOfTheTable() {
     EXPECT_EQ((style & WS_TABSTOP) != 0, spec.tab_stop);
     if (spec.kind == ControlKind::kTextBox) {
       EXPECT_EQ((style & ES_READONLY) != 0, spec.read_only);
+      // No cut-off for a pasted equation or a long matrix: the largest limit
+      // a box has (0x7FFFFFFE, or all bits for a box of several lines).
+      const auto limit = static_cast<unsigned>(Send(control, EM_GETLIMITTEXT).value_or(0));
+      EXPECT_GE(limit, 0x7FFFFFFEu);
     }
     const std::string text = window.Text(spec.id);
     if (spec.id == ControlId::kLabel7) {
@@ -520,6 +524,8 @@ struct Check {
   bool every_dpi;
   std::function<void()> run;
 };
+
+void PrintTo(const Check& check, std::ostream* out) { *out << check.name; }
 
 // The checks that apply at this run's resolution.
 std::vector<Check> Checks() {

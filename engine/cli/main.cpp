@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "arguments.h"
+#include "input_line.h"
 #include "quorvel/pipeline.h"
 #include "quorvel/version.h"
 
@@ -161,7 +162,7 @@ int main(int argc, char** argv) {
     }
   } else {
     std::string line;
-    for (long long number = 1; std::getline(std::cin, line); ++number) {
+    for (long long number = 1; ReadInputLine(line); ++number) {
       if (!line.empty() && line.back() == '\r') line.pop_back();
       session.Answer(line, "line " + std::to_string(number));
     }

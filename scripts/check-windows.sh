@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Cross-builds the engine, the CPU sampler, quorvel-cli.exe, the Win32 window
-# quorvel.exe and their tests for 64-bit Windows with MinGW-w64, then runs
-# every test program under Wine, quorvel-cli.exe itself with non-ASCII
-# equations on Wine's command line, and the window on a virtual display
-# (check-windows-gui.sh).
+# quorvel.exe and their tests for 64-bit Windows with MinGW-w64, packs the
+# Windows download (portable zip and installer) beside the programs in the
+# build folder, then runs every test program under Wine, quorvel-cli.exe
+# itself with non-ASCII equations on Wine's command line, the window on a
+# virtual display (check-windows-gui.sh), and the download's install and
+# uninstall (check-windows-download.sh).
 #   scripts/check-windows.sh [BUILD_DIR]      (default: build-win)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build-win}
+# Absolute: the tests run from their own folders.
+build=$(realpath -m "${1:-$root/build-win}")
 jobs=$(nproc 2>/dev/null || echo 2)
 
 bash "$root/scripts/install-deps.sh" windows
@@ -20,6 +23,9 @@ cmake -S "$root" -B "$build" \
   -DQUORVEL_BUILD_UI=ON -DQUORVEL_BUILD_TESTS=ON \
   -DQUORVEL_BUILD_BENCH=OFF -DQUORVEL_BUILD_FUZZ=OFF -DQUORVEL_SANITIZE=OFF >/dev/null
 echo "check-windows: building"
+# The programs at the top of the build folder are what the download must
+# hold: none may be left from an earlier configuration.
+rm -f "$build/quorvel.exe" "$build/quorvel-cli.exe"
 cmake --build "$build" -j "$jobs" >"$build/build.log" 2>&1 || {
   tail -n 60 "$build/build.log"
   echo "check-windows: the cross-build failed (full log: $build/build.log)" >&2
@@ -34,6 +40,18 @@ if grep -q "^$root/[^:]*:[0-9]*:[0-9]*: warning:" "$build/build.log"; then
   exit 1
 fi
 grep ': warning:' "$build/build.log" | sort -u || true
+
+echo "check-windows: packing the download"
+rm -rf "$build/_CPack_Packages" "$build"/quorvel-*-win64.zip "$build"/quorvel-*-win64-setup.exe
+(cd "$build" && cpack -G "ZIP;NSIS") >"$build/package.log" 2>&1 || {
+  cat "$build/package.log"
+  echo "check-windows: packing the download failed" >&2
+  exit 1
+}
+# Only the packages stay: the staging copies of the programs would be found
+# below in place of the real ones.
+rm -rf "$build/_CPack_Packages"
+wine_started=$SECONDS
 
 # A Wine of our own, made fresh and removed at the end, so nothing left by an
 # earlier run (or by a user's ~/.wine) changes the result. No display: the
@@ -105,7 +123,7 @@ fi
 
 # The command line as a user types it: Wine hands these UTF-8 arguments to
 # the program as UTF-16, which quorvel-cli.exe turns back into UTF-8.
-cli=$(find "$build" -name quorvel-cli.exe -not -path '*/CMakeFiles/*' | head -n 1)
+cli=$build/quorvel-cli.exe
 failure_text='方程式配平失败！可能是输入错误或输入的方程式太复杂导致！'
 check_cli() { # expected-output expected-status argument...
   local want=$1 want_status=$2 got status=0
@@ -123,8 +141,11 @@ check_cli "4Fe+3O2=2Fe2O3" 0 "Fe＋O2=Fe2O3"
 check_cli "Ca(OH)2+CO2=CaCO3+H2O" 0 "Ca（OH）2＋CO2=CaCO3+H2O"
 check_cli "$failure_text" 1 "甲+乙=丙"
 
+# While this Wine's server still runs; the window gets a Wine of its own.
+bash "$root/scripts/check-windows-download.sh" "$build" "$wine" || failed=1
 bash "$root/scripts/check-windows-gui.sh" "$build" || failed=1
 
+echo "check-windows: the checks under Wine took $((SECONDS - wine_started)) s"
 if [ "$failed" -ne 0 ]; then
   echo "check-windows: FAILED" >&2
   exit 1

@@ -24,13 +24,6 @@ namespace {
 
 const std::wstring kProgram = Wide(QUORVEL_PROGRAM_EXE);
 
-std::string Utf8(const wchar_t* wide, int length) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, wide, length, nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide, length, out.data(), size, nullptr, nullptr);
-  return out;
-}
-
 class VersionRecord : public testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -93,7 +86,7 @@ TEST_P(VersionStringTest, ReadsAsWritten) {
       Query(std::wstring(L"\\StringFileInfo\\080404B0\\") + GetParam().key);
   ASSERT_NE(value, nullptr) << "missing";
   const auto* text = static_cast<const wchar_t*>(value);
-  EXPECT_EQ(Utf8(text, static_cast<int>(wcsnlen(text, length))), GetParam().text);
+  EXPECT_EQ(Utf8(std::wstring_view(text, wcsnlen(text, length))), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+
+#include "source_text.h"
+
+// The classes of characters the notation gives a meaning to.
+namespace quorvel::chemistry::detail {
+
+bool IsSpace(char32_t c);
+inline bool IsCapital(char32_t c) { return c >= U'A' && c <= U'Z'; }
+inline bool IsSmall(char32_t c) { return c >= U'a' && c <= U'z'; }
+inline bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
+
+// The value of a digit written as a subscript (₀ to ₉) or superscript
+// (⁰ to ⁹); -1 for any other character.
+int SubscriptDigit(char32_t c);
+int SuperscriptDigit(char32_t c);
+
+// +1 or -1 for a plus or minus sign (the hyphen and U+2212 are both minus);
+// 0 for any other character. The superscript signs ⁺ and ⁻ likewise.
+int Sign(char32_t c);
+int SuperscriptSign(char32_t c);
+
+// The bracket that closes an opening one; 0 when `c` opens nothing.
+char32_t ClosingBracket(char32_t c);
+bool IsClosingBracket(char32_t c);
+
+// The dots that join the parts of a hydrate or adduct: CuSO4·5H2O.
+bool IsAdductDot(char32_t c);
+
+// The length in characters of the arrow that starts at i, 0 when none does.
+std::size_t ArrowLength(const SourceText& text, std::size_t i);
+
+// The length of a state mark (s), (l), (g) or (aq) that starts at i, 0 when
+// none does.
+std::size_t StateMarkLength(const SourceText& text, std::size_t i);
+
+}  // namespace quorvel::chemistry::detail

@@ -1,0 +1,166 @@
+// A small descent parser: equation, side, species, formula, charge. The one
+// rule that nests, the group, is paired with an explicit stack (ReadAtoms),
+// so the input's shape never decides the depth of the call stack.
+
+#include <string>
+
+#include "characters.h"
+#include "charge.h"
+#include "formula.h"
+#include "number.h"
+#include "parse_failure.h"
+#include "quorvel/chemistry/parser.h"
+#include "source_text.h"
+
+namespace quorvel::chemistry {
+namespace {
+
+using detail::At;
+using detail::Fail;
+using detail::kNoPosition;
+using detail::SourceText;
+
+class EquationReader {
+ public:
+  explicit EquationReader(const SourceText& text) : text_(text) {}
+
+  Equation Read() {
+    SkipSpaces();
+    if (i_ == text_.size()) Fail("the equation is empty");
+    for (;;) {
+      ExpectSpecies();
+      equation_.species.push_back(ReadSpecies());
+      if (equation_.species.size() > kMaxSpecies) {
+        Fail("more than " + std::to_string(kMaxSpecies) + " species");
+      }
+      SkipSpaces();
+      if (i_ == text_.size()) break;
+      if (const std::size_t arrow = detail::ArrowLength(text_, i_); arrow > 0) {
+        TakeArrow(arrow);
+      } else if (text_[i_] == U'+') {
+        last_sign_ = i_++;
+      } else {
+        Unexpected();
+      }
+    }
+    if (arrow_at_ == kNoPosition) Fail("no \"=\" or arrow between the reactants and the products");
+    return std::move(equation_);
+  }
+
+ private:
+  void SkipSpaces() {
+    while (detail::IsSpace(text_[i_])) ++i_;
+  }
+
+  void TakeArrow(std::size_t length) {
+    if (arrow_at_ != kNoPosition) {
+      Fail("a second arrow \"" + text_.Typed(i_, i_ + length) + "\" " + At(i_) +
+           ": an equation has one");
+    }
+    arrow_at_ = last_sign_ = i_;
+    equation_.arrow = text_.Typed(i_, i_ + length);
+    equation_.reactant_count = equation_.species.size();
+    i_ += length;
+  }
+
+  // Before a species: what stands there when it is missing.
+  void ExpectSpecies() {
+    SkipSpaces();
+    const bool at_end = i_ == text_.size();
+    const std::size_t arrow = detail::ArrowLength(text_, i_);
+    if (!at_end && arrow == 0 && text_[i_] != U'+') return;
+    if (last_sign_ == kNoPosition) {
+      if (arrow > 0) Fail("no reactants before \"" + text_.Typed(i_, i_ + arrow) + "\" " + At(i_));
+      Fail("nothing before \"+\" " + At(i_));
+    }
+    if (arrow > 0 && arrow_at_ != kNoPosition) TakeArrow(arrow);  // fails: a second arrow
+    const std::string sign = last_sign_ == arrow_at_ ? equation_.arrow : "+";
+    if (last_sign_ == arrow_at_ && at_end)
+      Fail("no products after \"" + sign + "\" " + At(last_sign_));
+    Fail("nothing after \"" + sign + "\" " + At(last_sign_));
+  }
+
+  [[noreturn]] void Unexpected() {
+    std::string message =
+        "unexpected " + text_.Show(i_) + " " + At(i_) + ": expected \"+\" or an arrow";
+    if (last_plus_charge_ != kNoPosition) {
+      message += " (the \"+\" " + At(last_plus_charge_) + " was read as the charge of " +
+                 equation_.species.back().text + ")";
+    }
+    Fail(message);
+  }
+
+  Species ReadSpecies() {
+    Species species;
+    last_plus_charge_ = kNoPosition;
+    const std::size_t start = i_;
+    if (detail::IsDigit(text_[i_])) {
+      i_ = detail::ReadNumber(text_, i_, detail::AsciiDigit, "coefficient").end;
+      species.typed_coefficient = text_.Typed(start, i_);
+      SkipSpaces();
+    }
+    const std::size_t formula = i_;
+    species.position = formula + 1;
+    if (text_[i_] == U'e' && !detail::IsSmall(text_[i_ + 1])) {
+      ReadElectron(species);
+    } else {
+      const detail::FormulaShape shape = detail::ScanFormula(text_, i_);
+      if (shape.tokens == 0) {
+        if (!species.typed_coefficient.empty()) {
+          Fail("the coefficient " + At(start) + " stands before no formula");
+        }
+        Fail("unexpected " + text_.Show(i_) + " " + At(i_) + ": expected a formula");
+      }
+      detail::ChargeReading charge = detail::ReadCharge(text_, i_, shape);
+      detail::FormulaReading reading = detail::CountAtoms(text_, shape, charge.formula_end);
+      species.atoms = std::move(reading.atoms);
+      species.group_count = reading.group_count;
+      species.has_brackets_other_than_parentheses = reading.other_brackets;
+      species.long_count = std::move(reading.long_count);
+      species.charge = std::move(charge.charge);
+      last_plus_charge_ = charge.unmarked_plus;
+      if (!charge.note.empty()) equation_.notes.push_back(std::move(charge.note));
+    }
+    SkipStateMark();
+    species.text = text_.Typed(formula, i_);
+    return species;
+  }
+
+  void ReadElectron(Species& species) {
+    const std::size_t at = i_++;
+    detail::FormulaShape none;
+    none.begin = none.end = i_;
+    species.charge = detail::ReadCharge(text_, i_, none).charge;
+    if (species.charge != -1) Fail("the electron " + At(at) + " is written e-, e^- or e⁻");
+  }
+
+  // (s), (l), (g) and (aq) say nothing that balancing needs; they stay in the
+  // species' text.
+  void SkipStateMark() {
+    std::size_t j = i_;
+    while (detail::IsSpace(text_[j])) ++j;
+    if (const std::size_t mark = detail::StateMarkLength(text_, j); mark > 0) i_ = j + mark;
+  }
+
+  const SourceText& text_;
+  Equation equation_;
+  std::size_t i_ = 0;
+  std::size_t arrow_at_ = kNoPosition;
+  std::size_t last_sign_ = kNoPosition;  // the last "+" or arrow read
+  std::size_t last_plus_charge_ = kNoPosition;
+};
+
+}  // namespace
+
+ParseResult ParseEquation(std::string_view utf8) {
+  std::size_t bad_byte = 0;
+  const std::optional<SourceText> text = SourceText::Decode(utf8, bad_byte);
+  if (!text) return {std::nullopt, {true, "not valid UTF-8 at byte " + std::to_string(bad_byte)}};
+  try {
+    return {EquationReader(*text).Read(), {}};
+  } catch (const detail::ParseFailure& failure) {
+    return {std::nullopt, {false, failure.what()}};
+  }
+}
+
+}  // namespace quorvel::chemistry

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "quorvel/chemistry/equation.h"
+#include "quorvel/chemistry/solve.h"
+
+namespace quorvel::chemistry::detail {
+
+// Why an equation does not balance, in words a student follows.
+struct Explanation {
+  std::string error;  // one line; empty when it balanced
+  std::vector<std::string> notes;
+  std::vector<std::string> reactions;  // the independent reactions, as equations
+};
+
+Explanation Explain(const Equation& equation, const Solution& solution);
+
+// Where the window, with its simpler reading, answers this equation
+// differently, and why.
+std::vector<std::string> WindowNotes(const Equation& equation, const Solution& solution);
+
+}  // namespace quorvel::chemistry::detail

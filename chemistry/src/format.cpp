@@ -1,0 +1,28 @@
+#include "quorvel/chemistry/format.h"
+
+namespace quorvel::chemistry {
+namespace {
+
+void AppendTerm(std::string& side, const Integer& coefficient, const std::string& species) {
+  if (!side.empty()) side += " + ";
+  if (coefficient != 1) side += coefficient.str();
+  side += species;
+}
+
+}  // namespace
+
+std::string FormatEquation(const Equation& equation, const std::vector<Integer>& coefficients) {
+  std::string left;
+  std::string right;
+  for (std::size_t i = 0; i < equation.species.size() && i < coefficients.size(); ++i) {
+    const Integer& coefficient = coefficients[i];
+    if (coefficient == 0) continue;
+    const bool reactant = i < equation.reactant_count;
+    std::string& side = (coefficient > 0) == reactant ? left : right;
+    AppendTerm(side, coefficient > 0 ? coefficient : Integer(-coefficient),
+               equation.species[i].text);
+  }
+  return left + " " + equation.arrow + " " + right;
+}
+
+}  // namespace quorvel::chemistry

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "quorvel/chemistry/equation.h"
+#include "source_text.h"
+
+namespace quorvel::chemistry::detail {
+
+enum class TokenKind { kElement, kCount, kOpen, kClose, kDot };
+
+struct Token {
+  TokenKind kind = TokenKind::kElement;
+  std::size_t begin = 0;  // characters [begin, end)
+  std::size_t end = 0;
+  int element = 0;       // kElement: the atomic number
+  Integer value;         // kCount
+  bool ascii = false;    // kCount: written with ASCII digits, not subscripts
+  char32_t bracket = 0;  // kOpen, kClose
+};
+
+// The tokens of a formula, one at a time, from `begin` up to `end` or the
+// first character that is no part of a formula: a charge, a state mark, a
+// space, a sign, an arrow. Fails on a symbol that names no element.
+class FormulaTokens {
+ public:
+  FormulaTokens(const SourceText& text, std::size_t begin, std::size_t end);
+
+  std::optional<Token> Next();
+  // The next token's kind without taking it.
+  std::optional<TokenKind> PeekKind() const;
+  std::size_t position() const { return i_; }
+
+ private:
+  const SourceText& text_;
+  std::size_t i_;
+  std::size_t end_;
+};
+
+// What the first reading of a formula learns: where it ends, where each of
+// its groups closes, and the shape of its last token, which a charge may
+// take (Fe3+).
+struct FormulaShape {
+  std::size_t begin = 0;
+  std::size_t end = 0;
+  std::vector<std::size_t> group_closes;  // per group, in order of opening: its ")" position
+  std::size_t tokens = 0;
+  bool lone_element_and_count = false;  // exactly a symbol and an ASCII count: Fe3
+  std::size_t last_count_begin = 0;     // when the last token is an ASCII count
+  std::size_t last_count_end = 0;
+  bool ends_in_ascii_count = false;
+};
+
+// Reads the formula at i, checks that its brackets pair, its groups nest at
+// most kMaxGroupDepth deep and every count and adduct dot stands where one
+// may, and leaves i after it. Iterative: no input decides the call depth.
+FormulaShape ScanFormula(const SourceText& text, std::size_t& i);
+
+struct FormulaReading {
+  std::vector<AtomCount> atoms;
+  std::size_t group_count = 0;
+  bool other_brackets = false;  // a [ ] or { } group
+  std::string long_count;       // the first count of two or more ASCII digits
+};
+
+// Counts the atoms of a scanned formula up to `end` (its end, or the start of
+// a last count that a charge took): a group's count multiplies what the group
+// holds, and the count that leads a part after an adduct dot multiplies that
+// part.
+FormulaReading CountAtoms(const SourceText& text, const FormulaShape& shape, std::size_t end);
+
+}  // namespace quorvel::chemistry::detail

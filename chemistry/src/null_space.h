@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "quorvel/chemistry/integer.h"
+
+namespace quorvel::chemistry::detail {
+
+using IntegerRow = std::vector<Integer>;
+
+// Reduced row echelon form in integers: every row primitive (its entries'
+// gcd is 1), its pivot the only nonzero entry of its column.
+struct ReducedMatrix {
+  std::vector<IntegerRow> rows;     // one per pivot
+  std::vector<std::size_t> pivots;  // the pivot column of each row, increasing
+  std::vector<std::size_t> free_columns;
+};
+
+// The work a reduction may do, in products of machine words; hostile input
+// past it gets an error instead of minutes of arithmetic. The default keeps
+// any reduction well under a second.
+inline constexpr std::uint64_t kDefaultWorkLimit = 100'000'000;
+
+// Fraction-free Gauss-Jordan elimination; nullopt when it would pass `limit`.
+std::optional<ReducedMatrix> Reduce(std::vector<IntegerRow> rows, std::size_t columns,
+                                    std::uint64_t limit = kDefaultWorkLimit);
+
+// The null-space vector that is 1 on the free column `free` (scaled to
+// integers) and 0 on the other free columns, divided by its gcd; positive on
+// `free`.
+IntegerRow NullVector(const ReducedMatrix& reduced, std::size_t columns, std::size_t free);
+
+// The pivot columns that are 0 in every null-space vector: their row has no
+// entry in a free column.
+std::vector<std::size_t> ColumnsHeldAtZero(const ReducedMatrix& reduced);
+
+}  // namespace quorvel::chemistry::detail

@@ -1,0 +1,91 @@
+#include "source_text.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+namespace quorvel::chemistry::detail {
+namespace {
+
+// What a lead byte announces: the number of bytes in the sequence and the
+// smallest code point that may use that many (a smaller one is overlong).
+struct Lead {
+  std::size_t length;
+  char32_t bits;
+  char32_t smallest;
+};
+
+std::optional<Lead> ReadLead(unsigned char byte) {
+  if (byte < 0x80) return Lead{1, byte, 0};
+  if ((byte & 0xE0) == 0xC0) return Lead{2, byte & 0x1Fu, 0x80};
+  if ((byte & 0xF0) == 0xE0) return Lead{3, byte & 0x0Fu, 0x800};
+  if ((byte & 0xF8) == 0xF0) return Lead{4, byte & 0x07u, 0x10000};
+  return std::nullopt;
+}
+
+char32_t AsciiForm(char32_t c) {
+  switch (c) {
+    case U'＋':
+      return U'+';
+    case U'（':
+      return U'(';
+    case U'）':
+      return U')';
+    case U'＝':
+      return U'=';
+    default:
+      return c;
+  }
+}
+
+}  // namespace
+
+std::optional<SourceText> SourceText::Decode(std::string_view bytes, std::size_t& bad_byte) {
+  SourceText text(bytes);
+  text.chars_.reserve(bytes.size());
+  text.starts_.reserve(bytes.size() + 1);
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const std::optional<Lead> lead = ReadLead(static_cast<unsigned char>(bytes[i]));
+    bool valid = lead && bytes.size() - i >= lead->length;
+    char32_t code = valid ? lead->bits : 0;
+    for (std::size_t k = 1; valid && k < lead->length; ++k) {
+      const auto next = static_cast<unsigned char>(bytes[i + k]);
+      valid = (next & 0xC0) == 0x80;
+      code = (code << 6) | (next & 0x3Fu);
+    }
+    if (valid) {
+      valid = code >= lead->smallest && code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF);
+    }
+    if (!valid) {
+      bad_byte = i + 1;
+      return std::nullopt;
+    }
+    text.starts_.push_back(i);
+    text.chars_.push_back(AsciiForm(code));
+    i += lead->length;
+  }
+  text.starts_.push_back(bytes.size());
+  return text;
+}
+
+std::string SourceText::Typed(std::size_t from, std::size_t to) const {
+  from = std::min(from, chars_.size());
+  to = std::min(to, chars_.size());
+  return std::string(bytes_.substr(starts_[from], starts_[to] - starts_[from]));
+}
+
+std::string SourceText::Show(std::size_t i) const {
+  const char32_t c = (*this)[i];
+  if (c == kEndOfText) return "the end";
+  if (c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0)) {
+    std::array<char, 16> code{};
+    std::snprintf(code.data(), code.size(), "U+%04X", static_cast<unsigned>(c));
+    return code.data();
+  }
+  return "\"" + Typed(i, i + 1) + "\"";
+}
+
+std::string At(std::size_t i) { return "at position " + std::to_string(i + 1); }
+
+}  // namespace quorvel::chemistry::detail

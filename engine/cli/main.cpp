@@ -8,15 +8,13 @@
 #include <vector>
 
 #include "arguments.h"
+#include "chemistry_mode.h"
+#include "exit_status.h"
 #include "input_line.h"
 #include "quorvel/pipeline.h"
 #include "quorvel/version.h"
 
 namespace {
-
-constexpr int kExitBalanced = 0;
-constexpr int kExitFailed = 1;
-constexpr int kExitUsage = 2;
 
 constexpr const char* kNotUtf8 = "not valid UTF-8";
 // The JSON "failure" of a line that is not UTF-8, and of a failure that is
@@ -27,11 +25,13 @@ constexpr const char* kInternalErrorKeyword = "internal_error";
 struct Options {
   bool matrix = false;
   bool json = false;
+  bool chemistry = false;
   std::vector<std::string> equations;
 };
 
 void PrintUsage(std::ostream& out) {
   out << "Usage: quorvel-cli [--matrix] [--json] [EQUATION ...]\n"
+         "       quorvel-cli --chemistry [--json] [EQUATION ...]\n"
          "Balances chemical equations such as \"H2 + O2 = H2O\".\n"
          "With no EQUATION, reads one equation per line from standard input.\n"
          "\n"
@@ -39,6 +39,19 @@ void PrintUsage(std::ostream& out) {
          "  --json     print one JSON object per equation\n"
          "  --help     show this help\n"
          "  --version  show the version\n"
+         "  --chemistry  read chemistry's own notation and balance exactly (below)\n"
+         "\n"
+         "With --chemistry: subscripts and coefficients of any size; nested groups\n"
+         "( ) [ ] { }; hydrates CuSO4·5H2O; charges Fe^3+, Fe3+, Fe+3, SO4^2-, OH-,\n"
+         "Fe³⁺ and the electron e-; H₂O; state marks (s) (l) (g) (aq); the sides\n"
+         "joined by = -> → ⟶ ⇌ <=> or <->. Each equation gives its balanced form or\n"
+         "an empty line; why it does not balance, its independent reactions and notes\n"
+         "go to standard error. --json gives the keys input, result, ok, coefficients,\n"
+         "error, notes and reactions.\n"
+         "  quorvel-cli --chemistry \"C12H22O11 + O2 = CO2 + H2O\"\n"
+         "    C12H22O11 + 12O2 = 12CO2 + 11H2O\n"
+         "  quorvel-cli --chemistry \"MnO4- + Fe^2+ + H+ -> Mn^2+ + Fe^3+ + H2O\"\n"
+         "    MnO4- + 5Fe^2+ + 8H+ -> Mn^2+ + 5Fe^3+ + 4H2O\n"
          "\n"
          "Exit status: 0 when every equation balanced, 1 when any failed,\n"
          "2 for a usage error or input that is not valid UTF-8.\n";
@@ -113,10 +126,7 @@ class Session {
     std::cout.flush();
   }
 
-  int ExitStatus() const {
-    if (bad_input_) return kExitUsage;
-    return failed_ ? kExitFailed : kExitBalanced;
-  }
+  int ExitStatus() const { return ExitStatusFor(failed_, bad_input_); }
 
  private:
   const Options& options_;
@@ -139,6 +149,8 @@ int main(int argc, char** argv) {
         options.matrix = true;
       } else if (arg == "--json") {
         options.json = true;
+      } else if (arg == "--chemistry") {
+        options.chemistry = true;
       } else if (arg == "--help") {
         PrintUsage(std::cout);
         return kExitBalanced;
@@ -155,17 +167,31 @@ int main(int argc, char** argv) {
     }
   }
 
+  if (options.chemistry && options.matrix) {
+    std::cerr << "quorvel-cli: --matrix has no meaning with --chemistry\n";
+    PrintUsage(std::cerr);
+    return kExitUsage;
+  }
+
   Session session(options);
+  ChemistrySession chemistry(options.json);
+  const auto answer = [&](const std::string& line, const std::string& where) {
+    if (options.chemistry) {
+      chemistry.Answer(line, where);
+    } else {
+      session.Answer(line, where);
+    }
+  };
   if (!options.equations.empty()) {
     for (std::size_t i = 0; i < options.equations.size(); ++i) {
-      session.Answer(options.equations[i], "equation argument " + std::to_string(i + 1));
+      answer(options.equations[i], "equation argument " + std::to_string(i + 1));
     }
   } else {
     std::string line;
     for (long long number = 1; ReadInputLine(line); ++number) {
       if (!line.empty() && line.back() == '\r') line.pop_back();
-      session.Answer(line, "line " + std::to_string(number));
+      answer(line, "line " + std::to_string(number));
     }
   }
-  return session.ExitStatus();
+  return options.chemistry ? chemistry.ExitStatus() : session.ExitStatus();
 }

@@ -104,8 +104,8 @@ void ExplainNoPositive(const Equation& equation, const Solution& solution, Expla
   }
   out.error = "no positive coefficients balance it: it balances only with " +
               Join(Names(equation, moved)) + " on the other side";
-  out.notes.push_back("moved across, " + Join(Names(equation, moved)) + " balance" +
-                      (moved.size() == 1 ? "s" : "") + " it as " +
+  out.notes.push_back("with " + Join(Names(equation, moved)) +
+                      " on the other side it balances as " +
                       FormatEquation(equation, solution.coefficients));
 }
 

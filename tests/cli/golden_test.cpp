@@ -1,51 +1,21 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "cli_process.h"
+#include "golden_table.h"
 #include "quorvel/pipeline.h"
 
 namespace quorvel_test {
 namespace {
 
-struct GoldenRow {
-  int line = 0;
-  std::string equation;
-  std::string expected;
-};
-
-void PrintTo(const GoldenRow& row, std::ostream* out) { *out << row.equation; }
-
-std::vector<GoldenRow> LoadGolden() {
-  std::vector<GoldenRow> rows;
-  std::ifstream file(QUORVEL_CLI_GOLDEN);
-  std::string text;
-  for (int line = 1; std::getline(file, text); ++line) {
-    if (text.empty() || text[0] == '#') continue;
-    const std::size_t tab = text.find('\t');
-    if (tab == std::string::npos) {
-      ADD_FAILURE() << "golden.txt line " << line << " has no tab";
-      continue;
-    }
-    rows.push_back({line, text.substr(0, tab), text.substr(tab + 1)});
-  }
-  return rows;
-}
-
 const std::vector<GoldenRow>& Golden() {
-  static const std::vector<GoldenRow> rows = LoadGolden();
+  static const std::vector<GoldenRow> rows = LoadGolden(QUORVEL_CLI_GOLDEN);
   return rows;
 }
 
 bool Balanced(const GoldenRow& row) { return row.expected != quorvel::kFailureTextUtf8; }
-
-struct GoldenName {
-  std::string operator()(const testing::TestParamInfo<GoldenRow>& info) const {
-    return "line_" + std::to_string(info.param.line);
-  }
-};
 
 class GoldenTest : public testing::TestWithParam<GoldenRow> {};
 

@@ -1,0 +1,143 @@
+// Text that is not an equation gets one line that names the fault and where
+// it is, whatever its size or shape.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "quorvel/chemistry/parser.h"
+#include "test_support.h"
+
+namespace quorvel::chemistry {
+namespace {
+
+using quorvel_test::Row;
+using quorvel_test::RowName;
+
+struct ErrorRow : Row {
+  std::string equation;
+  std::string error;
+};
+
+class ErrorTest : public testing::TestWithParam<ErrorRow> {};
+
+TEST_P(ErrorTest, NamesTheFaultAndItsPosition) {
+  const ErrorRow& row = GetParam();
+  const ParseResult parsed = ParseEquation(row.equation);
+  EXPECT_FALSE(parsed.equation);
+  EXPECT_FALSE(parsed.error.invalid_utf8);
+  EXPECT_EQ(parsed.error.message, row.error);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Equation, ErrorTest,
+    testing::Values(
+        ErrorRow{{"empty"}, "", "the equation is empty"},
+        ErrorRow{{"spaces_only"}, " \t ", "the equation is empty"},
+        ErrorRow{
+            {"no_arrow"}, "H2 + O2", "no \"=\" or arrow between the reactants and the products"},
+        ErrorRow{{"no_reactants"}, " -> H2O", "no reactants before \"->\" at position 2"},
+        ErrorRow{{"no_products"}, "H2 = ", "no products after \"=\" at position 4"},
+        ErrorRow{{"leading_plus"}, "+H2 = H2", "nothing before \"+\" at position 1"},
+        ErrorRow{{"plus_before_arrow"}, "H2 + = H2O", "nothing after \"+\" at position 4"},
+        ErrorRow{{"trailing_plus"}, "H2 = H2 +", "nothing after \"+\" at position 9"},
+        ErrorRow{{"second_arrow"},
+                 "H2 -> H2O -> H2O",
+                 "a second arrow \"->\" at position 11: an equation has one"},
+        ErrorRow{{"space_inside_formula"},
+                 "H2 O2 = H2O2",
+                 "unexpected \"O\" at position 4: expected \"+\" or an arrow"},
+        ErrorRow{{"plus_read_as_charge"},
+                 "H2+ O2 = H2O",
+                 "unexpected \"O\" at position 5: expected \"+\" or an arrow (the \"+\" at "
+                 "position 3 was read as the charge of H2+)"},
+        ErrorRow{{"control_character"},
+                 std::string("H2\x01 = H", 6),
+                 "unexpected U+0001 at position 3: expected \"+\" or an arrow"},
+        ErrorRow{{"coefficient_alone"},
+                 "2 = H",
+                 "the coefficient at position 1 stands before no formula"},
+        ErrorRow{{"coefficient_zero"}, "0H2 = H2", "a coefficient of 0 at position 1"}),
+    RowName());
+
+INSTANTIATE_TEST_SUITE_P(
+    Formula, ErrorTest,
+    testing::Values(
+        ErrorRow{
+            {"unknown_symbol"}, "H2O = H2 + Xx", "unknown element symbol \"Xx\" at position 12"},
+        ErrorRow{{"small_letter_first"},
+                 "h2o = H2 + O2",
+                 "unknown element symbol \"h\" at position 1: a symbol starts with a capital "
+                 "letter"},
+        ErrorRow{{"three_letters"}, "Uuo = H", "unknown element symbol \"Uuo\" at position 1"},
+        ErrorRow{{"count_zero"}, "H0 = H", "a count of 0 at position 2"},
+        ErrorRow{{"count_first"}, "₂H = H", "the count at position 1 follows no element or group"},
+        ErrorRow{{"two_counts"}, "H2₂ = H", "the count at position 3 follows no element or group"},
+        ErrorRow{{"count_of_101_digits"},
+                 "H" + std::string(101, '9') + " = H",
+                 "the count at position 2 has more than 100 digits"},
+        ErrorRow{{"unclosed"}, "Ca(OH = H", "\"(\" at position 3 is never closed"},
+        ErrorRow{{"closes_nothing"}, "Ca)OH = H", "\")\" at position 3 closes nothing"},
+        ErrorRow{{"mismatched"},
+                 "K4[Fe(CN]6) = H",
+                 "\"]\" at position 9 does not close \"(\" at position 6"},
+        ErrorRow{{"empty_group"}, "Ca() = H", "empty group at position 3"},
+        ErrorRow{{"too_deep"},
+                 std::string(65, '(') + "H" + std::string(65, ')') + " = H",
+                 "groups nested more than 64 deep at position 65"},
+        ErrorRow{{"hundred_thousand_deep"},
+                 std::string(100'000, '(') + "H" + std::string(100'000, ')') + " = H",
+                 "groups nested more than 64 deep at position 65"},
+        ErrorRow{{"dot_first"}, "·H2O = H", "nothing before the adduct dot at position 1"},
+        ErrorRow{{"dot_last"}, "CuSO4· = H", "nothing after the adduct dot at position 6"},
+        ErrorRow{{"dot_count_only"}, "CuSO4·5 = H", "nothing after the adduct dot at position 6"},
+        ErrorRow{{"dot_in_group"}, "(H2O·H) = H", "an adduct dot inside a group at position 5"}),
+    RowName());
+
+INSTANTIATE_TEST_SUITE_P(
+    Charge, ErrorTest,
+    testing::Values(ErrorRow{{"caret_alone"},
+                             "Fe^ = Fe",
+                             "\"^\" at position 3 starts no charge: write it like ^2+, ^- or {3+}"},
+                    ErrorRow{{"caret_digits_without_sign"},
+                             "Fe^3 = Fe",
+                             "\"^\" at position 3 starts no charge: write it like ^2+, ^- or {3+}"},
+                    ErrorRow{
+                        {"brace_unclosed"}, "Fe^{3+ = Fe", "\"{\" at position 4 is never closed"},
+                    ErrorRow{{"charge_zero"}, "Fe^0+ = Fe", "a charge of 0 at position 4"},
+                    ErrorRow{{"superscript_without_sign"},
+                             "Fe³ = Fe",
+                             "the superscript charge at position 3 has no sign"},
+                    ErrorRow{{"electron_without_charge"},
+                             "e = H",
+                             "the electron at position 1 is written e-, e^- or e⁻"},
+                    ErrorRow{{"positive_electron"},
+                             "e+ = H",
+                             "the electron at position 1 is written e-, e^- or e⁻"}),
+    RowName());
+
+TEST(ErrorLimitTest, MoreThanTenThousandSpeciesStop) {
+  std::string reactants = "H2";
+  for (std::size_t i = 2; i < kMaxSpecies; ++i) reactants += "+H2";
+  EXPECT_EQ(ParseEquation(reactants + "=H2").error.message, "") << "10,000 species are read";
+  EXPECT_EQ(ParseEquation(reactants + "+H2=H2").error.message, "more than 10000 species");
+}
+
+TEST(ErrorLimitTest, SixtyFourLevelsOfGroupsAreRead) {
+  const std::string deep = std::string(64, '(') + "H" + std::string(64, ')');
+  const ParseResult parsed = ParseEquation(deep + "2 = H");
+  ASSERT_TRUE(parsed.equation) << parsed.error.message;
+  EXPECT_EQ(parsed.equation->species.front().atoms.front().count, 2);
+}
+
+TEST(ErrorLimitTest, InvalidUtf8NamesTheByte) {
+  for (const std::string bad :
+       {"H2 = \xff", "H2 = \xc0\xaf", "H2 = \xed\xa0\x80", "H2 = \xe2\x82"}) {
+    const ParseResult parsed = ParseEquation(bad);
+    EXPECT_TRUE(parsed.error.invalid_utf8) << bad;
+    EXPECT_EQ(parsed.error.message, "not valid UTF-8 at byte 6") << bad;
+  }
+}
+
+}  // namespace
+}  // namespace quorvel::chemistry

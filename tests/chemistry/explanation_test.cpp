@@ -1,0 +1,176 @@
+// What Balance answers: the balanced equation, or one line on why there is
+// none, with the notes that explain a reading or the window's difference.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "quorvel/chemistry.h"
+#include "test_support.h"
+
+namespace quorvel::chemistry {
+namespace {
+
+using quorvel_test::Row;
+using quorvel_test::RowName;
+using Lines = std::vector<std::string>;
+
+struct AnswerRow : Row {
+  const char* equation;
+  const char* result;  // empty when it does not balance
+  const char* error;   // empty when it balances
+  Lines notes;
+  Lines reactions;
+};
+
+class AnswerTest : public testing::TestWithParam<AnswerRow> {};
+
+TEST_P(AnswerTest, AnswersAndExplains) {
+  const AnswerRow& row = GetParam();
+  const Answer answer = Balance(row.equation);
+  EXPECT_EQ(answer.result, row.result);
+  EXPECT_EQ(answer.error, row.error);
+  EXPECT_EQ(answer.notes, row.notes);
+  EXPECT_EQ(answer.reactions, row.reactions);
+  EXPECT_EQ(answer.ok(), std::string(row.error).empty());
+  EXPECT_EQ(answer.coefficients.empty(), !answer.ok());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    NoSolution, AnswerTest,
+    testing::Values(
+        AnswerRow{{"element_on_one_side"},
+                  "H2 + O2 = H2O + N2",
+                  "",
+                  "N appears only among the products",
+                  {},
+                  {}},
+        AnswerRow{{"elements_on_each_side"},
+                  "H2 = O2",
+                  "",
+                  "H appears only among the reactants; O appears only among the products",
+                  {},
+                  {}},
+        AnswerRow{{"charge_on_one_side"},
+                  "Fe^3+ = Fe",
+                  "",
+                  "positive charge appears only among the reactants",
+                  {},
+                  {}},
+        AnswerRow{{"charges_that_cannot_cancel"},
+                  "Fe^3+ + Cl2 = Fe + Cl-",
+                  "",
+                  "the reactants carry only positive charge and the products only negative charge",
+                  {},
+                  {}},
+        AnswerRow{{"only_with_a_species_at_zero"},
+                  "NaCl + H2O = NaOH + HCl + Cl2",
+                  "",
+                  "it balances only if Cl2 gets the coefficient 0",
+                  {"leaving it out, it balances as NaCl + H2O = NaOH + HCl"},
+                  {}},
+        AnswerRow{{"only_with_every_species_at_zero"},
+                  "CO2 = CO",
+                  "",
+                  "no coefficients balance it: every choice leaves an element unbalanced",
+                  {},
+                  {}},
+        AnswerRow{{"only_with_a_species_moved"},
+                  "CO2 = C + CO",
+                  "",
+                  "no positive coefficients balance it: it balances only with C on the other side",
+                  {"with C on the other side it balances as CO2 + C = 2CO"},
+                  {}},
+        AnswerRow{{"two_independent_reactions"},
+                  "H2 + O2 = H2O + H2O2",
+                  "",
+                  "it balances in more than one way: it combines 2 independent reactions",
+                  {},
+                  {"2H2 + O2 = 2H2O", "H2 + O2 = H2O2"}}),
+    RowName());
+
+INSTANTIATE_TEST_SUITE_P(
+    Notes, AnswerTest,
+    testing::Values(
+        AnswerRow{{"window_reads_one_digit"},
+                  "C12H22O11 + O2 = CO2 + H2O",
+                  "C12H22O11 + 12O2 = 12CO2 + 11H2O",
+                  "",
+                  {"the window reads one digit per count, so it takes 12 in C12H22O11 as 1",
+                   "the window's coefficients go up to 9; this answer needs 12"},
+                  {}},
+        AnswerRow{{"window_counts_the_first_group"},
+                  "Co(NH3)4(NO2)2 + O2 = Co + NO2 + H2O",
+                  "Co(NH3)4(NO2)2 + 7O2 = Co + 6NO2 + 6H2O",
+                  "",
+                  {"the window counts only the first group in parentheses, so it reads "
+                   "Co(NH3)4(NO2)2 differently"},
+                  {}},
+        AnswerRow{{"window_reads_typed_coefficients"},
+                  "2H2 + O2 = 2H2O",
+                  "2H2 + O2 = 2H2O",
+                  "",
+                  {"the window reads the typed coefficient of 2H2 as part of the formula"},
+                  {}},
+        AnswerRow{{"window_takes_nine_formulas"},
+                  "Fe + Cl2 + O2 + H2 + N2 + C + S + P + K = FeCl3 + H2O",
+                  "",
+                  "N, C, S, P, K appear only among the reactants",
+                  {"the window balances nine formulas at most; this equation has 11"},
+                  {}},
+        AnswerRow{{"digits_before_a_sign_after_a_symbol"},
+                  "Fe3+ + e- = Fe2+",
+                  "Fe3+ + e- = Fe2+",
+                  "",
+                  {"Fe3+ is read as Fe with charge 3+; for Fe3 with charge 1+, write Fe3^+",
+                   "Fe2+ is read as Fe with charge 2+; for Fe2 with charge 1+, write Fe2^+"},
+                  {}},
+        AnswerRow{{"digits_before_a_sign_after_a_formula"},
+                  "MnO4- + Fe^2+ + H+ -> Mn^2+ + Fe^3+ + H2O",
+                  "MnO4- + 5Fe^2+ + 8H+ -> Mn^2+ + 5Fe^3+ + 4H2O",
+                  "",
+                  {"MnO4- is read as MnO4 with charge 1-; for MnO with charge 4-, write MnO^4-"},
+                  {}}),
+    RowName());
+
+INSTANTIATE_TEST_SUITE_P(
+    LargeNumbers, AnswerTest,
+    testing::Values(
+        AnswerRow{{"count_of_ten_to_the_thirty"},
+                  "H1000000000000000000000000000001 + O2 = H2O",
+                  "4H1000000000000000000000000000001 + 1000000000000000000000000000001O2 = "
+                  "2000000000000000000000000000002H2O",
+                  "",
+                  {"the window reads one digit per count, so it takes "
+                   "1000000000000000000000000000001 in H1000000000000000000000000000001 as 1",
+                   "the window's coefficients go up to 9; this answer needs "
+                   "2000000000000000000000000000002"},
+                  {}},
+        AnswerRow{{"ferrocyanide"},
+                  "K4Fe(CN)6 + KMnO4 + H2SO4 = KHSO4 + Fe2(SO4)3 + MnSO4 + HNO3 + CO2 + H2O",
+                  "10K4Fe(CN)6 + 122KMnO4 + 299H2SO4 = 162KHSO4 + 5Fe2(SO4)3 + 122MnSO4 + "
+                  "60HNO3 + 60CO2 + 188H2O",
+                  "",
+                  {"the window's coefficients go up to 9; this answer needs 299"},
+                  {}}),
+    RowName());
+
+TEST(AnswerListTest, ListsTheFirstTwentyIndependentReactions) {
+  std::string equation = "H2";
+  for (int i = 0; i < 25; ++i) equation += " + H2";
+  const Answer answer = Balance(equation + " = H2");
+  EXPECT_EQ(answer.error, "it balances in more than one way: it combines 26 independent reactions");
+  EXPECT_EQ(answer.reactions.size(), 20u);
+  EXPECT_EQ(answer.notes.front(), "the first 20 of the 26 independent reactions are listed");
+}
+
+TEST(AnswerListTest, InvalidUtf8IsItsOwnStatus) {
+  const Answer answer = Balance("H2 = \xff");
+  EXPECT_EQ(answer.status, Answer::Status::kInvalidUtf8);
+  EXPECT_EQ(answer.error, "not valid UTF-8 at byte 6");
+  EXPECT_EQ(Balance("H2 = Xx").status, Answer::Status::kUnreadable);
+}
+
+}  // namespace
+}  // namespace quorvel::chemistry

@@ -1,0 +1,176 @@
+// Every notation the chemistry reading accepts, read back as atoms, charge,
+// text and arrow.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "quorvel/chemistry/parser.h"
+#include "quorvel/chemistry/periodic_table.h"
+#include "test_support.h"
+
+namespace quorvel::chemistry {
+namespace {
+
+using quorvel_test::Row;
+using quorvel_test::RowName;
+
+// "K4 Fe1 C6 N6", then the charge when there is one: "S1 O4 2-".
+std::string Reading(const Species& species) {
+  std::string out;
+  for (const AtomCount& atoms : species.atoms) {
+    out += (out.empty() ? "" : " ") + std::string(ElementSymbol(atoms.element)) + atoms.count.str();
+  }
+  if (species.charge != 0) {
+    const Integer magnitude = species.charge > 0 ? species.charge : Integer(-species.charge);
+    out += (out.empty() ? "" : " ") + magnitude.str() + (species.charge > 0 ? "+" : "-");
+  }
+  return out;
+}
+
+struct FormulaRow : Row {
+  const char* species;  // read as the reactant of "<species> = H"
+  const char* reads;
+};
+
+class FormulaTest : public testing::TestWithParam<FormulaRow> {};
+
+TEST_P(FormulaTest, ReadsAtomsAndCharge) {
+  const FormulaRow& row = GetParam();
+  const ParseResult parsed = ParseEquation(std::string(row.species) + " = H");
+  ASSERT_TRUE(parsed.equation) << parsed.error.message;
+  EXPECT_EQ(Reading(parsed.equation->species.front()), row.reads);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Groups, FormulaTest,
+    testing::Values(FormulaRow{{"multi_digit"}, "C12H22O11", "C12 H22 O11"},
+                    FormulaRow{{"repeated_element"}, "CH3COOH", "C2 H4 O2"},
+                    FormulaRow{{"group_count"}, "Ca3(PO4)2", "Ca3 P2 O8"},
+                    FormulaRow{{"square_brackets"}, "K4[Fe(CN)6]", "K4 Fe1 C6 N6"},
+                    FormulaRow{{"nested_twice"}, "((CH3)3C)2O", "C8 H18 O1"},
+                    FormulaRow{{"braces"}, "{(CH3)3C}2O", "C8 H18 O1"},
+                    FormulaRow{{"group_without_count"}, "Ca(OH)", "Ca1 O1 H1"},
+                    FormulaRow{{"full_width_brackets"}, "Ca（OH）2", "Ca1 O2 H2"},
+                    FormulaRow{{"count_of_thirty_one_digits"},
+                               "H1000000000000000000000000000000",
+                               "H1000000000000000000000000000000"},
+                    FormulaRow{{"nested_counts_multiply"},
+                               "((H2)1000000000000000)1000000000000000",
+                               "H2000000000000000000000000000000"}),
+    RowName());
+
+INSTANTIATE_TEST_SUITE_P(
+    Adducts, FormulaTest,
+    testing::Values(FormulaRow{{"middle_dot"}, "CuSO4·5H2O", "Cu1 S1 O9 H10"},
+                    FormulaRow{{"period"}, "CuSO4.5H2O", "Cu1 S1 O9 H10"},
+                    FormulaRow{{"star"}, "CuSO4*5H2O", "Cu1 S1 O9 H10"},
+                    FormulaRow{{"bullet"}, "CuSO4•5H2O", "Cu1 S1 O9 H10"},
+                    FormulaRow{{"no_leading_count"}, "CaSO4·H2O", "Ca1 S1 O5 H2"},
+                    FormulaRow{{"three_parts"}, "CaCl2·2NH3·H2O", "Ca1 Cl2 N2 H8 O1"},
+                    FormulaRow{{"grouped_part"}, "Al2(SO4)3·18H2O", "Al2 S3 O30 H36"}),
+    RowName());
+
+INSTANTIATE_TEST_SUITE_P(Unicode, FormulaTest,
+                         testing::Values(FormulaRow{{"subscripts"}, "C₁₂H₂₂O₁₁", "C12 H22 O11"},
+                                         FormulaRow{
+                                             {"subscript_group_count"}, "Ca₃(PO₄)₂", "Ca3 P2 O8"},
+                                         FormulaRow{{"superscript_charge"}, "Fe³⁺", "Fe1 3+"},
+                                         FormulaRow{{"both"}, "SO₄²⁻", "S1 O4 2-"},
+                                         FormulaRow{{"superscript_sign_only"}, "OH⁻", "O1 H1 1-"},
+                                         FormulaRow{{"minus_sign_character"}, "Cl−", "Cl1 1-"}),
+                         RowName());
+
+INSTANTIATE_TEST_SUITE_P(
+    Charges, FormulaTest,
+    testing::Values(FormulaRow{{"lone_minus"}, "OH-", "O1 H1 1-"},
+                    FormulaRow{{"digits_before_sign_are_a_subscript"}, "MnO4-", "Mn1 O4 1-"},
+                    FormulaRow{{"ammonium"}, "NH4+", "N1 H4 1+"},
+                    FormulaRow{{"digits_after_lone_symbol_are_the_charge"}, "Fe3+", "Fe1 3+"},
+                    FormulaRow{{"sulfide"}, "S2-", "S1 2-"},
+                    FormulaRow{{"caret"}, "Fe^3+", "Fe1 3+"},
+                    FormulaRow{{"caret_sign_first"}, "Fe^+3", "Fe1 3+"},
+                    FormulaRow{{"caret_sign_only"}, "Cl^-", "Cl1 1-"},
+                    FormulaRow{{"caret_braces"}, "Fe^{3+}", "Fe1 3+"},
+                    FormulaRow{{"braces"}, "Fe{3+}", "Fe1 3+"},
+                    FormulaRow{{"caret_keeps_subscript"}, "Fe3^+", "Fe3 1+"},
+                    FormulaRow{{"caret_after_subscript"}, "SO4^2-", "S1 O4 2-"},
+                    FormulaRow{{"other_reading_of_permanganate"}, "MnO^4-", "Mn1 O1 4-"},
+                    FormulaRow{{"sign_then_digits"}, "Fe+3", "Fe1 3+"},
+                    FormulaRow{{"sign_then_digits_after_subscript"}, "SO4-2", "S1 O4 2-"},
+                    FormulaRow{{"before_state_mark"}, "Na+(aq)", "Na1 1+"},
+                    FormulaRow{{"electron"}, "e-", "1-"},
+                    FormulaRow{{"electron_caret"}, "e^-", "1-"},
+                    FormulaRow{{"electron_superscript"}, "e⁻", "1-"},
+                    FormulaRow{{"large_charge"},
+                               "Fe^1000000000000000000000000000000+",
+                               "Fe1 1000000000000000000000000000000+"}),
+    RowName());
+
+// How an equation splits into species: "+" between species, a charge's sign
+// only where it ends a species, the arrow as typed.
+struct SplitRow : Row {
+  const char* equation;
+  const char* split;  // species texts joined by "|", the arrow between the sides
+};
+
+std::string Split(const Equation& equation) {
+  std::string out;
+  for (std::size_t i = 0; i < equation.species.size(); ++i) {
+    if (i == equation.reactant_count) {
+      out += " " + equation.arrow + " ";
+    } else if (i > 0) {
+      out += "|";
+    }
+    out += equation.species[i].text;
+  }
+  return out;
+}
+
+class SplitTest : public testing::TestWithParam<SplitRow> {};
+
+TEST_P(SplitTest, SplitsIntoSpecies) {
+  const SplitRow& row = GetParam();
+  const ParseResult parsed = ParseEquation(row.equation);
+  ASSERT_TRUE(parsed.equation) << parsed.error.message;
+  EXPECT_EQ(Split(*parsed.equation), row.split);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Separators, SplitTest,
+    testing::Values(
+        SplitRow{{"plus_without_spaces"}, "H2+O2=H2O", "H2|O2 = H2O"},
+        SplitRow{{"charge_then_spaced_plus"}, "Fe3+ + Cl- = FeCl3", "Fe3+|Cl- = FeCl3"},
+        SplitRow{{"charge_then_plus"}, "Fe3++Cl-=FeCl3", "Fe3+|Cl- = FeCl3"},
+        SplitRow{{"sign_digits_then_plus"}, "Fe+3+e-=Fe+2", "Fe+3|e- = Fe+2"},
+        SplitRow{{"plus_then_coefficient"}, "H2+3O2=H2O", "H2|O2 = H2O"},
+        SplitRow{{"charge_before_arrow"}, "Na+->Na", "Na+ -> Na"},
+        SplitRow{{"minus_charge_before_arrow"}, "OH-->OH", "OH- -> OH"},
+        SplitRow{{"spaces_and_tabs"}, "  2 H2\t+ O2 =H2O  ", "H2|O2 = H2O"},
+        SplitRow{{"ideographic_space"}, "H2\u3000+\u3000O2 = H2O", "H2|O2 = H2O"},
+        SplitRow{
+            {"state_marks_kept"}, "NaCl (aq) = Na+(aq) + Cl-(aq)", "NaCl (aq) = Na+(aq)|Cl-(aq)"},
+        SplitRow{{"full_width_signs"}, "Ca（OH）2＋HCl＝CaCl2", "Ca（OH）2|HCl ＝ CaCl2"}),
+    RowName());
+
+INSTANTIATE_TEST_SUITE_P(Arrows, SplitTest,
+                         testing::Values(SplitRow{{"double_equals"}, "H2==H2", "H2 == H2"},
+                                         SplitRow{{"hyphen_arrow"}, "H2->H2", "H2 -> H2"},
+                                         SplitRow{{"arrow"}, "H2→H2", "H2 → H2"},
+                                         SplitRow{{"long_arrow"}, "H2⟶H2", "H2 ⟶ H2"},
+                                         SplitRow{{"equilibrium"}, "H2⇌H2", "H2 ⇌ H2"},
+                                         SplitRow{{"double_headed"}, "H2<=>H2", "H2 <=> H2"},
+                                         SplitRow{{"single_headed_pair"}, "H2<->H2", "H2 <-> H2"}),
+                         RowName());
+
+TEST(PeriodicTableTest, KnowsAll118SymbolsOnce) {
+  for (int z = 1; z <= kElementCount; ++z) {
+    EXPECT_EQ(AtomicNumber(ElementSymbol(z)), z) << ElementSymbol(z);
+  }
+  EXPECT_EQ(AtomicNumber("Og"), 118);
+  EXPECT_EQ(AtomicNumber("Fe"), 26);
+  for (const char* unknown : {"Xx", "h", "FE", "Uuo", ""}) EXPECT_EQ(AtomicNumber(unknown), 0);
+}
+
+}  // namespace
+}  // namespace quorvel::chemistry

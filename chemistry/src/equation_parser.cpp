@@ -7,7 +7,6 @@
 #include "characters.h"
 #include "charge.h"
 #include "formula.h"
-#include "number.h"
 #include "parse_failure.h"
 #include "quorvel/chemistry/parser.h"
 #include "source_text.h"
@@ -94,9 +93,14 @@ class EquationReader {
     Species species;
     last_plus_charge_ = kNoPosition;
     const std::size_t start = i_;
-    if (detail::IsDigit(text_[i_])) {
-      i_ = detail::ReadNumber(text_, i_, detail::AsciiDigit, "coefficient").end;
+    // A typed coefficient is replaced by the answer, so its value is never
+    // needed: any length reads, and an answer always reads back.
+    while (detail::IsDigit(text_[i_])) ++i_;
+    if (i_ > start) {
       species.typed_coefficient = text_.Typed(start, i_);
+      if (species.typed_coefficient.find_first_not_of('0') == std::string::npos) {
+        Fail("a coefficient of 0 " + At(start));
+      }
       SkipSpaces();
     }
     const std::size_t formula = i_;

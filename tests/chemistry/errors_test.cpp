@@ -57,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorRow{{"coefficient_alone"},
                  "2 = H",
                  "the coefficient at position 1 stands before no formula"},
-        ErrorRow{{"coefficient_zero"}, "0H2 = H2", "a coefficient of 0 at position 1"}),
+        ErrorRow{{"coefficient_zero"}, "0H2 = H2", "a coefficient of 0 at position 1"},
+        ErrorRow{{"coefficient_zeros"}, "H2 = 000H2", "a coefficient of 0 at position 6"}),
     RowName());
 
 INSTANTIATE_TEST_SUITE_P(

@@ -144,6 +144,10 @@ INSTANTIATE_TEST_SUITE_P(
         SplitRow{{"charge_then_plus"}, "Fe3++Cl-=FeCl3", "Fe3+|Cl- = FeCl3"},
         SplitRow{{"sign_digits_then_plus"}, "Fe+3+e-=Fe+2", "Fe+3|e- = Fe+2"},
         SplitRow{{"plus_then_coefficient"}, "H2+3O2=H2O", "H2|O2 = H2O"},
+        SplitRow{{"coefficient_of_any_length"},
+                 "H2 = 1234567890123456789012345678901234567890123456789012345678901234"
+                 "567890123456789012345678901234567890123456789012345678901234567890H2",
+                 "H2 = H2"},
         SplitRow{{"charge_before_arrow"}, "Na+->Na", "Na+ -> Na"},
         SplitRow{{"minus_charge_before_arrow"}, "OH-->OH", "OH- -> OH"},
         SplitRow{{"spaces_and_tabs"}, "  2 H2\t+ O2 =H2O  ", "H2|O2 = H2O"},

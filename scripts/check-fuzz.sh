@@ -10,7 +10,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${FUZZ_BUILD:-$root/build-fuzz}
 seconds=${FUZZ_SECONDS:-60}
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_balance fuzz_count_atoms)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_balance fuzz_count_atoms fuzz_chemistry)
 
 bash "$root/scripts/install-deps.sh" base fuzz
 

@@ -1,0 +1,105 @@
+// The chemistry reading on arbitrary bytes. Whatever it answers is checked
+// without the elimination that found it: a balanced answer must conserve
+// every element and the charge when the atoms are counted side by side, be
+// the smallest such answer, and read back as the same species; each listed
+// independent reaction must balance too.
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "quorvel/chemistry.h"
+#include "quorvel/chemistry/parser.h"
+
+namespace {
+
+namespace chem = quorvel::chemistry;
+using chem::Integer;
+
+[[noreturn]] void Fail(const std::string& what, std::string_view input) {
+  std::fprintf(stderr, "invariant broken: %s\ninput: %.*s\n", what.c_str(),
+               static_cast<int>(input.size()), input.data());
+  std::abort();
+}
+
+chem::Equation Parse(std::string_view text, std::string_view input) {
+  chem::ParseResult parsed = chem::ParseEquation(text);
+  if (!parsed.equation) {
+    Fail("does not read back: " + std::string(text) + ": " + parsed.error.message, input);
+  }
+  return std::move(*parsed.equation);
+}
+
+// Atoms per element (0: the charge), reactants minus products, each species
+// times its typed coefficient: all zero when the equation balances.
+bool Conserves(const chem::Equation& equation) {
+  std::map<int, Integer> net;
+  for (std::size_t i = 0; i < equation.species.size(); ++i) {
+    const chem::Species& species = equation.species[i];
+    Integer coefficient = 1;
+    if (!species.typed_coefficient.empty()) coefficient = Integer(species.typed_coefficient);
+    if (i >= equation.reactant_count) coefficient = -coefficient;
+    for (const chem::AtomCount& atoms : species.atoms)
+      net[atoms.element] += coefficient * atoms.count;
+    net[0] += coefficient * species.charge;
+  }
+  for (const auto& [element, sum] : net) {
+    if (sum != 0) return false;
+  }
+  return true;
+}
+
+void CheckOneLine(const std::string& text, std::string_view input) {
+  if (text.find('\n') != std::string::npos) Fail("a message spans lines: " + text, input);
+}
+
+void CheckBalanced(const chem::Answer& answer, std::string_view input) {
+  const chem::Equation typed = Parse(input, input);
+  if (answer.coefficients.size() != typed.species.size()) Fail("a coefficient per species", input);
+  Integer divisor = 0;
+  for (const std::string& digits : answer.coefficients) {
+    const Integer coefficient(digits);
+    if (coefficient <= 0) Fail("a coefficient that is not positive: " + digits, input);
+    divisor = gcd(divisor, coefficient);
+  }
+  if (divisor != 1) Fail("coefficients with a common factor", input);
+
+  const chem::Equation balanced = Parse(answer.result, input);
+  if (balanced.species.size() != typed.species.size() || balanced.arrow != typed.arrow ||
+      balanced.reactant_count != typed.reactant_count) {
+    Fail("the result has other species: " + answer.result, input);
+  }
+  for (std::size_t i = 0; i < typed.species.size(); ++i) {
+    const std::string& written = balanced.species[i].typed_coefficient;
+    if (balanced.species[i].text != typed.species[i].text ||
+        (written.empty() ? "1" : written) != answer.coefficients[i]) {
+      Fail("species " + std::to_string(i + 1) + " reads back otherwise: " + answer.result, input);
+    }
+  }
+  if (!Conserves(balanced)) Fail("the result does not balance: " + answer.result, input);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view input(reinterpret_cast<const char*>(data), size);
+  const chem::Answer answer = chem::Balance(input);
+  CheckOneLine(answer.error, input);
+  for (const std::string& note : answer.notes) CheckOneLine(note, input);
+  if (answer.ok()) {
+    if (!answer.error.empty() || !answer.reactions.empty()) Fail("an answer with an error", input);
+    CheckBalanced(answer, input);
+    return 0;
+  }
+  if (answer.error.empty() || !answer.result.empty() || !answer.coefficients.empty()) {
+    Fail("a failure without its reason, or with an answer", input);
+  }
+  for (const std::string& reaction : answer.reactions) {
+    if (!Conserves(Parse(reaction, input)))
+      Fail("a listed reaction does not balance: " + reaction, input);
+  }
+  return 0;
+}

@@ -1,6 +1,6 @@
 # Included right after project() in the Windows cross-build (see
-# scripts/check-windows.sh). Debian ships the test and JSON libraries for the
-# build machine only; this makes them usable by the cross compiler without
+# scripts/check-windows.sh). Debian ships the test, JSON and Boost libraries
+# for the build machine only; this makes them usable by the cross compiler without
 # letting it see the build machine's own headers and libraries, and points
 # find_package() at the result.
 set(_packages ${CMAKE_BINARY_DIR}/_packages)
@@ -54,6 +54,35 @@ if(QUORVEL_NLOHMANN_INCLUDE)
        "  set(PACKAGE_VERSION_COMPATIBLE TRUE)\n"
        "endif()\n")
   set(nlohmann_json_DIR ${_packages}/nlohmann_json CACHE PATH "" FORCE)
+endif()
+
+# Boost: only the big integers of Boost.Multiprecision are used, and they are
+# header-only. As with nlohmann/json, a directory holds just Boost's headers,
+# so the rest of the build machine's /usr/include stays out.
+find_path(QUORVEL_BOOST_INCLUDE boost/multiprecision/cpp_int.hpp PATHS /usr/include
+          NO_CMAKE_FIND_ROOT_PATH NO_DEFAULT_PATH)
+if(QUORVEL_BOOST_INCLUDE)
+  file(MAKE_DIRECTORY ${_packages}/Boost/include)
+  file(CREATE_LINK ${QUORVEL_BOOST_INCLUDE}/boost ${_packages}/Boost/include/boost SYMBOLIC)
+  file(STRINGS ${QUORVEL_BOOST_INCLUDE}/boost/version.hpp _line
+       REGEX "#define BOOST_VERSION +[0-9]+")
+  string(REGEX MATCH "[0-9]+" _number "${_line}")
+  math(EXPR _major "${_number} / 100000")
+  math(EXPR _minor "${_number} / 100 % 1000")
+  math(EXPR _patch "${_number} % 100")
+  file(WRITE ${_packages}/Boost/BoostConfig.cmake
+       "if(NOT TARGET Boost::headers)\n"
+       "  add_library(Boost::headers INTERFACE IMPORTED)\n"
+       "  set_target_properties(Boost::headers PROPERTIES\n"
+       "    INTERFACE_INCLUDE_DIRECTORIES \"${_packages}/Boost/include\")\n"
+       "endif()\n")
+  file(WRITE ${_packages}/Boost/BoostConfigVersion.cmake
+       "set(PACKAGE_VERSION ${_major}.${_minor}.${_patch})\n"
+       "set(PACKAGE_VERSION_COMPATIBLE FALSE)\n"
+       "if(NOT PACKAGE_VERSION VERSION_LESS PACKAGE_FIND_VERSION)\n"
+       "  set(PACKAGE_VERSION_COMPATIBLE TRUE)\n"
+       "endif()\n")
+  set(Boost_DIR ${_packages}/Boost CACHE PATH "" FORCE)
 endif()
 
 # Test programs cannot run on the build machine: their cases are listed when

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Cross-builds the engine, the CPU sampler, quorvel-cli.exe, the Win32 window
-# quorvel.exe and their tests for 64-bit Windows with MinGW-w64, packs the
-# Windows download (portable zip and installer) beside the programs in the
-# build folder, then runs every test program under Wine, quorvel-cli.exe
-# itself with non-ASCII equations on Wine's command line, the window on a
-# virtual display (check-windows-gui.sh), and the download's install and
-# uninstall (check-windows-download.sh).
+# Cross-builds the engine, the chemistry library, the CPU sampler,
+# quorvel-cli.exe, the Win32 window quorvel.exe and their tests for 64-bit
+# Windows with MinGW-w64, packs the Windows download (portable zip and
+# installer) beside the programs in the build folder, then runs every test
+# program under Wine, quorvel-cli.exe itself with non-ASCII equations on Wine's
+# command line in both its readings, the window on a virtual display
+# (check-windows-gui.sh), and the download's install and uninstall
+# (check-windows-download.sh).
 #   scripts/check-windows.sh [BUILD_DIR]      (default: build-win)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -140,6 +141,11 @@ check_cli "2H2+O2=2H2O" 0 "H2 + O2 = H2O"
 check_cli "4Fe+3O2=2Fe2O3" 0 "Fe＋O2=Fe2O3"
 check_cli "Ca(OH)2+CO2=CaCO3+H2O" 0 "Ca（OH）2＋CO2=CaCO3+H2O"
 check_cli "$failure_text" 1 "甲+乙=丙"
+check_cli "2H₂ + O₂ → 2H₂O" 0 --chemistry "H₂ + O₂ → H₂O"
+check_cli "Ca（OH）2 + 2HCl ＝ CaCl2 + 2H2O" 0 --chemistry "Ca（OH）2 ＋ HCl ＝ CaCl2 ＋ H2O"
+check_cli "Fe³⁺ + e⁻ ⇌ Fe²⁺" 0 --chemistry "Fe³⁺ + e⁻ ⇌ Fe²⁺"
+check_cli "10K4Fe(CN)6 + 122KMnO4 + 299H2SO4 = 162KHSO4 + 5Fe2(SO4)3 + 122MnSO4 + 60HNO3 + 60CO2 + 188H2O" 0 \
+  --chemistry "K4Fe(CN)6 + KMnO4 + H2SO4 = KHSO4 + Fe2(SO4)3 + MnSO4 + HNO3 + CO2 + H2O"
 
 # While this Wine's server still runs; the window gets a Wine of its own.
 bash "$root/scripts/check-windows-download.sh" "$build" "$wine" || failed=1

@@ -10,23 +10,19 @@ namespace {
 // Digits and a sign in either order ("3+", "+3", "+"), as after "^" or
 // inside braces. Returns 0 when no sign is there.
 Integer ReadSignedMagnitude(const SourceText& text, std::size_t& i) {
-  Integer magnitude = 1;
   if (IsDigit(text[i])) {
-    Number number = ReadNumber(text, i, AsciiDigit, "charge");
-    if (Sign(text[number.end]) == 0) return 0;
-    magnitude = std::move(number.value);
-    i = number.end;
-    return Sign(text[i++]) * magnitude;
+    const Number number = ReadNumber(text, i, AsciiDigit, "charge");
+    const int sign = Sign(text[number.end]);
+    if (sign == 0) return 0;
+    i = number.end + 1;
+    return sign * number.value;
   }
   const int sign = Sign(text[i]);
   if (sign == 0) return 0;
-  ++i;
-  if (IsDigit(text[i])) {
-    Number number = ReadNumber(text, i, AsciiDigit, "charge");
-    magnitude = std::move(number.value);
-    i = number.end;
-  }
-  return sign * magnitude;
+  if (!IsDigit(text[++i])) return sign;
+  const Number number = ReadNumber(text, i, AsciiDigit, "charge");
+  i = number.end;
+  return sign * number.value;
 }
 
 // ^3+, ^+3, ^-, ^{3+} and {3+}.
@@ -47,22 +43,34 @@ Integer ReadMarkedCharge(const SourceText& text, std::size_t& i) {
 
 // ³⁺, ²⁻, ⁻ and ⁺³.
 Integer ReadSuperscriptCharge(const SourceText& text, std::size_t& i) {
-  const std::size_t start = i;
-  Integer magnitude = 1;
-  int sign = SuperscriptSign(text[i]);
-  if (sign == 0) {
-    Number number = ReadNumber(text, i, SuperscriptDigit, "charge");
-    magnitude = std::move(number.value);
+  if (const int sign = SuperscriptSign(text[i]); sign != 0) {
+    if (SuperscriptDigit(text[++i]) < 0) return sign;
+    const Number number = ReadNumber(text, i, SuperscriptDigit, "charge");
     i = number.end;
-    sign = SuperscriptSign(text[i]);
-    if (sign == 0) Fail("the superscript charge " + At(start) + " has no sign");
-    ++i;
-  } else if (SuperscriptDigit(text[++i]) >= 0) {
-    Number number = ReadNumber(text, i, SuperscriptDigit, "charge");
-    magnitude = std::move(number.value);
-    i = number.end;
+    return sign * number.value;
   }
-  return sign * magnitude;
+  const Number number = ReadNumber(text, i, SuperscriptDigit, "charge");
+  const int sign = SuperscriptSign(text[number.end]);
+  if (sign == 0) Fail("the superscript charge " + At(i) + " has no sign");
+  i = number.end + 1;
+  return sign * number.value;
+}
+
+// Digits right before an unmarked sign read two ways: the charge after a
+// lone symbol (Fe3+), a subscript after any other formula (MnO4-). The note
+// says which reading was taken and how to write the other.
+std::string TwoReadingsNote(const SourceText& text, const FormulaShape& shape, std::size_t sign_at,
+                            bool digits_are_charge) {
+  const std::string before = text.Typed(shape.begin, shape.last_count_begin);
+  const std::string digits = text.Typed(shape.last_count_begin, shape.last_count_end);
+  const std::string sign = Sign(text[sign_at]) > 0 ? "+" : "-";
+  const std::string as_charge = before + " with charge " + digits + sign;
+  const std::string as_count = before + digits + " with charge 1" + sign;
+  const std::string typed = before + digits + text.Typed(sign_at, sign_at + 1) + " is read as ";
+  if (digits_are_charge) {
+    return typed + as_charge + "; for " + as_count + ", write " + before + digits + "^" + sign;
+  }
+  return typed + as_count + "; for " + as_charge + ", write " + before + "^" + digits + sign;
 }
 
 // A sign with nothing to mark it (OH-, Fe3+, Fe+3): a charge only where it
@@ -77,27 +85,16 @@ ChargeReading ReadUnmarkedCharge(const SourceText& text, std::size_t& i,
   if (!EndsSpecies(text, after)) return reading;
   if (sign > 0) reading.unmarked_plus = i;
 
-  Integer magnitude = 1;
+  reading.charge = sign;
   if (after > i + 1) {
-    magnitude = ReadNumber(text, i + 1, AsciiDigit, "charge").value;
+    reading.charge *= ReadNumber(text, i + 1, AsciiDigit, "charge").value;
   } else if (shape.ends_in_ascii_count && shape.last_count_end == i) {
-    const std::string before = text.Typed(shape.begin, shape.last_count_begin);
-    const std::string digits = text.Typed(shape.last_count_begin, shape.last_count_end);
-    const std::string sign_text = sign > 0 ? "+" : "-";
-    const std::string typed = before + digits + text.Typed(i, i + 1);
+    reading.note = TwoReadingsNote(text, shape, i, shape.lone_element_and_count);
     if (shape.lone_element_and_count) {
-      reading.note = typed + " is read as " + before + " with charge " + digits + sign_text +
-                     "; for " + before + digits + " with charge 1" + sign_text + ", write " +
-                     before + digits + "^" + sign_text;
-      magnitude = ReadNumber(text, shape.last_count_begin, AsciiDigit, "charge").value;
+      reading.charge *= ReadNumber(text, shape.last_count_begin, AsciiDigit, "charge").value;
       reading.formula_end = shape.last_count_begin;
-    } else {
-      reading.note = typed + " is read as " + before + digits + " with charge 1" + sign_text +
-                     "; for " + before + " with charge " + digits + sign_text + ", write " +
-                     before + "^" + digits + sign_text;
     }
   }
-  reading.charge = sign * magnitude;
   i = after;
   return reading;
 }

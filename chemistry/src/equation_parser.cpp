@@ -1,5 +1,5 @@
 // A small descent parser: equation, side, species, formula, charge. The one
-// rule that nests, the group, is paired with an explicit stack (ReadAtoms),
+// rule that nests, the group, is paired with an explicit stack (ScanFormula),
 // so the input's shape never decides the depth of the call stack.
 
 #include <string>
@@ -74,8 +74,9 @@ class EquationReader {
     }
     if (arrow > 0 && arrow_at_ != kNoPosition) TakeArrow(arrow);  // fails: a second arrow
     const std::string sign = last_sign_ == arrow_at_ ? equation_.arrow : "+";
-    if (last_sign_ == arrow_at_ && at_end)
+    if (last_sign_ == arrow_at_ && at_end) {
       Fail("no products after \"" + sign + "\" " + At(last_sign_));
+    }
     Fail("nothing after \"" + sign + "\" " + At(last_sign_));
   }
 
@@ -104,7 +105,6 @@ class EquationReader {
       SkipSpaces();
     }
     const std::size_t formula = i_;
-    species.position = formula + 1;
     if (text_[i_] == U'e' && !detail::IsSmall(text_[i_ + 1])) {
       ReadElectron(species);
     } else {

@@ -19,7 +19,6 @@ struct Species {
   std::string text;
   std::vector<AtomCount> atoms;  // each element once, in order of first appearance
   Integer charge;                // in elementary charges; the electron has -1
-  std::size_t position = 0;      // of the formula, in characters from 1
 
   // Where the window's simpler reading of this species would differ.
   std::string typed_coefficient;  // the digits typed before the formula

@@ -30,7 +30,9 @@ if(HAS_WINDOW)
   list(APPEND field_rows
        "Depends:.*libqt6widgets6"
        # A font that draws the window's Chinese texts.
-       "Depends:.*fonts-(wqy-microhei|wqy-zenhei|noto-cjk|arphic)")
+       "Depends:.*fonts-(wqy-microhei|wqy-zenhei|noto-cjk|arphic)"
+       # The toolkit's own texts (the boxes' context menu) in Chinese.
+       "Depends:.*qt6-translations-l10n")
   list(APPEND content_rows
        " \\./usr/bin/quorvel\n"
        " \\./usr/share/applications/${id}\\.desktop\n"

@@ -1,7 +1,9 @@
 // The program's own start-up with hooks for the multi-process tests. It
 // prints one tab-separated line per event on standard output:
-//   message-box <title> <text> <icon> <buttons>   (the box is then accepted)
+//   message-box <title> <text> <icon> <buttons> <OK's text>
+//                                                (the box is then accepted)
 //   window-shown <visible> <focus widget>
+//   context-menu <box> <entry> ...               (the entries of its menu)
 //   quit <Text3's text>                          (when the event loop ends)
 // The first argument picks what it does once the window is shown:
 //   idle                  wait; close the window when standard input ends
@@ -10,16 +12,20 @@
 //                         from inside the engine's first yield (WHEN is
 //                         first-yield) or its first yield after the matrix
 //                         was written (matrix-written)
+//   context-menus         report the right-click menus of Text1 and Text3,
+//                         then close the window
 #include <unistd.h>
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "application.h"
@@ -41,10 +47,26 @@ void AcceptMessageBoxes(QApplication& application) {
            box->icon() == QMessageBox::Critical ? QStringLiteral("critical")
                                                 : QStringLiteral("other-icon"),
            box->standardButtons() == QMessageBox::Ok ? QStringLiteral("ok-only")
-                                                     : QStringLiteral("other-buttons")});
+                                                     : QStringLiteral("other-buttons"),
+           box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->text() : QString()});
     box->button(QMessageBox::Ok)->click();
   });
   timer->start(20);
+}
+
+void PrintContextMenus(quorvel::ui::Form1& form) {
+  for (const QString& name : {QStringLiteral("Text1"), QStringLiteral("Text3")}) {
+    auto* box = form.findChild<QLineEdit*>(name);
+    // Copy and Select All are offered only when there is something to take.
+    box->setText(QStringLiteral("H2+O2=H2O"));
+    const std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
+    QStringList fields{QStringLiteral("context-menu"), name};
+    for (const QAction* action : menu->actions()) {
+      // The shortcut after the tab is the platform's business.
+      if (!action->isSeparator()) fields << action->text().section(QLatin1Char('\t'), 0, 0);
+    }
+    Print(fields);
+  }
 }
 
 void CloseWhenInputEnds(quorvel::ui::Form1& form) {
@@ -94,6 +116,10 @@ int main(int argc, char** argv) {
       });
       closer->start();
       QTimer::singleShot(0, &form, [&form] { form.Controller().Command1_Click(); });
+    } else if (mode == "context-menus") {
+      PrintContextMenus(form);
+      // Once the event loop runs: a quit before it starts would be lost.
+      QTimer::singleShot(0, &form, [&form] { form.close(); });
     } else {
       CloseWhenInputEnds(form);
     }

@@ -1,8 +1,12 @@
 // Start-up and shutdown across real processes: the second instance refused
-// with its message box, a start after a normal end or a kill, a close in the
-// middle of a search, and a start without any display.
+// with its message box, the toolkit's texts in Chinese, a start after a
+// normal end or a kill, a close in the middle of a search, and a start
+// without any display.
 #include <QDir>
+#include <QFile>
+#include <QLibraryInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -14,10 +18,10 @@ namespace {
 const QString kProbe = QStringLiteral(QUORVEL_PROBE_PATH);
 const QString kProgram = QStringLiteral(QUORVEL_PROGRAM_PATH);
 const QString kStatus = QString::fromUtf8(quorvel::form::kStatusText);
-const QString kRefusal = QStringLiteral("message-box\t") +
-                         QString::fromUtf8(quorvel::form::kAlreadyRunningTitle) +
-                         QLatin1Char('\t') + QString::fromUtf8(quorvel::form::kAlreadyRunningText) +
-                         QStringLiteral("\tcritical\tok-only");
+const QString kRefusal =
+    QStringLiteral("message-box\t") + QString::fromUtf8(quorvel::form::kAlreadyRunningTitle) +
+    QLatin1Char('\t') + QString::fromUtf8(quorvel::form::kAlreadyRunningText) +
+    QStringLiteral("\tcritical\tok-only\t") + QString::fromUtf8(quorvel::form::kOkButtonText);
 const QString kShown = QStringLiteral("window-shown\tvisible\tText1");
 
 }  // namespace
@@ -26,20 +30,49 @@ class StartupTest : public QObject {
   Q_OBJECT
 
  private:
-  // Each test gets its own per-user directory, so an instance of the probe
-  // left by another run cannot answer for this one.
+  // Each test gets its own per-user directories, so an instance of the probe
+  // left by another run cannot answer for this one, and nothing lands in the
+  // real home.
   std::unique_ptr<QTemporaryDir> runtime_;
+  std::unique_ptr<QTemporaryDir> home_;
   std::vector<std::unique_ptr<QProcess>> processes_;
+  QString program_ = kProbe;
 
-  QProcess& Start(const QStringList& arguments) {
+  // `changes` are NAME=value to set a variable and NAME to remove one.
+  QProcess& Start(const QStringList& arguments, const QStringList& changes = {}) {
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_->path());
+    environment.insert(QStringLiteral("HOME"), home_->path());
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), home_->filePath(QStringLiteral("cache")));
+    for (const QString& change : changes) {
+      const QString name = change.section(QLatin1Char('='), 0, 0);
+      if (change.contains(QLatin1Char('='))) {
+        environment.insert(name, change.section(QLatin1Char('='), 1));
+      } else {
+        environment.remove(name);
+      }
+    }
     process->setProcessEnvironment(environment);
-    process->start(kProbe, arguments);
+    process->start(program_, arguments);
     processes_.push_back(std::move(process));
     return *processes_.back();
+  }
+
+  // A copy of the probe that finds the toolkit's plugins but no translations.
+  QString ProbeWithoutTranslations() {
+    const QString directory = home_->filePath(QStringLiteral("bin"));
+    const QString copy = directory + QStringLiteral("/probe");
+    if (!QDir().mkpath(directory + QStringLiteral("/no-translations")) ||
+        !QFile::copy(kProbe, copy)) {
+      return QString();
+    }
+    QFile settings(directory + QStringLiteral("/qt.conf"));
+    if (!settings.open(QIODevice::WriteOnly)) return QString();
+    settings.write("[Paths]\nPlugins=" + QLibraryInfo::path(QLibraryInfo::PluginsPath).toUtf8() +
+                   "\nTranslations=no-translations\n");
+    return copy;
   }
 
   // Reads the probe's lines until one equals `line` or the process ends.
@@ -72,7 +105,9 @@ class StartupTest : public QObject {
  private slots:
   void init() {
     runtime_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(runtime_->isValid());
+    home_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(runtime_->isValid() && home_->isValid());
+    program_ = kProbe;
   }
   void cleanup() {
     for (auto& process : processes_) {
@@ -83,10 +118,23 @@ class StartupTest : public QObject {
     }
     processes_.clear();
     runtime_.reset();
+    home_.reset();
     QUORVEL_VERIFY_NO_MODAL_DIALOG();
   }
 
+  // The box is Chinese, its button too, with or without the toolkit's own
+  // Chinese texts.
+  void secondInstanceRefused_data() {
+    QTest::addColumn<bool>("translations");
+    QTest::newRow("toolkit translations installed") << true;
+    QTest::newRow("toolkit translations missing") << false;
+  }
   void secondInstanceRefused() {
+    QFETCH(bool, translations);
+    if (!translations) {
+      program_ = ProbeWithoutTranslations();
+      QVERIFY(!program_.isEmpty());
+    }
     QStringList first_lines;
     QProcess& first = Start({QStringLiteral("idle")});
     QVERIFY2(WaitForLine(first, kShown, first_lines), qPrintable(first_lines.join('|')));
@@ -105,6 +153,19 @@ class StartupTest : public QObject {
     QProcess& third = Start({QStringLiteral("idle")});
     QVERIFY2(WaitForLine(third, kShown, third_lines), qPrintable(third_lines.join('|')));
     QVERIFY(!third_lines.contains(kRefusal));
+  }
+
+  // What a right click on the boxes offers, in the toolkit's own Chinese.
+  void contextMenusAreChinese() {
+    QProcess& process = Start({QStringLiteral("context-menus")});
+    const QStringList lines = FinishAndRead(process);
+    QCOMPARE(process.state(), QProcess::NotRunning);
+    const QStringList menus = lines.filter(QRegularExpression(QStringLiteral("^context-menu\t")));
+    QCOMPARE(menus, (QStringList{
+                        QStringLiteral("context-menu\tText1\t撤消(&U)\t重做(&R)\t剪切(&T)\t复制(&C)"
+                                       "\t粘贴(&P)\t删除\t全选"),
+                        QStringLiteral("context-menu\tText3\t复制(&C)\t全选"),
+                    }));
   }
 
   void startAfterKill() {

@@ -32,5 +32,7 @@ inline constexpr const char* kFailureText = kFailureTextUtf8;
 inline constexpr const char* kAlreadyRunningTitle = "初始化失败";
 inline constexpr const char* kAlreadyRunningText =
     "程序处于运行状态！不能多开本程序，请关闭或在任务管理器结束后再运行！";
+// Its one button, whatever language the toolkit's own texts are in.
+inline constexpr const char* kOkButtonText = "确定";
 
 }  // namespace quorvel::form

@@ -5,6 +5,7 @@
 
 #include "display_check.h"
 #include "form1.h"
+#include "translations.h"
 
 namespace quorvel::ui {
 
@@ -14,6 +15,7 @@ int RunApplication(int argc, char** argv, const StartupHooks& hooks) {
     return 1;
   }
   QApplication application(argc, argv);
+  InstallToolkitTranslations(application);
   if (hooks.application_created) hooks.application_created(application);
 
   Form1 form;

@@ -149,6 +149,7 @@ void Form1::ProcessPendingEvents() { QCoreApplication::processEvents(QEventLoop:
 
 void Form1::ShowCriticalBox(const Text& title, const Text& text) {
   QMessageBox box(QMessageBox::Critical, ToQString(title), ToQString(text), QMessageBox::Ok);
+  box.button(QMessageBox::Ok)->setText(Utf8(form::kOkButtonText));
   box.exec();
 }
 

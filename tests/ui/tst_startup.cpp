@@ -1,12 +1,14 @@
 // Start-up and shutdown across real processes: the second instance refused
 // with its message box, the toolkit's texts in Chinese, a start after a
-// normal end or a kill, a close in the middle of a search, and a start
-// without any display.
+// normal end or a kill, a close in the middle of a search, a display found
+// by connecting to it, and a start without any display.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -199,6 +201,32 @@ class StartupTest : public QObject {
     QCOMPARE(lines, (QStringList{kShown, QStringLiteral("quit\t") + kStatus}));
   }
 
+  // An X server that listens only on its abstract socket, as in a container
+  // without /tmp/.X11-unix: there is no socket file, and the window opens.
+  void displayWithoutSocketFile() {
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    if (xvfb.isEmpty()) QSKIP("Xvfb is not installed");
+    auto& server = *processes_.emplace_back(std::make_unique<QProcess>());
+    server.start(xvfb,
+                 {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"),
+                  QStringLiteral("tcp"), QStringLiteral("-nolisten"), QStringLiteral("unix")});
+    while (!server.canReadLine() && server.waitForReadyRead(10000)) {
+    }
+    const QString number = QString::fromLatin1(server.readLine()).trimmed();
+    QVERIFY2(!number.isEmpty(), qPrintable(QString::fromLocal8Bit(server.readAllStandardError())));
+    QVERIFY(!QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X") + number));
+
+    QStringList lines;
+    QProcess& program = Start({QStringLiteral("idle")},
+                              {QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("WAYLAND_DISPLAY"),
+                               QStringLiteral("DISPLAY=:") + number});
+    QVERIFY2(WaitForLine(program, kShown, lines),
+             qPrintable(lines.join('|') + QString::fromLocal8Bit(program.readAllStandardError())));
+    EndNormally(program);
+    server.terminate();
+    QVERIFY(server.waitForFinished(10000));
+  }
+
   void noDisplay_data() {
     QTest::addColumn<QStringList>("variables");
     QTest::newRow("nothing set") << QStringList{};
@@ -209,7 +237,8 @@ class StartupTest : public QObject {
   void noDisplay() {
     QFETCH(QStringList, variables);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    for (const char* name :
+         {"DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET", "XDG_RUNTIME_DIR", "QT_QPA_PLATFORM"}) {
       environment.remove(QString::fromLatin1(name));
     }
     for (const QString& variable : variables) {

@@ -22,42 +22,60 @@ class UiHelpersTest : public QObject {
 
   void displayCheck_data() {
     QTest::addColumn<QStringList>("variables");
-    QTest::addColumn<QStringList>("paths");
+    // "X <display>" and "Wayland <socket path>" of the servers that answer.
+    QTest::addColumn<QStringList>("answering");
     QTest::addColumn<bool>("available");
     const QStringList none;
-    const QString x0 = QStringLiteral("/tmp/.X11-unix/X0");
+    const QString runtime = QStringLiteral("XDG_RUNTIME_DIR=/run/user/1");
+    const QString wayland0 = QStringLiteral("Wayland /run/user/1/wayland-0");
     QTest::newRow("nothing") << none << none << false;
-    QTest::newRow("local X with socket") << QStringList{"DISPLAY=:0"} << QStringList{x0} << true;
-    QTest::newRow("local X, screen part") << QStringList{"DISPLAY=:0.1"} << QStringList{x0} << true;
-    QTest::newRow("unix: form") << QStringList{"DISPLAY=unix:0"} << QStringList{x0} << true;
-    QTest::newRow("local X without socket") << QStringList{"DISPLAY=:0"} << none << false;
-    QTest::newRow("remote X is trusted") << QStringList{"DISPLAY=host:10"} << none << true;
+    QTest::newRow("X server answers") << QStringList{"DISPLAY=:0"} << QStringList{"X :0"} << true;
+    QTest::newRow("X server silent") << QStringList{"DISPLAY=:0"} << none << false;
+    QTest::newRow("remote X answers")
+        << QStringList{"DISPLAY=host:10.0"} << QStringList{"X host:10.0"} << true;
     QTest::newRow("Wayland in runtime dir")
-        << QStringList{"WAYLAND_DISPLAY=wayland-0", "XDG_RUNTIME_DIR=/run/user/1"}
-        << QStringList{"/run/user/1/wayland-0"} << true;
+        << QStringList{"WAYLAND_DISPLAY=wayland-0", runtime} << QStringList{wayland0} << true;
+    QTest::newRow("Wayland by its default name")
+        << QStringList{runtime} << QStringList{wayland0} << true;
     QTest::newRow("Wayland socket gone")
-        << QStringList{"WAYLAND_DISPLAY=wayland-0", "XDG_RUNTIME_DIR=/run/user/1"} << none << false;
+        << QStringList{"WAYLAND_DISPLAY=wayland-0", runtime} << none << false;
+    QTest::newRow("Wayland name without runtime dir")
+        << QStringList{"WAYLAND_DISPLAY=wayland-0"} << QStringList{"Wayland wayland-0"} << false;
+    QTest::newRow("Wayland socket handed over") << QStringList{"WAYLAND_SOCKET=7"} << none << true;
     QTest::newRow("dead X but live Wayland")
-        << QStringList{"DISPLAY=:3", "WAYLAND_DISPLAY=/w"} << QStringList{"/w"} << true;
+        << QStringList{"DISPLAY=:3", "WAYLAND_DISPLAY=/w"} << QStringList{"Wayland /w"} << true;
     QTest::newRow("offscreen chosen") << QStringList{"QT_QPA_PLATFORM=offscreen"} << none << true;
     QTest::newRow("xcb chosen, only Wayland")
-        << QStringList{"QT_QPA_PLATFORM=xcb", "WAYLAND_DISPLAY=/w"} << QStringList{"/w"} << false;
+        << QStringList{"QT_QPA_PLATFORM=xcb", "DISPLAY=:0", "WAYLAND_DISPLAY=/w"}
+        << QStringList{"Wayland /w"} << false;
+    QTest::newRow("xcb with options")
+        << QStringList{"QT_QPA_PLATFORM=xcb:nograb", "DISPLAY=:0"} << QStringList{"X :0"} << true;
+    QTest::newRow("list, the second answers")
+        << QStringList{"QT_QPA_PLATFORM=wayland;xcb", "DISPLAY=:0", runtime} << QStringList{"X :0"}
+        << true;
+    QTest::newRow("list, none answers")
+        << QStringList{"QT_QPA_PLATFORM=wayland;xcb", "DISPLAY=:0", runtime} << none << false;
   }
   void displayCheck() {
     QFETCH(QStringList, variables);
-    QFETCH(QStringList, paths);
+    QFETCH(QStringList, answering);
     QFETCH(bool, available);
     std::map<std::string, std::string> environment;
     for (const QString& v : variables) {
       environment[v.section('=', 0, 0).toStdString()] = v.section('=', 1).toStdString();
     }
-    std::set<std::string> existing;
-    for (const QString& p : paths) existing.insert(p.toStdString());
+    std::set<std::string> servers;
+    for (const QString& address : answering) servers.insert(address.toStdString());
+    const auto answers = [&](const char* kind) {
+      return [&servers, kind](const std::string& address) {
+        return servers.count(kind + address) > 0;
+      };
+    };
     const DisplayProbe probe{[&](const char* name) {
                                const auto found = environment.find(name);
                                return found == environment.end() ? std::string() : found->second;
                              },
-                             [&](const std::string& path) { return existing.count(path) > 0; }};
+                             answers("X "), answers("Wayland ")};
     QCOMPARE(DisplayAvailable(probe), available);
   }
 

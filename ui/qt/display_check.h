@@ -5,17 +5,22 @@
 
 namespace quorvel::ui {
 
-// Where the check looks: the environment and the file system, passed in so
-// that every combination can be exercised.
+// What the check asks, passed in so that every combination can be exercised:
+// the environment, and whether a server answers at an address.
 struct DisplayProbe {
   std::function<std::string(const char* name)> environment;  // "" when unset
-  std::function<bool(const std::string& path)> exists;
+  // An X server accepts a connection to `display`, a value of DISPLAY.
+  std::function<bool(const std::string& display)> x11_answers;
+  // A Wayland compositor accepts a connection on the socket at `path`.
+  std::function<bool(const std::string& path)> wayland_answers;
 };
 
-// False when the window certainly cannot open (no X11 or Wayland server to
-// talk to), so the program can say so instead of letting the toolkit abort.
-// Always true on platforms whose window system is not a separate server.
+// False when the window certainly cannot open: no window system that the
+// toolkit would use answers. The program can then say so instead of letting
+// the toolkit abort.
 bool DisplayAvailable(const DisplayProbe& probe);
+// The same, asked of the real servers. Always true where the window system
+// is part of the operating system.
 bool DisplayAvailable();
 
 // The one line shown instead of the window.

@@ -2,6 +2,9 @@
 // with its message box, the toolkit's texts in Chinese, a start after a
 // normal end or a kill, a close in the middle of a search, a display found
 // by connecting to it, and a start without any display.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -60,6 +63,20 @@ class StartupTest : public QObject {
     process->start(program_, arguments);
     processes_.push_back(std::move(process));
     return *processes_.back();
+  }
+
+  // The folder of the lock file `process` holds open, wherever it chose it;
+  // empty when it holds none.
+  static QString LockFolderOf(const QProcess& process) {
+    const QDir descriptors(QStringLiteral("/proc/%1/fd").arg(process.processId()));
+    for (const QFileInfo& descriptor : descriptors.entryInfoList(QDir::Files | QDir::System)) {
+      const QFileInfo target(descriptor.symLinkTarget());
+      if (target.fileName().startsWith(QLatin1String("quorvel-")) &&
+          target.fileName().endsWith(QLatin1String(".lock"))) {
+        return target.absolutePath();
+      }
+    }
+    return QString();
   }
 
   // A copy of the probe that finds the toolkit's plugins but no translations.
@@ -168,6 +185,53 @@ class StartupTest : public QObject {
                                        "\t粘贴(&P)\t删除\t全选"),
                         QStringLiteral("context-menu\tText3\t复制(&C)\t全选"),
                     }));
+  }
+
+  // A lock folder that someone else owns or may write to is never used: the
+  // start goes ahead with the next private folder, or without a lock when
+  // there is none, instead of obeying a lock anyone could have planted.
+  void lockFolderOthersControl_data() {
+    QTest::addColumn<bool>("runtimeFolder");  // XDG_RUNTIME_DIR set
+    QTest::addColumn<bool>("cacheFolder");    // the user's cache usable
+    QTest::addColumn<bool>("giveAway");       // the lock's folder changes owner
+    QTest::addColumn<int>("mode");            // or gets this mode
+    QTest::addColumn<bool>("laterRefused");   // a lock is still held after
+    QTest::newRow("runtime folder owned by another user") << true << true << true << 0 << true;
+    QTest::newRow("runtime folder writable by all") << true << true << false << 0777 << true;
+    QTest::newRow("cache folder owned by another user") << false << true << true << 0 << false;
+    QTest::newRow("cache folder writable by its group") << false << true << false << 0770 << false;
+    QTest::newRow("no folder for a lock") << false << false << false << 0 << false;
+  }
+  void lockFolderOthersControl() {
+    QFETCH(bool, runtimeFolder);
+    QFETCH(bool, cacheFolder);
+    QFETCH(bool, giveAway);
+    QFETCH(int, mode);
+    QFETCH(bool, laterRefused);
+    if (giveAway && ::geteuid() != 0) QSKIP("giving a folder to another user needs root");
+    QStringList changes;
+    if (!runtimeFolder) changes << QStringLiteral("XDG_RUNTIME_DIR");
+    if (!cacheFolder) changes << QStringLiteral("XDG_CACHE_HOME=/proc/quorvel-no-cache");
+
+    QStringList lines;
+    QProcess& first = Start({QStringLiteral("idle")}, changes);
+    QVERIFY2(WaitForLine(first, kShown, lines), qPrintable(lines.join('|')));
+    const QString held = LockFolderOf(first);
+    QCOMPARE(held.isEmpty(), !runtimeFolder && !cacheFolder);
+    const QByteArray folder = QFile::encodeName(held);
+    if (giveAway) QCOMPARE(::chown(folder.constData(), 65534, 65534), 0);
+    if (mode != 0) QCOMPARE(::chmod(folder.constData(), static_cast<mode_t>(mode)), 0);
+
+    lines.clear();
+    QProcess& second = Start({QStringLiteral("idle")}, changes);
+    QVERIFY2(WaitForLine(second, kShown, lines), qPrintable(lines.join('|')));
+    QProcess& third = Start({QStringLiteral("idle")}, changes);
+    if (laterRefused) {
+      QCOMPARE(FinishAndRead(third), QStringList{kRefusal});
+    } else {
+      lines.clear();
+      QVERIFY2(WaitForLine(third, kShown, lines), qPrintable(lines.join('|')));
+    }
   }
 
   void startAfterKill() {

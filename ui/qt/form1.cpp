@@ -15,6 +15,7 @@
 #include "caption_label.h"
 #include "fonts.h"
 #include "form/layout.h"
+#include "lock_directory.h"
 #include "qt_text.h"
 
 namespace quorvel::ui {
@@ -43,7 +44,7 @@ int LogicalDpi() {
 Form1::Form1(QWidget* parent)
     : QWidget(parent),
       dpi_(LogicalDpi()),
-      instance_lock_(SingleInstanceLock::PerUserDirectory(), SingleInstanceLock::ThisProgramPath()),
+      instance_lock_(LockDirectory(), SingleInstanceLock::ThisProgramPath()),
       controller_(*this, instance_lock_) {
   setObjectName(Utf8(form::kFormName));
   setWindowTitle(Utf8(form::kWindowCaption));

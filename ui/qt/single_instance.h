@@ -13,6 +13,8 @@ namespace quorvel::ui {
 // instance is recognised as stale and taken over.
 class SingleInstanceLock : public form::PreviousInstance {
  public:
+  // With an empty `directory` there is no lock, and the answer is always
+  // that no other instance runs.
   SingleInstanceLock(const QString& directory, const QString& program_path);
 
   // Takes the lock. False only when another live instance holds it; when the
@@ -23,7 +25,6 @@ class SingleInstanceLock : public form::PreviousInstance {
   bool IsRunning() override { return !TryAcquire(); }
   QString LockFilePath() const { return path_; }
 
-  static QString PerUserDirectory();
   static QString ThisProgramPath();
   static QString LockFileName(const QString& program_path);
 

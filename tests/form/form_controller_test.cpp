@@ -5,12 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "form/texts.h"
+#include "quorvel/pipeline.h"
 
 namespace quorvel::form {
 namespace {
@@ -25,7 +28,10 @@ class FakeView : public FormView {
   }
 
   Text ControlText(ControlId id) const override { return U32(texts.at(id)); }
-  void SetControlText(ControlId id, const Text& text) override { texts[id] = Utf8(text); }
+  void SetControlText(ControlId id, const Text& text) override {
+    texts[id] = Utf8(text);
+    ++writes[id];
+  }
   void SetControlEnabled(ControlId id, bool enabled) override { disabled[id] = !enabled; }
   void FocusControl(ControlId id) override { focus = id; }
   void ProcessPendingEvents() override {
@@ -50,6 +56,7 @@ class FakeView : public FormView {
   }
 
   std::map<ControlId, std::string> texts;
+  std::map<ControlId, int> writes;
   std::map<ControlId, bool> disabled;
   ControlId focus = ControlId::kLabel1;  // anywhere but Text1
   std::vector<std::string> boxes;
@@ -177,6 +184,46 @@ TEST(FormController, LockedWithStatusWhileBalancingAndNoSecondStart) {
     EXPECT_EQ(f.view.yields, alone.yields());
     EXPECT_TRUE(f.view.AllEnabled());
   }
+}
+
+// A box takes its time over every new text when it holds pasted megabytes:
+// the engine's texts reach the boxes at most once between two yields, and
+// every yield shows them exactly as the engine has them.
+TEST(FormController, EngineTextsReachTheBoxesOncePerYield) {
+  // Each of the first five normalisation passes, all before the first yield,
+  // changes this text.
+  const std::string input = "H2 （g）＋O2 -> H2O";
+  using Shown = std::pair<std::string, std::string>;  // equation, matrix
+  struct Recorder : BufferHost {
+    using BufferHost::BufferHost;
+    bool YieldToUi() override {
+      seen.emplace_back(Utf8(EquationText()), Utf8(MatrixText()));
+      return BufferHost::YieldToUi();
+    }
+    std::vector<Shown> seen;
+  } alone(U32(input));
+  alone.SetMatrixText(U32(kText2Initial));
+  try {
+    BalanceEquation(alone);
+  } catch (const BalanceFailure&) {
+    // Only the texts on the way matter here.
+  }
+
+  Fixture f;
+  f.view.texts[ControlId::kText1] = input;
+  std::vector<Shown> shown;
+  int most_writes = 0;
+  f.view.in_yield = [&] {
+    shown.emplace_back(f.view.texts[ControlId::kText1], f.view.texts[ControlId::kText2]);
+    most_writes =
+        std::max({most_writes, f.view.writes[ControlId::kText1], f.view.writes[ControlId::kText2]});
+    f.view.writes.clear();
+  };
+  f.form.Command1_Click();
+  EXPECT_EQ(shown, alone.seen);
+  EXPECT_EQ(most_writes, 1);
+  EXPECT_EQ(f.view.texts[ControlId::kText1], Utf8(alone.EquationText()));
+  EXPECT_EQ(f.view.texts[ControlId::kText2], Utf8(alone.MatrixText()));
 }
 
 TEST(FormController, CloseDuringBalanceWritesNothingMore) {

@@ -20,17 +20,54 @@ FormController::FormController(FormView& view, PreviousInstance& previous, CpuSa
   static_cast<void>(sample_());
 }
 
-Text FormController::EquationText() const { return view_.ControlText(ControlId::kText1); }
-void FormController::SetEquationText(const Text& text) {
-  view_.SetControlText(ControlId::kText1, text);
+Text FormController::EngineText::Get(const FormView& view) {
+  if (!text_) text_ = view.ControlText(box_);
+  return *text_;
 }
-Text FormController::MatrixText() const { return view_.ControlText(ControlId::kText2); }
+
+void FormController::EngineText::Set(const Text& text) {
+  text_ = text;
+  changed_ = true;
+}
+
+void FormController::EngineText::ShowIn(FormView& view) {
+  if (changed_) view.SetControlText(box_, *text_);
+  changed_ = false;
+}
+
+// Outside a balance the engine does not run; the boxes are read and written
+// directly then, and nothing is held back.
+Text FormController::EquationText() const {
+  return balancing_ ? equation_.Get(view_) : view_.ControlText(ControlId::kText1);
+}
+void FormController::SetEquationText(const Text& text) {
+  if (balancing_) {
+    equation_.Set(text);
+  } else {
+    view_.SetControlText(ControlId::kText1, text);
+  }
+}
+Text FormController::MatrixText() const {
+  return balancing_ ? matrix_.Get(view_) : view_.ControlText(ControlId::kText2);
+}
 void FormController::SetMatrixText(const Text& text) {
-  view_.SetControlText(ControlId::kText2, text);
+  if (balancing_) {
+    matrix_.Set(text);
+  } else {
+    view_.SetControlText(ControlId::kText2, text);
+  }
+}
+
+void FormController::ShowEngineTexts() {
+  equation_.ShowIn(view_);
+  matrix_.ShowIn(view_);
 }
 
 bool FormController::YieldToUi() {
   if (closing_) return false;
+  // Whatever the window shows or its handlers read in the yield is the
+  // engine's current text.
+  ShowEngineTexts();
   view_.ProcessPendingEvents();
   return !closing_;
 }
@@ -61,17 +98,25 @@ void FormController::Command1_Click() {
     outcome = BalanceEquation(*this);
   } catch (const BalanceAbandoned&) {
     // The window is gone: nothing more is written to it.
-    balancing_ = false;
+    EndBalance(false);
     return;
   } catch (...) {
     // Every failure, whatever its cause, gets the one failure text.
     outcome = FromUtf8(kFailureText);
   }
-  balancing_ = false;
+  // What the engine wrote stays, a failure's half-written matrix included.
+  EndBalance(!closing_);
   if (closing_) return;
   view_.SetControlText(ControlId::kText3, outcome);
   SetBalanceControlsEnabled(true);
   view_.FocusControl(ControlId::kText1);
+}
+
+void FormController::EndBalance(bool show_engine_texts) {
+  if (show_engine_texts) ShowEngineTexts();
+  equation_.Forget();
+  matrix_.Forget();
+  balancing_ = false;
 }
 
 void FormController::Text1_KeyPress(int& key_ascii) {

@@ -12,6 +12,7 @@
 //   form.Command1_Click();
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "form/form_view.h"
 #include "quorvel/balance_host.h"
@@ -48,11 +49,38 @@ class FormController : public BalanceHost {
   bool Closing() const { return closing_; }
 
  private:
+  // A box's text as the engine sees it while a balance runs. The engine
+  // rewrites the equation up to five times between two yields and reads it
+  // for every pass; a box holding pasted megabytes takes its time over each
+  // new text, so the box gets only the latest one, just before the window
+  // next handles its messages.
+  class EngineText {
+   public:
+    explicit EngineText(ControlId box) : box_(box) {}
+    Text Get(const FormView& view);
+    void Set(const Text& text);
+    void ShowIn(FormView& view);  // writes a changed text to the box
+    void Forget() {
+      text_.reset();
+      changed_ = false;
+    }
+
+   private:
+    ControlId box_;
+    std::optional<Text> text_;  // read from the box when first asked for
+    bool changed_ = false;
+  };
+
   void SetBalanceControlsEnabled(bool enabled);
+  void ShowEngineTexts();
+  void EndBalance(bool show_engine_texts);
 
   FormView& view_;
   PreviousInstance& previous_;
   CpuSampler sample_;
+  // Filled from the boxes when the engine first reads them.
+  mutable EngineText equation_{ControlId::kText1};
+  mutable EngineText matrix_{ControlId::kText2};
   bool balancing_ = false;
   bool closing_ = false;
 };

@@ -15,8 +15,9 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_SANITIZ
 cmake --build "$build" -j "$jobs"
 
 # Leaks are checked; only the Qt libraries' own start-up allocations, which
-# they keep for the life of the process, are suppressed (see the file).
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1}
+# they keep for the life of the process, are suppressed (see the file), and
+# likewise the few reports that arise inside other system libraries.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1:suppressions=$root/scripts/sanitize/asan-system.supp}
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$root/scripts/sanitize/lsan-qt.supp:print_suppressions=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 # The window tests need no display.

@@ -24,7 +24,7 @@ Text U32(const std::string& text) { return DecodeUtf8(text).value(); }
 class FakeView : public FormView {
  public:
   FakeView() {
-    for (const ControlSpec& spec : kControls) texts[spec.id] = spec.caption;
+    for (const ControlSpec& entry : kControls) texts[entry.id] = entry.caption;
   }
 
   Text ControlText(ControlId id) const override { return U32(texts.at(id)); }

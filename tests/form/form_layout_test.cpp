@@ -87,7 +87,7 @@ TEST(FormLayout, LabelsTakeTheirCaptionsSize) {
       {ControlId::kLabel5, {900, 22}, 96, {0, 112, 900, 22}},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(Spec(c.id).name) + " at " + std::to_string(c.dpi));
+    SCOPED_TRACE(std::string(TableEntry(c.id).name) + " at " + std::to_string(c.dpi));
     EXPECT_EQ(PlaceLabel(c.id, c.extent, c.dpi), c.placed);
   }
 }

@@ -52,32 +52,32 @@ class Form1LayoutTest : public QObject {
   }
   void controls() {
     QFETCH(int, index);
-    const form::ControlSpec& spec = form::kControls[static_cast<std::size_t>(index)];
+    const form::ControlSpec& entry = form::kControls[static_cast<std::size_t>(index)];
     const char* kinds[] = {"QLabel", "QLineEdit", "QPushButton"};
-    QWidget* control = Control(QString::fromUtf8(spec.name));
-    QVERIFY(control->inherits(kinds[static_cast<int>(spec.kind)]));
+    QWidget* control = Control(QString::fromUtf8(entry.name));
+    QVERIFY(control->inherits(kinds[static_cast<int>(entry.kind)]));
     QVERIFY(control->isVisibleTo(form_.get()));
     const int dpi = form_->Dpi();
 
     if (auto* label = qobject_cast<QLabel*>(control)) {
-      QCOMPARE(label->text(), QString::fromUtf8(spec.caption));
+      QCOMPARE(label->text(), QString::fromUtf8(entry.caption));
       QCOMPARE(label->focusPolicy(), Qt::NoFocus);
       // Exactly as large as the caption in the face this machine resolves;
       // the table's size is that extent in the reference face.
       QCOMPARE(label->size(), label->sizeHint());
       const form::PixelRect place =
-          form::PlaceLabel(spec.id, {label->width(), label->height()}, dpi);
+          form::PlaceLabel(entry.id, {label->width(), label->height()}, dpi);
       QCOMPARE(label->geometry(), QRect(place.left, place.top, place.width, place.height));
-      const form::PixelRect reference = form::ToPixels(spec.twips, dpi);
-      qInfo("%s: %d,%d %dx%d here, %dx%d in the reference face", spec.name, label->x(), label->y(),
+      const form::PixelRect reference = form::ToPixels(entry.twips, dpi);
+      qInfo("%s: %d,%d %dx%d here, %dx%d in the reference face", entry.name, label->x(), label->y(),
             label->width(), label->height(), reference.width, reference.height);
     } else {
-      const form::PixelRect place = form::ToPixels(spec.twips, dpi);
+      const form::PixelRect place = form::ToPixels(entry.twips, dpi);
       QCOMPARE(control->geometry(), QRect(place.left, place.top, place.width, place.height));
-      QCOMPARE(control->property("text").toString(), QString::fromUtf8(spec.caption));
+      QCOMPARE(control->property("text").toString(), QString::fromUtf8(entry.caption));
     }
 
-    const form::FontSpec* face = form::FontFor(spec.font);
+    const form::FontSpec* face = form::FontFor(entry.font);
     if (!face) {
       QCOMPARE(control->font(), QApplication::font(control));
       return;

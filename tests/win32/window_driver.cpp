@@ -93,13 +93,13 @@ std::unique_ptr<Window> OpenWindow() {
   window->form = window->program->WaitForWindow(nullptr, kStartMs);
   if (!window->form || ClassOf(window->form) == L"#32770") return window;
   const std::vector<Child> children = Children(window->form);
-  for (const form::ControlSpec& spec : form::kControls) {
-    const form::PixelRect home = form::ToPixels(spec.twips, g_dpi);
+  for (const form::ControlSpec& entry : form::kControls) {
+    const form::PixelRect home = form::ToPixels(entry.twips, g_dpi);
     for (const Child& child : children) {
-      if (child.window_class != ClassFor(spec.kind)) continue;
+      if (child.window_class != ClassFor(entry.kind)) continue;
       const form::PixelRect at = Pixels(child.rect);
-      const bool here = spec.kind == ControlKind::kLabel ? at.top == home.top : at == home;
-      if (here) window->controls[static_cast<std::size_t>(spec.id)] = child.window;
+      const bool here = entry.kind == ControlKind::kLabel ? at.top == home.top : at == home;
+      if (here) window->controls[static_cast<std::size_t>(entry.id)] = child.window;
     }
   }
   return window;
@@ -119,8 +119,8 @@ Window& Shared() {
 
 // The caption's extent in the label's font at this resolution, measured here
 // with the same fonts the program has.
-SIZE CaptionExtent(const form::ControlSpec& spec, const std::wstring& caption) {
-  const LOGFONTW description = quorvel::win32::FontDescription(spec.font, g_dpi);
+SIZE CaptionExtent(const form::ControlSpec& entry, const std::wstring& caption) {
+  const LOGFONTW description = quorvel::win32::FontDescription(entry.font, g_dpi);
   const HFONT font = CreateFontIndirectW(&description);
   const SIZE extent = quorvel::win32::TextExtent(nullptr, font, caption);
   DeleteObject(font);
@@ -131,8 +131,8 @@ SIZE CaptionExtent(const form::ControlSpec& spec, const std::wstring& caption) {
 // no bold of its own and each character is emboldened by one more pixel
 // (Wine's stand-in for 微软雅黑). The rows were laid out for a face with a real
 // bold, where this is 0: a label may reach that far into its neighbour.
-int SynthesizedBoldExcess(const form::ControlSpec& spec, const std::wstring& caption) {
-  LOGFONTW bold = quorvel::win32::FontDescription(spec.font, g_dpi);
+int SynthesizedBoldExcess(const form::ControlSpec& entry, const std::wstring& caption) {
+  LOGFONTW bold = quorvel::win32::FontDescription(entry.font, g_dpi);
   if (bold.lfWeight < FW_BOLD) return 0;
   const HFONT font = CreateFontIndirectW(&bold);
   const HDC device = CreateCompatibleDC(nullptr);
@@ -151,7 +151,7 @@ int SynthesizedBoldExcess(const form::ControlSpec& spec, const std::wstring& cap
   LOGFONTW regular = bold;
   regular.lfWeight = FW_NORMAL;
   const HFONT regular_font = CreateFontIndirectW(&regular);
-  const int excess = CaptionExtent(spec, caption).cx -
+  const int excess = CaptionExtent(entry, caption).cx -
                      quorvel::win32::TextExtent(nullptr, regular_font, caption).cx;
   DeleteObject(regular_font);
   return excess > 0 ? excess : 0;
@@ -240,28 +240,28 @@ void ControlsOfTheTable() {
   const Window& window = Shared();
   ASSERT_TRUE(window.form);
   EXPECT_EQ(Children(window.form).size(), form::kControls.size()) << "no other controls";
-  for (const form::ControlSpec& spec : form::kControls) {
-    SCOPED_TRACE(spec.name);
-    const HWND control = window[spec.id];
-    ASSERT_TRUE(control) << "no " << Utf8(std::wstring(ClassFor(spec.kind)))
+  for (const form::ControlSpec& entry : form::kControls) {
+    SCOPED_TRACE(entry.name);
+    const HWND control = window[entry.id];
+    ASSERT_TRUE(control) << "no " << Utf8(std::wstring(ClassFor(entry.kind)))
                          << " where the table puts it";
     EXPECT_TRUE(IsWindowVisible(control));
     EXPECT_TRUE(IsWindowEnabled(control));
     const LONG style = GetWindowLongW(control, GWL_STYLE);
-    EXPECT_EQ((style & WS_TABSTOP) != 0, spec.tab_stop);
-    if (spec.kind == ControlKind::kTextBox) {
-      EXPECT_EQ((style & ES_READONLY) != 0, spec.read_only);
+    EXPECT_EQ((style & WS_TABSTOP) != 0, entry.tab_stop);
+    if (entry.kind == ControlKind::kTextBox) {
+      EXPECT_EQ((style & ES_READONLY) != 0, entry.read_only);
       // No cut-off for a pasted equation or a long matrix: the largest limit
       // a box has (0x7FFFFFFE, or all bits for a box of several lines).
       const auto limit = static_cast<unsigned>(Send(control, EM_GETLIMITTEXT).value_or(0));
       EXPECT_GE(limit, 0x7FFFFFFEu);
     }
-    const std::string text = window.Text(spec.id);
-    if (spec.id == ControlId::kLabel7) {
+    const std::string text = window.Text(entry.id);
+    if (entry.id == ControlId::kLabel7) {
       // It may have ticked already.
       EXPECT_EQ(text.rfind("当前系统总CPU占用率：", 0), 0u) << text;
-    } else if (spec.id != ControlId::kText1 && spec.id != ControlId::kText3) {
-      EXPECT_EQ(text, spec.caption);
+    } else if (entry.id != ControlId::kText1 && entry.id != ControlId::kText3) {
+      EXPECT_EQ(text, entry.caption);
     }
   }
 }
@@ -269,19 +269,19 @@ void ControlsOfTheTable() {
 void LabelsFitTheirCaptions() {
   const Window& window = Shared();
   ASSERT_TRUE(window.form);
-  for (const form::ControlSpec& spec : form::kControls) {
-    if (spec.kind != ControlKind::kLabel) continue;
-    SCOPED_TRACE(spec.name);
+  for (const form::ControlSpec& entry : form::kControls) {
+    if (entry.kind != ControlKind::kLabel) continue;
+    SCOPED_TRACE(entry.name);
     // Read the caption on both sides of the rectangle: Label7 may tick between.
     std::wstring caption;
     RECT rect{};
     ASSERT_TRUE(WaitUntil(3000, [&] {
-      caption = TextOf(window[spec.id]).value_or(L"");
-      rect = window.Rect(spec.id);
-      return TextOf(window[spec.id]).value_or(L"") == caption;
+      caption = TextOf(window[entry.id]).value_or(L"");
+      rect = window.Rect(entry.id);
+      return TextOf(window[entry.id]).value_or(L"") == caption;
     }));
-    const SIZE extent = CaptionExtent(spec, caption);
-    EXPECT_EQ(Pixels(rect), form::PlaceLabel(spec.id, {extent.cx, extent.cy}, g_dpi))
+    const SIZE extent = CaptionExtent(entry, caption);
+    EXPECT_EQ(Pixels(rect), form::PlaceLabel(entry.id, {extent.cx, extent.cy}, g_dpi))
         << Utf8(caption) << ": " << rect.left << "," << rect.top << " " << rect.right - rect.left
         << "x" << rect.bottom - rect.top;
   }
@@ -294,16 +294,16 @@ void NothingOverlapsOrIsCut() {
   // Each control's rectangle, a label's without what the system's own
   // emboldening added.
   std::map<ControlId, form::PixelRect> drawn;
-  for (const form::ControlSpec& spec : form::kControls) {
-    form::PixelRect rect = Pixels(window.Rect(spec.id));
-    if (spec.kind == ControlKind::kLabel) {
-      const int excess = SynthesizedBoldExcess(spec, TextOf(window[spec.id]).value_or(L""));
+  for (const form::ControlSpec& entry : form::kControls) {
+    form::PixelRect rect = Pixels(window.Rect(entry.id));
+    if (entry.kind == ControlKind::kLabel) {
+      const int excess = SynthesizedBoldExcess(entry, TextOf(window[entry.id]).value_or(L""));
       if (excess > 0) {
-        std::printf("%s: %d px wider from synthesized bold\n", spec.name, excess);
+        std::printf("%s: %d px wider from synthesized bold\n", entry.name, excess);
         rect.width -= excess;
       }
     }
-    drawn[spec.id] = rect;
+    drawn[entry.id] = rect;
   }
   for (const form::ControlSpec& a : form::kControls) {
     const form::PixelRect ra = Pixels(window.Rect(a.id));
@@ -381,7 +381,8 @@ void TabFollowsTheTabIndices() {
   for (const Step& step : steps) {
     PressKey(VK_TAB, step.shift);
     EXPECT_TRUE(WaitUntil(3000, [&] { return FocusOf(window.form) == window[step.lands_on]; }))
-        << (step.shift ? "Shift+Tab" : "Tab") << " should reach " << form::Spec(step.lands_on).name;
+        << (step.shift ? "Shift+Tab" : "Tab") << " should reach "
+        << form::TableEntry(step.lands_on).name;
   }
 }
 
@@ -442,7 +443,7 @@ void Balance(const BalanceCase& c) {
   // Each box shows the start of the text the program gave it.
   for (const ControlId box : {ControlId::kText1, ControlId::kText3}) {
     EXPECT_EQ(Send(window[box], EM_GETFIRSTVISIBLELINE).value_or(-1), 0)
-        << form::Spec(box).name << " does not show its start";
+        << form::TableEntry(box).name << " does not show its start";
   }
 }
 

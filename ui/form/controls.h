@@ -78,6 +78,8 @@ inline constexpr std::array<ControlSpec, 11> kControls{{
 }};
 // clang-format on
 
-constexpr const ControlSpec& Spec(ControlId id) { return kControls[static_cast<std::size_t>(id)]; }
+constexpr const ControlSpec& TableEntry(ControlId id) {
+  return kControls[static_cast<std::size_t>(id)];
+}
 
 }  // namespace quorvel::form

@@ -13,9 +13,9 @@ constexpr const char* kForYaHei[] = {"Microsoft YaHei", "WenQuanYi Micro Hei", "
 }  // namespace
 
 std::span<const char* const> FallbackFaces(FontRole role) {
-  const FontSpec* spec = FontFor(role);
-  if (!spec) return {};
-  if (spec->charset == 134) return kForYaHei;
+  const FontSpec* entry = FontFor(role);
+  if (!entry) return {};
+  if (entry->charset == 134) return kForYaHei;
   return kForVerdana;
 }
 

@@ -28,11 +28,11 @@ PixelSize ClientSize(int dpi) {
 }
 
 PixelRect PlaceLabel(ControlId id, PixelSize extent, int dpi) {
-  const PixelRect home = ToPixels(Spec(id).twips, dpi);
+  const PixelRect home = ToPixels(TableEntry(id).twips, dpi);
   PixelRect placed{home.left, home.top, extent.width, extent.height};
   if (id == ControlId::kLabel5) {
-    const int button_right = ToPixels(Spec(ControlId::kCommand1).twips, dpi).right();
-    const int box_right = ToPixels(Spec(ControlId::kText3).twips, dpi).right();
+    const int button_right = ToPixels(TableEntry(ControlId::kCommand1).twips, dpi).right();
+    const int box_right = ToPixels(TableEntry(ControlId::kText3).twips, dpi).right();
     if (placed.right() > button_right) placed.left = button_right - extent.width;
     // Wider still (a face that runs wider than the reference one): the
     // strip up to the window's edge is used before the result box is covered.

@@ -70,12 +70,12 @@ Form1::Form1(QWidget* parent)
 Form1::~Form1() = default;
 
 void Form1::BuildControls() {
-  for (const ControlSpec& spec : form::kControls) {
+  for (const ControlSpec& entry : form::kControls) {
     QWidget* control = nullptr;
-    switch (spec.kind) {
+    switch (entry.kind) {
       case ControlKind::kLabel: {
-        auto* label = new CaptionLabel(spec.id, dpi_, this);
-        if (spec.red) {
+        auto* label = new CaptionLabel(entry.id, dpi_, this);
+        if (entry.red) {
           QPalette red = label->palette();
           red.setColor(QPalette::WindowText, QColor(255, 0, 0));
           label->setPalette(red);
@@ -87,11 +87,11 @@ void Form1::BuildControls() {
         auto* box = new QLineEdit(this);
         // A pasted equation or a long matrix must never be cut short.
         box->setMaxLength(std::numeric_limits<int>::max());
-        box->setReadOnly(spec.read_only);
+        box->setReadOnly(entry.read_only);
         // A box lays out its whole text on every change; one below the
         // window is never seen, and laying out a matrix of millions of
         // characters would freeze the window for seconds.
-        if (!InsideClientArea(spec.twips)) box->setEchoMode(QLineEdit::NoEcho);
+        if (!InsideClientArea(entry.twips)) box->setEchoMode(QLineEdit::NoEcho);
         control = box;
         break;
       }
@@ -103,35 +103,35 @@ void Form1::BuildControls() {
         break;
       }
     }
-    control->setObjectName(Utf8(spec.name));
-    QFont font = MakeFont(spec.font);
+    control->setObjectName(Utf8(entry.name));
+    QFont font = MakeFont(entry.font);
     // A box on show measures its whole text at every change and repaint.
     // Without shaping, which the simple scripts of formulas and Chinese
     // text do not need, that is up to three times quicker on pasted
     // megabytes.
-    if (spec.kind == ControlKind::kTextBox && InsideClientArea(spec.twips)) {
+    if (entry.kind == ControlKind::kTextBox && InsideClientArea(entry.twips)) {
       font.setStyleStrategy(QFont::PreferNoShaping);
     }
     control->setFont(font);
-    if (spec.kind != ControlKind::kLabel) {
-      const form::PixelRect place = form::ToPixels(spec.twips, dpi_);
+    if (entry.kind != ControlKind::kLabel) {
+      const form::PixelRect place = form::ToPixels(entry.twips, dpi_);
       control->setGeometry(place.left, place.top, place.width, place.height);
-      control->setFocusPolicy(spec.tab_stop ? Qt::StrongFocus : Qt::NoFocus);
+      control->setFocusPolicy(entry.tab_stop ? Qt::StrongFocus : Qt::NoFocus);
       // Enter in the equation box and on the focused button is the balance command.
       control->installEventFilter(this);
     }
-    controls_[static_cast<std::size_t>(spec.id)] = control;
+    controls_[static_cast<std::size_t>(entry.id)] = control;
     // Through the view, so a label takes its caption's size at once.
-    if (spec.kind == ControlKind::kLabel) {
-      static_cast<CaptionLabel*>(control)->SetCaption(Utf8(spec.caption));
+    if (entry.kind == ControlKind::kLabel) {
+      static_cast<CaptionLabel*>(control)->SetCaption(Utf8(entry.caption));
     } else {
-      control->setProperty("text", Utf8(spec.caption));
+      control->setProperty("text", Utf8(entry.caption));
     }
   }
 
   std::vector<const ControlSpec*> tab_chain;
-  for (const ControlSpec& spec : form::kControls) {
-    if (spec.tab_stop) tab_chain.push_back(&spec);
+  for (const ControlSpec& entry : form::kControls) {
+    if (entry.tab_stop) tab_chain.push_back(&entry);
   }
   std::sort(tab_chain.begin(), tab_chain.end(),
             [](const ControlSpec* a, const ControlSpec* b) { return a->tab_index < b->tab_index; });

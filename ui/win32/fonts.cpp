@@ -9,19 +9,19 @@
 namespace quorvel::win32 {
 
 LOGFONTW FontDescription(form::FontRole role, int dpi) {
-  const form::FontSpec* spec = form::FontFor(role);
-  if (!spec) return MessageFont(dpi);
+  const form::FontSpec* entry = form::FontFor(role);
+  if (!entry) return MessageFont(dpi);
   LOGFONTW font{};
   // In tenths of a point, so 10.5 pt stays exact.
-  const int tenths = static_cast<int>(std::lround(spec->points * 10));
+  const int tenths = static_cast<int>(std::lround(entry->points * 10));
   font.lfHeight = -MulDiv(tenths, dpi, 720);
-  font.lfWeight = spec->weight;
-  font.lfCharSet = static_cast<BYTE>(spec->charset);
+  font.lfWeight = entry->weight;
+  font.lfCharSet = static_cast<BYTE>(entry->charset);
   font.lfOutPrecision = OUT_DEFAULT_PRECIS;
   font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   font.lfQuality = DEFAULT_QUALITY;
   font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-  const std::wstring face = WideFromUtf8(spec->face);
+  const std::wstring face = WideFromUtf8(entry->face);
   face.copy(font.lfFaceName, LF_FACESIZE - 1);
   return font;
 }

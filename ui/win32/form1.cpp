@@ -35,9 +35,9 @@ constexpr UINT kWmGetDpiScaledSize = 0x02E4;
 std::array<ControlId, form::kControls.size()> TabOrder() {
   std::array<ControlId, form::kControls.size()> order{};
   std::transform(form::kControls.begin(), form::kControls.end(), order.begin(),
-                 [](const ControlSpec& spec) { return spec.id; });
+                 [](const ControlSpec& entry) { return entry.id; });
   std::sort(order.begin(), order.end(), [](ControlId a, ControlId b) {
-    return form::Spec(a).tab_index < form::Spec(b).tab_index;
+    return form::TableEntry(a).tab_index < form::TableEntry(b).tab_index;
   });
   return order;
 }
@@ -105,11 +105,11 @@ bool Form1::Create() {
 
 void Form1::CreateControls() {
   for (const ControlId id : TabOrder()) {
-    const ControlSpec& spec = form::Spec(id);
+    const ControlSpec& entry = form::TableEntry(id);
     const wchar_t* window_class = WC_STATIC;
     DWORD style = WS_CHILD | WS_VISIBLE;
     DWORD ex_style = 0;
-    switch (spec.kind) {
+    switch (entry.kind) {
       case ControlKind::kLabel:
         // One line, no '&' shortcuts: the caption is drawn as it is.
         style |= SS_LEFTNOWORDWRAP | SS_NOPREFIX;
@@ -118,7 +118,7 @@ void Form1::CreateControls() {
         window_class = WC_EDIT;
         style |= ES_AUTOHSCROLL;
         ex_style |= WS_EX_CLIENTEDGE;
-        if (spec.read_only) style |= ES_READONLY;
+        if (entry.read_only) style |= ES_READONLY;
         // The matrix text has a CR LF after every row; a box of several lines
         // keeps them as they are.
         if (id == ControlId::kText2) style |= ES_MULTILINE | ES_AUTOVSCROLL;
@@ -128,8 +128,8 @@ void Form1::CreateControls() {
         style |= BS_PUSHBUTTON;
         break;
     }
-    if (spec.tab_stop) style |= WS_TABSTOP;
-    const std::wstring caption = WideFromUtf8(spec.caption);
+    if (entry.tab_stop) style |= WS_TABSTOP;
+    const std::wstring caption = WideFromUtf8(entry.caption);
     const auto menu_id = static_cast<INT_PTR>(kFirstControlId + static_cast<int>(id));
     const HWND control =
         CreateWindowExW(ex_style, window_class, caption.c_str(), style, 0, 0, 0, 0, window_,
@@ -137,7 +137,7 @@ void Form1::CreateControls() {
     controls_[static_cast<std::size_t>(id)] = control;
     if (!control) continue;
     // A pasted equation or a long matrix must never be cut short.
-    if (spec.kind == ControlKind::kTextBox) SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
+    if (entry.kind == ControlKind::kTextBox) SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
     // Enter in the equation box and on the focused button is the balance command.
     if (id == ControlId::kText1 || id == ControlId::kCommand1) {
       SetWindowSubclass(control, ControlProc, 0, reinterpret_cast<DWORD_PTR>(this));
@@ -164,13 +164,13 @@ void Form1::ApplyDpi(int dpi, const POINT* top_left) {
                SWP_NOZORDER | SWP_NOACTIVATE);
 
   FontSet fonts(dpi);
-  for (const ControlSpec& spec : form::kControls) {
-    const HWND control = Control(spec.id);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.For(spec.font)), FALSE);
-    if (spec.kind == ControlKind::kLabel) {
-      FitLabel(spec.id);
+  for (const ControlSpec& entry : form::kControls) {
+    const HWND control = Control(entry.id);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.For(entry.font)), FALSE);
+    if (entry.kind == ControlKind::kLabel) {
+      FitLabel(entry.id);
     } else {
-      const form::PixelRect rect = form::ToPixels(spec.twips, dpi);
+      const form::PixelRect rect = form::ToPixels(entry.twips, dpi);
       SetWindowPos(control, nullptr, rect.left, rect.top, rect.width, rect.height,
                    SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -243,7 +243,7 @@ void Form1::MoveFocus(bool backwards) {
   std::vector<HWND> chain;
   for (const ControlId id : TabOrder()) {
     const HWND control = Control(id);
-    if (form::Spec(id).tab_stop && IsWindowEnabled(control) && IsWindowVisible(control)) {
+    if (form::TableEntry(id).tab_stop && IsWindowEnabled(control) && IsWindowVisible(control)) {
       chain.push_back(control);
     }
   }
@@ -258,8 +258,8 @@ void Form1::MoveFocus(bool backwards) {
   }
   SetFocus(chain[next]);
   // A box reached by Tab has its whole text selected, ready to be typed over.
-  const ControlSpec* spec = SpecOf(chain[next]);
-  if (spec && spec->kind == ControlKind::kTextBox) SendMessageW(chain[next], EM_SETSEL, 0, -1);
+  const ControlSpec* entry = SpecOf(chain[next]);
+  if (entry && entry->kind == ControlKind::kTextBox) SendMessageW(chain[next], EM_SETSEL, 0, -1);
 }
 
 const ControlSpec* Form1::SpecOf(HWND control) const {
@@ -274,9 +274,9 @@ void Form1::SetControlText(ControlId id, const Text& text) {
   const HWND control = Control(id);
   if (!control) return;
   SetWindowTextW(control, ToWide(text).c_str());
-  if (form::Spec(id).kind == ControlKind::kLabel) {
+  if (form::TableEntry(id).kind == ControlKind::kLabel) {
     FitLabel(id);
-  } else if (form::Spec(id).kind == ControlKind::kTextBox) {
+  } else if (form::TableEntry(id).kind == ControlKind::kTextBox) {
     // Read from its start, with nothing selected, as a text box shows a
     // text the program gives it.
     SendMessageW(control, EM_SETSEL, 0, 0);
@@ -354,16 +354,16 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       break;
     case WM_CTLCOLORSTATIC: {
-      const ControlSpec* spec = SpecOf(reinterpret_cast<HWND>(lparam));
+      const ControlSpec* entry = SpecOf(reinterpret_cast<HWND>(lparam));
       const auto device = reinterpret_cast<HDC>(wparam);
-      if (spec && spec->red) {
+      if (entry && entry->red) {
         SetTextColor(device, RGB(255, 0, 0));
         SetBkColor(device, GetSysColor(COLOR_BTNFACE));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
       }
       // A read-only box that is enabled looks like any other box: white,
       // not the grey of a disabled one.
-      if (spec && spec->kind == ControlKind::kTextBox &&
+      if (entry && entry->kind == ControlKind::kTextBox &&
           IsWindowEnabled(reinterpret_cast<HWND>(lparam))) {
         SetTextColor(device, GetSysColor(COLOR_WINDOWTEXT));
         SetBkColor(device, GetSysColor(COLOR_WINDOW));

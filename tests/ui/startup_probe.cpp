@@ -17,7 +17,6 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -30,6 +29,7 @@
 
 #include "application.h"
 #include "form1.h"
+#include "text_box.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ void AcceptMessageBoxes(QApplication& application) {
 
 void PrintContextMenus(quorvel::ui::Form1& form) {
   for (const QString& name : {QStringLiteral("Text1"), QStringLiteral("Text3")}) {
-    auto* box = form.findChild<QLineEdit*>(name);
+    auto* box = form.findChild<quorvel::ui::TextBox*>(name);
     // Copy and Select All are offered only when there is something to take.
     box->setText(QStringLiteral("H2+O2=H2O"));
     const std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
@@ -96,11 +96,13 @@ int main(int argc, char** argv) {
            form.isVisible() ? QStringLiteral("visible") : QStringLiteral("hidden"),
            focus ? focus->objectName() : QStringLiteral("no-focus")});
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&form] {
-      Print({QStringLiteral("quit"), form.findChild<QLineEdit*>(QStringLiteral("Text3"))->text()});
+      Print({QStringLiteral("quit"),
+             form.findChild<quorvel::ui::TextBox*>(QStringLiteral("Text3"))->text()});
     });
     if (mode == "balance-then-close") {
-      form.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(equation);
-      const QLineEdit* text2 = form.findChild<QLineEdit*>(QStringLiteral("Text2"));
+      form.findChild<quorvel::ui::TextBox*>(QStringLiteral("Text1"))->setText(equation);
+      const quorvel::ui::TextBox* text2 =
+          form.findChild<quorvel::ui::TextBox*>(QStringLiteral("Text2"));
       const QString untouched = text2->text();
       // A zero-interval timer runs once in every pass of the events, so in
       // every yield of the engine.

@@ -4,7 +4,6 @@
 // and megabytes of pasted text.
 #include <QClipboard>
 #include <QElapsedTimer>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
@@ -14,6 +13,7 @@
 #include "form1.h"
 #include "qt_text.h"
 #include "quorvel/pipeline.h"
+#include "text_box.h"
 #include "ui_test_support.h"
 
 using quorvel::ui::Form1;
@@ -50,9 +50,9 @@ class BalanceCommandTest : public QObject {
 
  private:
   std::unique_ptr<Form1> form_;
-  QLineEdit* text1_ = nullptr;
-  QLineEdit* text2_ = nullptr;
-  QLineEdit* text3_ = nullptr;
+  quorvel::ui::TextBox* text1_ = nullptr;
+  quorvel::ui::TextBox* text2_ = nullptr;
+  quorvel::ui::TextBox* text3_ = nullptr;
   QPushButton* command1_ = nullptr;
 
   Snapshot Take() const {
@@ -88,9 +88,9 @@ class BalanceCommandTest : public QObject {
     form_ = std::make_unique<Form1>();
     form_->ShowCentred();
     QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-    text1_ = form_->findChild<QLineEdit*>(QStringLiteral("Text1"));
-    text2_ = form_->findChild<QLineEdit*>(QStringLiteral("Text2"));
-    text3_ = form_->findChild<QLineEdit*>(QStringLiteral("Text3"));
+    text1_ = form_->findChild<quorvel::ui::TextBox*>(QStringLiteral("Text1"));
+    text2_ = form_->findChild<quorvel::ui::TextBox*>(QStringLiteral("Text2"));
+    text3_ = form_->findChild<quorvel::ui::TextBox*>(QStringLiteral("Text3"));
     command1_ = form_->findChild<QPushButton*>(QStringLiteral("Command1"));
   }
   void cleanup() {
@@ -154,7 +154,7 @@ class BalanceCommandTest : public QObject {
     Trigger(QStringLiteral("enter"));
     // Wider than its box, so it shows its start only if the box is scrolled there.
     QVERIFY(text1_->fontMetrics().horizontalAdvance(text1_->text()) > text1_->width());
-    for (QLineEdit* box : {text1_, text3_}) {
+    for (quorvel::ui::TextBox* box : {text1_, text3_}) {
       QCOMPARE(box->cursorPosition(), 0);
       QVERIFY(!box->hasSelectedText());
       QVERIFY(box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() < box->width() / 4);

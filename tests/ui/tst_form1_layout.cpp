@@ -3,7 +3,6 @@
 // keep fitting their captions.
 #include <QFontDatabase>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
@@ -13,6 +12,7 @@
 #include "form/fonts.h"
 #include "form/layout.h"
 #include "form1.h"
+#include "text_box.h"
 #include "ui_test_support.h"
 
 using quorvel::ui::Form1;
@@ -53,7 +53,7 @@ class Form1LayoutTest : public QObject {
   void controls() {
     QFETCH(int, index);
     const form::ControlSpec& entry = form::kControls[static_cast<std::size_t>(index)];
-    const char* kinds[] = {"QLabel", "QLineEdit", "QPushButton"};
+    const char* kinds[] = {"QLabel", "quorvel::ui::TextBox", "QPushButton"};
     QWidget* control = Control(QString::fromUtf8(entry.name));
     QVERIFY(control->inherits(kinds[static_cast<int>(entry.kind)]));
     QVERIFY(control->isVisibleTo(form_.get()));

@@ -3,13 +3,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
-#include <limits>
 #include <vector>
 
 #include "caption_label.h"
@@ -17,6 +15,7 @@
 #include "form/layout.h"
 #include "lock_directory.h"
 #include "qt_text.h"
+#include "text_box.h"
 
 namespace quorvel::ui {
 namespace {
@@ -37,11 +36,6 @@ int LogicalDpi() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   const int dpi = screen ? static_cast<int>(screen->logicalDotsPerInch() + 0.5) : 96;
   return dpi > 0 ? dpi : 96;
-}
-
-bool InsideClientArea(const form::TwipsRect& place) {
-  return place.left < form::kClientArea.width && place.top < form::kClientArea.height &&
-         place.left + place.width > 0 && place.top + place.height > 0;
 }
 
 }  // namespace
@@ -84,14 +78,8 @@ void Form1::BuildControls() {
         break;
       }
       case ControlKind::kTextBox: {
-        auto* box = new QLineEdit(this);
-        // A pasted equation or a long matrix must never be cut short.
-        box->setMaxLength(std::numeric_limits<int>::max());
+        auto* box = new TextBox(this);
         box->setReadOnly(entry.read_only);
-        // A box lays out its whole text on every change; one below the
-        // window is never seen, and laying out a matrix of millions of
-        // characters would freeze the window for seconds.
-        if (!InsideClientArea(entry.twips)) box->setEchoMode(QLineEdit::NoEcho);
         control = box;
         break;
       }
@@ -104,15 +92,7 @@ void Form1::BuildControls() {
       }
     }
     control->setObjectName(Utf8(entry.name));
-    QFont font = MakeFont(entry.font);
-    // A box on show measures its whole text at every change and repaint.
-    // Without shaping, which the simple scripts of formulas and Chinese
-    // text do not need, that is up to three times quicker on pasted
-    // megabytes.
-    if (entry.kind == ControlKind::kTextBox && InsideClientArea(entry.twips)) {
-      font.setStyleStrategy(QFont::PreferNoShaping);
-    }
-    control->setFont(font);
+    control->setFont(MakeFont(entry.font));
     if (entry.kind != ControlKind::kLabel) {
       const form::PixelRect place = form::ToPixels(entry.twips, dpi_);
       control->setGeometry(place.left, place.top, place.width, place.height);
@@ -149,11 +129,6 @@ void Form1::SetControlText(ControlId id, const Text& text) {
   QWidget* control = Control(id);
   if (auto* label = dynamic_cast<CaptionLabel*>(control)) {
     label->SetCaption(ToQString(text));
-  } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
-    box->setText(ToQString(text));
-    // A text the program sets is read from its start, like a classic text
-    // box shows it, not scrolled to its end.
-    box->setCursorPosition(0);
   } else {
     control->setProperty("text", ToQString(text));
   }

@@ -95,6 +95,26 @@ class UiHelpersTest : public QObject {
     QCOMPARE(static_cast<qsizetype>(engine_text.size()), text.toUcs4().size());
   }
 
+  // Half a surrogate pair is no character: the replacement character stands
+  // for it either way.
+  void textHalfPairs_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("high alone at the end") << QString::fromUtf16(u"H2\xD835");
+    QTest::newRow("low alone at the start") << QString::fromUtf16(u"\xDC0EO2");
+    QTest::newRow("two highs, then a pair") << QString::fromUtf16(u"\xD835\xD835\xDC0E");
+  }
+  void textHalfPairs() {
+    QFETCH(QString, text);
+    const quorvel::Text engine_text = quorvel::ui::FromQString(text);
+    const QList<uint> expected = text.toUcs4();
+    QVERIFY(engine_text == quorvel::Text(expected.begin(), expected.end()));
+  }
+  void engineNonCharactersShownReplaced() {
+    const quorvel::Text invalid{U'H', static_cast<char32_t>(0xD835),
+                                static_cast<char32_t>(0x110000)};
+    QCOMPARE(quorvel::ui::ToQString(invalid), QStringLiteral("H\uFFFD\uFFFD"));
+  }
+
   void lock_data() {
     QTest::addColumn<QString>("firstProgram");
     QTest::addColumn<QString>("secondProgram");

@@ -6,6 +6,7 @@
 #include <ostream>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "quorvel/balance_host.h"
@@ -57,9 +58,9 @@ class RecordingHost : public quorvel::BalanceHost {
       : equation_(std::move(equation)), closing_at_(closing_at) {}
 
   quorvel::Text EquationText() const override { return equation_; }
-  void SetEquationText(const quorvel::Text& text) override { equation_ = text; }
+  void SetEquationText(quorvel::Text text) override { equation_ = std::move(text); }
   quorvel::Text MatrixText() const override { return matrix_; }
-  void SetMatrixText(const quorvel::Text& text) override { matrix_ = text; }
+  void SetMatrixText(quorvel::Text text) override { matrix_ = std::move(text); }
   bool YieldToUi() override {
     seen_at_yield_.push_back(equation_);
     if (closing_at_ != 0 && yields() >= closing_at_) {

@@ -25,8 +25,8 @@ Text FormController::EngineText::Get(const FormView& view) {
   return *text_;
 }
 
-void FormController::EngineText::Set(const Text& text) {
-  text_ = text;
+void FormController::EngineText::Set(Text text) {
+  text_ = std::move(text);
   changed_ = true;
 }
 
@@ -40,9 +40,9 @@ void FormController::EngineText::ShowIn(FormView& view) {
 Text FormController::EquationText() const {
   return balancing_ ? equation_.Get(view_) : view_.ControlText(ControlId::kText1);
 }
-void FormController::SetEquationText(const Text& text) {
+void FormController::SetEquationText(Text text) {
   if (balancing_) {
-    equation_.Set(text);
+    equation_.Set(std::move(text));
   } else {
     view_.SetControlText(ControlId::kText1, text);
   }
@@ -50,9 +50,9 @@ void FormController::SetEquationText(const Text& text) {
 Text FormController::MatrixText() const {
   return balancing_ ? matrix_.Get(view_) : view_.ControlText(ControlId::kText2);
 }
-void FormController::SetMatrixText(const Text& text) {
+void FormController::SetMatrixText(Text text) {
   if (balancing_) {
-    matrix_.Set(text);
+    matrix_.Set(std::move(text));
   } else {
     view_.SetControlText(ControlId::kText2, text);
   }

@@ -31,9 +31,9 @@ class FormController : public BalanceHost {
   FormController(FormView& view, PreviousInstance& previous, CpuSampler sample = {});
 
   Text EquationText() const override;
-  void SetEquationText(const Text& text) override;
+  void SetEquationText(Text text) override;
   Text MatrixText() const override;
-  void SetMatrixText(const Text& text) override;
+  void SetMatrixText(Text text) override;
   // False once the window is closing: the running balance is abandoned.
   bool YieldToUi() override;
 
@@ -58,7 +58,7 @@ class FormController : public BalanceHost {
    public:
     explicit EngineText(ControlId box) : box_(box) {}
     Text Get(const FormView& view);
-    void Set(const Text& text);
+    void Set(Text text);
     void ShowIn(FormView& view);  // writes a changed text to the box
     void Forget() {
       text_.reset();

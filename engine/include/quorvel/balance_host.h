@@ -1,5 +1,7 @@
 #pragma once
 
+#include <utility>
+
 #include "quorvel/text.h"
 
 namespace quorvel {
@@ -10,10 +12,12 @@ class BalanceHost {
  public:
   virtual ~BalanceHost() = default;
 
+  // The new texts are handed over whole: a matrix can run to millions of
+  // characters, and a copy of it costs a window its answer for a moment.
   virtual Text EquationText() const = 0;
-  virtual void SetEquationText(const Text& text) = 0;
+  virtual void SetEquationText(Text text) = 0;
   virtual Text MatrixText() const = 0;
-  virtual void SetMatrixText(const Text& text) = 0;
+  virtual void SetMatrixText(Text text) = 0;
 
   // Lets the host handle its pending events. Returns false when the host is
   // going away (the window was closed): the run is then abandoned.
@@ -26,9 +30,9 @@ class BufferHost : public BalanceHost {
   explicit BufferHost(Text equation = {}) : equation_(std::move(equation)) {}
 
   Text EquationText() const override { return equation_; }
-  void SetEquationText(const Text& text) override { equation_ = text; }
+  void SetEquationText(Text text) override { equation_ = std::move(text); }
   Text MatrixText() const override { return matrix_; }
-  void SetMatrixText(const Text& text) override { matrix_ = text; }
+  void SetMatrixText(Text text) override { matrix_ = std::move(text); }
   bool YieldToUi() override {
     ++yields_;
     return true;

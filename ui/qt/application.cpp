@@ -5,11 +5,13 @@
 
 #include "display_check.h"
 #include "form1.h"
+#include "heap.h"
 #include "translations.h"
 
 namespace quorvel::ui {
 
 int RunApplication(int argc, char** argv, const StartupHooks& hooks) {
+  KeepFreedTextMemory();
   if (!DisplayAvailable()) {
     std::fprintf(stderr, "%s\n", kNoDisplayMessage);
     return 1;

@@ -35,11 +35,13 @@ fuzz:
 windows:
 	@bash scripts/check-windows.sh
 
-# The search benchmarks, built for speed in build-bench/.
+# The benchmarks, built for speed in build-bench/: the engine's search and
+# the chemistry reading, then the window on pasted megabytes.
 bench: deps
-	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DQUORVEL_BUILD_UI=OFF >/dev/null
-	@cmake --build build-bench -j $(JOBS) --target quorvel_bench
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build build-bench -j $(JOBS) --target quorvel_bench quorvel_window_bench
 	@build-bench/bench/quorvel_bench
+	@build-bench/bench/quorvel_window_bench
 
 # The Debian package, in $(BUILD)/.
 package: build

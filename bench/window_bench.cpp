@@ -1,0 +1,91 @@
+// How long the window goes without handling its events while it takes a
+// pasted megabyte and balances it: the paste, and the longest stretch
+// between two turns of its event loop during the balance. The window should
+// repaint at least every 100 ms. Run on the offscreen platform, which paints
+// into memory as a screen would.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QtTest>
+#include <algorithm>
+
+#include "form1.h"
+#include "heap.h"
+#include "text_box.h"
+
+namespace {
+
+constexpr int kMegabyte = 1000 * 1000;
+
+QString Filled(const QString& piece, const QString& around) {
+  return piece.repeated(kMegabyte / static_cast<int>(piece.size())) + around;
+}
+
+void PasteAndBalance(benchmark::State& state, const QString& pasted) {
+  quorvel::ui::Form1 form;
+  form.ShowCentred();
+  static_cast<void>(QTest::qWaitForWindowExposed(&form));
+  auto* text1 = form.findChild<quorvel::ui::TextBox*>(QStringLiteral("Text1"));
+  qint64 longest_paste = 0;
+  qint64 longest_gap = 0;
+  for (auto _ : state) {
+    text1->setText({});
+    text1->setFocus();
+    QApplication::clipboard()->setText(pasted);
+    QElapsedTimer clock;
+    clock.start();
+    QTest::keyClick(text1, Qt::Key_V, Qt::ControlModifier);
+    longest_paste = std::max(longest_paste, clock.nsecsElapsed());
+
+    // A timer due at every turn of the event loop, which the balance's
+    // yields run.
+    qint64 last_turn = 0;
+    QTimer turn;
+    turn.setInterval(0);
+    QObject::connect(&turn, &QTimer::timeout, [&] {
+      longest_gap = std::max(longest_gap, clock.nsecsElapsed() - last_turn);
+      last_turn = clock.nsecsElapsed();
+    });
+    turn.start();
+    clock.restart();
+    QTest::keyClick(text1, Qt::Key_Return);
+    longest_gap = std::max(longest_gap, clock.nsecsElapsed() - last_turn);
+  }
+  state.counters["paste_ms"] = static_cast<double>(longest_paste) / 1e6;
+  state.counters["longest_gap_ms"] = static_cast<double>(longest_gap) / 1e6;
+}
+
+void Register(const char* name, const QString& pasted) {
+  benchmark::RegisterBenchmark(
+      name, [pasted](benchmark::State& state) { PasteAndBalance(state, pasted); })
+      ->Unit(benchmark::kMillisecond)
+      ->Iterations(3);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  // As the program starts.
+  quorvel::ui::KeepFreedTextMemory();
+  QApplication application(argc, argv);
+  const QString water = QStringLiteral("H2 + O2 = H2O");
+  Register("BM_PastedMegabyte/spaces_around", Filled(QStringLiteral(" "), water));
+  Register("BM_PastedMegabyte/formula",
+           Filled(QStringLiteral("C6H12O6+"), QStringLiteral("O2=CO2")));
+  Register("BM_PastedMegabyte/hyphens", Filled(QStringLiteral("-"), water));
+  Register("BM_PastedMegabyte/full_width",
+           Filled(QStringLiteral("Ｈ２＋（Ｏ２）"), QStringLiteral("＝Ｈ２Ｏ")));
+  Register("BM_PastedMegabyte/chinese_result", water + Filled(QStringLiteral("氢"), {}));
+  // Tens of thousands of compounds: a matrix of millions of characters.
+  Register("BM_PastedMegabyte/large_matrix",
+           Filled(QStringLiteral("Al2（SO4）3 ＋ Ca(OH)2 - "), water));
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

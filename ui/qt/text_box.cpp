@@ -126,10 +126,17 @@ void TextBox::LayOutShown(QTextLayout& layout) const {
   }
 }
 
-QRect TextBox::LineRect() const {
+QStyleOptionFrame TextBox::Panel() const {
   QStyleOptionFrame panel;
   panel.initFrom(this);
   panel.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, this);
+  panel.state |= QStyle::State_Sunken;
+  if (read_only_) panel.state |= QStyle::State_ReadOnly;
+  return panel;
+}
+
+QRect TextBox::LineRect() const {
+  const QStyleOptionFrame panel = Panel();
   const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this);
   const int height = fontMetrics().height();
   return {contents.x() + kHorizontalMargin, contents.y() + (contents.height() - height + 1) / 2,
@@ -300,11 +307,7 @@ void TextBox::ShowCaretNow() {
 
 void TextBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  QStyleOptionFrame panel;
-  panel.initFrom(this);
-  panel.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, this);
-  panel.state |= QStyle::State_Sunken;
-  if (read_only_) panel.state |= QStyle::State_ReadOnly;
+  const QStyleOptionFrame panel = Panel();
   style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
 
   painter.setClipRect(style()->subElementRect(QStyle::SE_LineEditContents, &panel, this));

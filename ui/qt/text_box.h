@@ -2,6 +2,7 @@
 
 #include <QBasicTimer>
 #include <QString>
+#include <QStyleOptionFrame>
 #include <QTextLayout>
 #include <QWidget>
 #include <vector>
@@ -74,6 +75,7 @@ class TextBox : public QWidget {
   // The stretch on show, from the first visible character to past the
   // right edge, with the input method's unfinished text at the caret.
   void LayOutShown(QTextLayout& layout) const;
+  QStyleOptionFrame Panel() const;  // the frame, as the style draws a line edit's
   QRect LineRect() const;
   int CaretX() const;  // in the widget, for the caret drawn and for input methods
   int PositionAt(int x) const;

@@ -1,5 +1,6 @@
 // The form's text box edits as a line edit does, and scrolls, hit-tests and
 // draws a text of a megabyte through the same short stretch it lays out.
+#include <QAccessible>
 #include <QInputMethodEvent>
 #include <QKeySequence>
 #include <QWidget>
@@ -138,6 +139,17 @@ class TextBoxTest : public QObject {
     QCOMPARE(box_->cursorPosition(), 0);
     QVERIFY(CaretRect().left() < box_->width() / 4);
     QCOMPARE(box_->text().left(64), text.left(64));
+  }
+
+  // Screen readers are told what the box is and what it holds.
+  void accessible() {
+    box_->setText(QStringLiteral("H2O"));
+    box_->setReadOnly(true);
+    QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(box_);
+    QVERIFY(seen != nullptr);
+    QCOMPARE(seen->role(), QAccessible::EditableText);
+    QCOMPARE(seen->text(QAccessible::Value), QStringLiteral("H2O"));
+    QVERIFY(seen->state().readOnly);
   }
 
   // An input method's unfinished text is shown, never kept; what it

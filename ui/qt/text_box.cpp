@@ -1,5 +1,7 @@
 #include "text_box.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -64,9 +66,39 @@ QString WithShortcut(const QString& label, QKeySequence::StandardKey key) {
   return label + QLatin1Char('\t') + QKeySequence(key).toString(QKeySequence::NativeText);
 }
 
+// What screen readers learn of a box: an editable text and its value.
+class TextBoxAccessible : public QAccessibleWidget {
+ public:
+  explicit TextBoxAccessible(TextBox* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+
+  QString text(QAccessible::Text kind) const override {
+    if (kind == QAccessible::Value) return Box()->text();
+    return QAccessibleWidget::text(kind);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.readOnly = Box()->isReadOnly();
+    state.editable = !Box()->isReadOnly();
+    return state;
+  }
+
+ private:
+  TextBox* Box() const { return static_cast<TextBox*>(widget()); }
+};
+
+QAccessibleInterface* MakeAccessible(const QString& class_name, QObject* object) {
+  auto* box = qobject_cast<TextBox*>(object);
+  if (box == nullptr || class_name != QLatin1String(TextBox::staticMetaObject.className())) {
+    return nullptr;
+  }
+  return new TextBoxAccessible(box);
+}
+
 }  // namespace
 
 TextBox::TextBox(QWidget* parent) : QWidget(parent) {
+  static const bool accessible = (QAccessible::installFactory(MakeAccessible), true);
+  static_cast<void>(accessible);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_InputMethodEnabled);
   setCursor(Qt::IBeamCursor);
@@ -74,6 +106,7 @@ TextBox::TextBox(QWidget* parent) : QWidget(parent) {
 
 void TextBox::setText(const QString& text) {
   text_ = text;
+  TextChanged();
   preedit_.clear();
   cursor_ = anchor_ = first_shown_ = 0;
   undo_.clear();
@@ -225,7 +258,14 @@ void TextBox::Replace(int from, int length, const QString& with, Typed typed) {
   }
   redo_.clear();
   text_.replace(from, length, with);
+  TextChanged();
   MoveTo(from + static_cast<int>(with.size()), false);
+}
+
+void TextBox::TextChanged() {
+  if (!QAccessible::isActive()) return;
+  QAccessibleValueChangeEvent event(this, text_);
+  QAccessible::updateAccessibility(&event);
 }
 
 void TextBox::ReplaceSelection(const QString& with, Typed typed) {
@@ -261,6 +301,7 @@ void TextBox::Revisit(std::vector<Edit>& from, std::vector<Edit>& to, bool again
   const QString& before = again ? edit.removed : edit.inserted;
   const QString& after = again ? edit.inserted : edit.removed;
   text_.replace(edit.position, before.size(), after);
+  TextChanged();
   to.push_back(edit);
   MoveTo(edit.position + static_cast<int>(after.size()), false);
 }

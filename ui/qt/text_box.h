@@ -88,6 +88,7 @@ class TextBox : public QWidget {
   void MoveTo(int position, bool select);
   void Replace(int from, int length, const QString& with, Typed typed);
   void ReplaceSelection(const QString& with, Typed typed);
+  void TextChanged();  // tells screen readers
   void EraseStep(int direction, QTextLayout::CursorMode mode);
   void Undo();
   void Redo();

@@ -7,7 +7,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
-cli="$build/engine/cli/quorvel-cli"
+cli="$build/cli/quorvel-cli"
 [ -x "$cli" ] || { echo "measure-bad-inputs: build $cli first" >&2; exit 1; }
 [ -x /usr/bin/time ] || { echo "measure-bad-inputs: needs /usr/bin/time (package time)" >&2; exit 1; }
 read -r -a flags <<<"${CLI_FLAGS:-}"

@@ -4,7 +4,7 @@
 #   scripts/run.sh [BUILD_DIR]
 set -euo pipefail
 build=${1:-build}
-cli="$build/engine/cli/quorvel-cli"
+cli="$build/cli/quorvel-cli"
 if [ ! -x "$build/ui/quorvel" ]; then
   echo "run: the window was not built (Qt 6 missing?); use the console front end: $cli" >&2
   exit 1

@@ -1,7 +1,5 @@
 #include "text_box.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -18,7 +16,11 @@
 #include <QStyleOptionFrame>
 #include <QTextBoundaryFinder>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <utility>
+
+#include "text_box_accessible.h"
 
 namespace quorvel::ui {
 namespace {
@@ -66,49 +68,21 @@ QString WithShortcut(const QString& label, QKeySequence::StandardKey key) {
   return label + QLatin1Char('\t') + QKeySequence(key).toString(QKeySequence::NativeText);
 }
 
-// What screen readers learn of a box: an editable text and its value.
-class TextBoxAccessible : public QAccessibleWidget {
- public:
-  explicit TextBoxAccessible(TextBox* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
-
-  QString text(QAccessible::Text kind) const override {
-    if (kind == QAccessible::Value) return Box()->text();
-    return QAccessibleWidget::text(kind);
-  }
-  QAccessible::State state() const override {
-    QAccessible::State state = QAccessibleWidget::state();
-    state.readOnly = Box()->isReadOnly();
-    state.editable = !Box()->isReadOnly();
-    return state;
-  }
-
- private:
-  TextBox* Box() const { return static_cast<TextBox*>(widget()); }
-};
-
-QAccessibleInterface* MakeAccessible(const QString& class_name, QObject* object) {
-  auto* box = qobject_cast<TextBox*>(object);
-  if (box == nullptr || class_name != QLatin1String(TextBox::staticMetaObject.className())) {
-    return nullptr;
-  }
-  return new TextBoxAccessible(box);
-}
-
 }  // namespace
 
 TextBox::TextBox(QWidget* parent) : QWidget(parent) {
-  static const bool accessible = (QAccessible::installFactory(MakeAccessible), true);
-  static_cast<void>(accessible);
+  InstallTextBoxAccessibility();
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_InputMethodEnabled);
   setCursor(Qt::IBeamCursor);
 }
 
 void TextBox::setText(const QString& text) {
-  text_ = text;
-  TextChanged();
+  const QString before = std::exchange(text_, text);
   preedit_.clear();
   cursor_ = anchor_ = first_shown_ = 0;
+  TellTextReplaced(*this, 0, before, text_);
+  TellCaretAndSelection();
   undo_.clear();
   redo_.clear();
   ShowCaretNow();
@@ -130,6 +104,64 @@ QString TextBox::selectedText() const {
 void TextBox::selectAll() {
   anchor_ = 0;
   MoveTo(static_cast<int>(text_.size()), true);
+}
+
+void TextBox::setSelection(int anchor, int caret) {
+  anchor_ = ToCharacterStart(text_, std::clamp(anchor, 0, static_cast<int>(text_.size())));
+  MoveTo(caret, true);
+}
+
+bool TextBox::replaceRange(int start, int end, const QString& with) {
+  if (read_only_ || !isEnabled()) return false;
+  const int size = static_cast<int>(text_.size());
+  const int from = ToCharacterStart(text_, std::clamp(std::min(start, end), 0, size));
+  const int to = ToCharacterStart(text_, std::clamp(std::max(start, end), 0, size));
+  Replace(from, to - from, with, Typed::kNo);
+  return true;
+}
+
+int TextBox::ShownIndex(int position, const QTextLayout& layout) const {
+  const int shown = static_cast<int>(layout.text().size() - preedit_.size());
+  const int index = position - first_shown_;
+  if (index < 0 || index >= shown) return -1;
+  // What an input method composes is laid out at the caret.
+  return index < cursor_ - first_shown_ ? index : index + static_cast<int>(preedit_.size());
+}
+
+QRect TextBox::characterRect(int position) const {
+  const int size = static_cast<int>(text_.size());
+  if (position < first_shown_ || position >= size) return {};
+  position = ToCharacterStart(text_, position);
+  QTextLayout layout;
+  LayOutShown(layout);
+  const int index = ShownIndex(position, layout);
+  if (index < 0) return {};
+  const int units = text_.at(position).isHighSurrogate() && position + 1 < size ? 2 : 1;
+  const QTextLine line = layout.lineAt(0);
+  const qreal a = line.cursorToX(index);
+  const qreal b = line.cursorToX(index + units);
+  const QRect place = LineRect();
+  const int left = place.left() + static_cast<int>(std::floor(std::min(a, b)));
+  const int right = place.left() + static_cast<int>(std::ceil(std::max(a, b)));
+  // Characters past the right edge are laid out but not seen.
+  if (left > place.right()) return {};
+  return {left, place.top(), right - left, place.height()};
+}
+
+int TextBox::characterAt(QPoint point) const {
+  const QRect place = LineRect();
+  if (!rect().contains(point) || point.x() < place.left() || point.x() > place.right()) {
+    return -1;
+  }
+  QTextLayout layout;
+  LayOutShown(layout);
+  int index = layout.lineAt(0).xToCursor(point.x() - place.left(), QTextLine::CursorOnCharacter);
+  const int caret = cursor_ - first_shown_;
+  const int composing = static_cast<int>(preedit_.size());
+  // A point on what an input method composes is at the caret.
+  index = index >= caret + composing ? index - composing : std::min(index, caret);
+  const int position = first_shown_ + index;
+  return position < static_cast<int>(text_.size()) ? position : -1;
 }
 
 void TextBox::LayOut(QTextLayout& layout, int from, int length) const {
@@ -240,32 +272,42 @@ void TextBox::KeepCaretShown() {
 }
 
 void TextBox::MoveTo(int position, bool select) {
-  cursor_ = std::clamp(position, 0, static_cast<int>(text_.size()));
+  cursor_ = ToCharacterStart(text_, std::clamp(position, 0, static_cast<int>(text_.size())));
   if (!select) anchor_ = cursor_;
   KeepCaretShown();
   ShowCaretNow();
   updateMicroFocus();
+  TellCaretAndSelection();
+}
+
+void TextBox::TellCaretAndSelection() {
+  const int start = hasSelectedText() ? selectionStart() : 0;
+  const int end = hasSelectedText() ? selectionEnd() : 0;
+  if (start != told_selection_start_ || end != told_selection_end_) {
+    told_selection_start_ = start;
+    told_selection_end_ = end;
+    TellSelectionChanged(*this, start, end, cursor_);
+  }
+  if (cursor_ != told_cursor_) {
+    told_cursor_ = cursor_;
+    TellCaretMoved(*this, cursor_);
+  }
 }
 
 void TextBox::Replace(int from, int length, const QString& with, Typed typed) {
   if (length == 0 && with.isEmpty()) return;
   const bool typing = typed == Typed::kYes;
+  const QString removed = text_.mid(from, length);
   if (typing && length == 0 && !undo_.empty() && undo_.back().typed &&
       undo_.back().position + undo_.back().inserted.size() == from) {
     undo_.back().inserted += with;
   } else {
-    undo_.push_back({from, text_.mid(from, length), with, typing});
+    undo_.push_back({from, removed, with, typing});
   }
   redo_.clear();
   text_.replace(from, length, with);
-  TextChanged();
+  TellTextReplaced(*this, from, removed, with);
   MoveTo(from + static_cast<int>(with.size()), false);
-}
-
-void TextBox::TextChanged() {
-  if (!QAccessible::isActive()) return;
-  QAccessibleValueChangeEvent event(this, text_);
-  QAccessible::updateAccessibility(&event);
 }
 
 void TextBox::ReplaceSelection(const QString& with, Typed typed) {
@@ -301,7 +343,7 @@ void TextBox::Revisit(std::vector<Edit>& from, std::vector<Edit>& to, bool again
   const QString& before = again ? edit.removed : edit.inserted;
   const QString& after = again ? edit.inserted : edit.removed;
   text_.replace(edit.position, before.size(), after);
-  TextChanged();
+  TellTextReplaced(*this, edit.position, before, after);
   to.push_back(edit);
   MoveTo(edit.position + static_cast<int>(after.size()), false);
 }

@@ -5,6 +5,7 @@
 #include <QStyleOptionFrame>
 #include <QTextLayout>
 #include <QWidget>
+#include <algorithm>
 #include <vector>
 
 class QMenu;
@@ -36,8 +37,22 @@ class TextBox : public QWidget {
   int cursorPosition() const { return cursor_; }
   void setCursorPosition(int position);
   bool hasSelectedText() const { return cursor_ != anchor_; }
+  int selectionStart() const { return std::min(cursor_, anchor_); }
+  int selectionEnd() const { return std::max(cursor_, anchor_); }
   QString selectedText() const;
   void selectAll();
+  // Selects from `anchor` to `caret`, and puts the caret there.
+  void setSelection(int anchor, int caret);
+
+  // Replaces the text from `start` to `end` as an edit the user can take
+  // back. A read-only or disabled box refuses it and returns false.
+  bool replaceRange(int start, int end, const QString& with);
+
+  // Where the character at `position` is drawn in the box; empty while it
+  // is scrolled out of sight. Lays out only the stretch on show.
+  QRect characterRect(int position) const;
+  // The character drawn at `point` in the box, or -1 where there is none.
+  int characterAt(QPoint point) const;
 
   // The right-click menu; the caller owns it.
   QMenu* createStandardContextMenu();
@@ -84,11 +99,13 @@ class TextBox : public QWidget {
   // The first position from which the text up to `position` fits the box.
   int FirstShownFor(int position) const;
   void KeepCaretShown();
+  // The place of `position` in the stretch LayOutShown lays out, or -1.
+  int ShownIndex(int position, const QTextLayout& layout) const;
 
   void MoveTo(int position, bool select);
   void Replace(int from, int length, const QString& with, Typed typed);
   void ReplaceSelection(const QString& with, Typed typed);
-  void TextChanged();  // tells screen readers
+  void TellCaretAndSelection();  // to screen readers, when either changed
   void EraseStep(int direction, QTextLayout::CursorMode mode);
   void Undo();
   void Redo();
@@ -106,6 +123,10 @@ class TextBox : public QWidget {
   int cursor_ = 0;
   int anchor_ = 0;  // the other end of the selection
   int first_shown_ = 0;
+  // The caret and selection screen readers were last told of.
+  int told_cursor_ = 0;
+  int told_selection_start_ = 0;
+  int told_selection_end_ = 0;
   bool read_only_ = false;
   bool caret_on_ = false;
   bool selecting_ = false;  // the left button is down

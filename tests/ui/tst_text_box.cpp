@@ -2,6 +2,12 @@
 // draws a text of a megabyte through the same short stretch it lays out.
 #include <QAccessible>
 #include <QInputMethodEvent>
+// The offscreen platform has no screen reader bridge; a test plays one by
+// switching the platform's accessibility on, as the toolkit's own tests do.
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
+
 #include <QKeySequence>
 #include <QWidget>
 #include <memory>
@@ -10,6 +16,73 @@
 #include "ui_test_support.h"
 
 using quorvel::ui::TextBox;
+
+namespace {
+
+using Side = QString;  // "before", "at" or "after"
+
+// The events a screen reader hears from the box under test, in words.
+QStringList& Heard() {
+  static QStringList heard;
+  return heard;
+}
+QObject*& Listened() {
+  static QObject* listened = nullptr;
+  return listened;
+}
+
+void Hear(QAccessibleEvent* event) {
+  if (event->object() != Listened()) return;
+  QString said;
+  switch (event->type()) {
+    case QAccessible::TextInserted: {
+      const auto* insert = static_cast<QAccessibleTextInsertEvent*>(event);
+      said =
+          QStringLiteral("insert %1 %2").arg(insert->changePosition()).arg(insert->textInserted());
+      break;
+    }
+    case QAccessible::TextRemoved: {
+      const auto* remove = static_cast<QAccessibleTextRemoveEvent*>(event);
+      said =
+          QStringLiteral("remove %1 %2").arg(remove->changePosition()).arg(remove->textRemoved());
+      break;
+    }
+    case QAccessible::TextUpdated: {
+      const auto* update = static_cast<QAccessibleTextUpdateEvent*>(event);
+      said = QStringLiteral("update %1 %2>%3")
+                 .arg(update->changePosition())
+                 .arg(update->textRemoved(), update->textInserted());
+      break;
+    }
+    case QAccessible::TextCaretMoved:
+      said = QStringLiteral("caret %1")
+                 .arg(static_cast<QAccessibleTextCursorEvent*>(event)->cursorPosition());
+      break;
+    case QAccessible::TextSelectionChanged: {
+      const auto* selection = static_cast<QAccessibleTextSelectionEvent*>(event);
+      said = QStringLiteral("selection %1-%2")
+                 .arg(selection->selectionStart())
+                 .arg(selection->selectionEnd());
+      break;
+    }
+    default:
+      return;
+  }
+  Heard() << said;
+}
+
+void ListenAsScreenReader(bool listening) {
+  QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(listening);
+}
+
+QAccessible::TextBoundaryType BoundaryNamed(const QString& name) {
+  if (name == QLatin1String("char")) return QAccessible::CharBoundary;
+  if (name == QLatin1String("word")) return QAccessible::WordBoundary;
+  if (name == QLatin1String("sentence")) return QAccessible::SentenceBoundary;
+  return QAccessible::LineBoundary;
+}
+
+}  // namespace
 
 class TextBoxTest : public QObject {
   Q_OBJECT
@@ -31,6 +104,65 @@ class TextBoxTest : public QObject {
 
   QRect CaretRect() const { return box_->inputMethodQuery(Qt::ImCursorRectangle).toRect(); }
 
+  QAccessibleTextInterface* Text() const {
+    return QAccessible::queryAccessibleInterface(box_)->textInterface();
+  }
+
+  // The item as the box's text interface gives it, "text@start-end", or as
+  // the toolkit's own rules find it in the whole text at once.
+  QString Item(int offset, const QString& boundary, const Side& side, bool whole = false) const {
+    using Base = QAccessibleTextInterface;
+    Base* text = Text();
+    const QAccessible::TextBoundaryType type = BoundaryNamed(boundary);
+    int start = 0;
+    int end = 0;
+    QString item;
+    if (side == QLatin1String("before")) {
+      item = whole ? text->Base::textBeforeOffset(offset, type, &start, &end)
+                   : text->textBeforeOffset(offset, type, &start, &end);
+    } else if (side == QLatin1String("at")) {
+      item = whole ? text->Base::textAtOffset(offset, type, &start, &end)
+                   : text->textAtOffset(offset, type, &start, &end);
+    } else {
+      item = whole ? text->Base::textAfterOffset(offset, type, &start, &end)
+                   : text->textAfterOffset(offset, type, &start, &end);
+    }
+    return QStringLiteral("%1@%2-%3").arg(item).arg(start).arg(end);
+  }
+
+  // A script of what a user or a screen reader does: "'text" types, "=text"
+  // is the program setting the text, "caret N", "select A B", "unselect",
+  // "insert N text", "delete A B", "replace A B text", "disable"; anything
+  // else is a key sequence.
+  void Act(const QStringList& script) {
+    QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(box_);
+    for (const QString& step : script) {
+      const QStringList word = step.split(QLatin1Char(' '));
+      const auto number = [&word](int i) { return word.value(i).toInt(); };
+      if (step.startsWith(QLatin1Char('\''))) {
+        QTest::keyClicks(box_, step.mid(1));
+      } else if (step.startsWith(QLatin1Char('='))) {
+        box_->setText(step.mid(1));
+      } else if (word[0] == QLatin1String("caret")) {
+        seen->textInterface()->setCursorPosition(number(1));
+      } else if (word[0] == QLatin1String("select")) {
+        seen->textInterface()->setSelection(0, number(1), number(2));
+      } else if (word[0] == QLatin1String("unselect")) {
+        seen->textInterface()->removeSelection(0);
+      } else if (word[0] == QLatin1String("insert")) {
+        seen->editableTextInterface()->insertText(number(1), word.value(2));
+      } else if (word[0] == QLatin1String("delete")) {
+        seen->editableTextInterface()->deleteText(number(1), number(2));
+      } else if (word[0] == QLatin1String("replace")) {
+        seen->editableTextInterface()->replaceText(number(1), number(2), word.value(3));
+      } else if (word[0] == QLatin1String("disable")) {
+        box_->setEnabled(false);
+      } else {
+        QTest::keySequence(box_, QKeySequence(step));
+      }
+    }
+  }
+
  private slots:
   void init() {
     window_ = std::make_unique<QWidget>();
@@ -41,7 +173,12 @@ class TextBoxTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     box_->setFocus();
   }
-  void cleanup() { window_.reset(); }
+  void cleanup() {
+    window_.reset();
+    QAccessible::installUpdateHandler(nullptr);
+    ListenAsScreenReader(false);
+    Listened() = nullptr;
+  }
 
   void editing_data() {
     QTest::addColumn<QString>("start");
@@ -150,6 +287,253 @@ class TextBoxTest : public QObject {
     QCOMPARE(seen->role(), QAccessible::EditableText);
     QCOMPARE(seen->text(QAccessible::Value), QStringLiteral("H2O"));
     QVERIFY(seen->state().readOnly);
+  }
+
+  // Items by character, word, sentence and line around an offset, at its
+  // edges and in a megabyte, where only a stretch around the offset is read.
+  void accessibleItems_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QString>("boundary");
+    QTest::addColumn<Side>("side");
+    QTest::addColumn<QString>("item");  // text@start-end
+
+    const QString pairs = QStringLiteral("H𝐎2");  // a surrogate pair at 1
+    const QString equation = QStringLiteral("H2 + O2 = H2O");
+    const QString sentences = QStringLiteral("Balance it. Then read it.");
+    QTest::newRow("char at a pair") << pairs << 1 << "char"
+                                    << "at"
+                                    << "𝐎@1-3";
+    QTest::newRow("char at a pair's second half") << pairs << 2 << "char"
+                                                  << "at"
+                                                  << "𝐎@1-3";
+    QTest::newRow("char after a pair") << pairs << 1 << "char"
+                                       << "after"
+                                       << "2@3-4";
+    QTest::newRow("char before the digit is the pair") << pairs << 3 << "char"
+                                                       << "before"
+                                                       << "𝐎@1-3";
+    QTest::newRow("word at the start") << equation << 0 << "word"
+                                       << "at"
+                                       << "H2@0-2";
+    QTest::newRow("word inside a word") << equation << 6 << "word"
+                                        << "at"
+                                        << "O2@5-7";
+    QTest::newRow("word at the last one") << equation << 11 << "word"
+                                          << "at"
+                                          << "H2O@10-13";
+    QTest::newRow("word after the first") << equation << 0 << "word"
+                                          << "after"
+                                          << " + @2-5";
+    QTest::newRow("word before the last") << equation << 10 << "word"
+                                          << "before"
+                                          << " = @7-10";
+    QTest::newRow("sentence at the second") << sentences << 14 << "sentence"
+                                            << "at"
+                                            << "Then read it.@12-25";
+    QTest::newRow("sentence before the second") << sentences << 14 << "sentence"
+                                                << "before"
+                                                << "Balance it. @0-12";
+    QTest::newRow("line is the whole text") << equation << 4 << "line"
+                                            << "at" << equation + "@0-13";
+    QTest::newRow("at the end: nothing") << equation << 13 << "word"
+                                         << "at"
+                                         << "@13-13";
+    QTest::newRow("before the start: nothing") << equation << 0 << "char"
+                                               << "before"
+                                               << "@0-0";
+    QTest::newRow("past the end: an error") << equation << 14 << "char"
+                                            << "at"
+                                            << "@-1--1";
+    QTest::newRow("empty text: an error") << QString() << 0 << "line"
+                                          << "at"
+                                          << "@-1--1";
+
+    const QString formula = QStringLiteral("C6H12O6+").repeated(128 * 1024);
+    QTest::newRow("megabyte: word in the middle") << formula << 8 * 65536 + 3 << "word"
+                                                  << "at"
+                                                  << "C6H12O6@524288-524295";
+    QTest::newRow("megabyte: char at the end") << formula << int(formula.size()) - 1 << "char"
+                                               << "at"
+                                               << "+@1048575-1048576";
+    // No stop anywhere: the stretch read grows to the whole text.
+    QTest::newRow("megabyte: one sentence") << formula << 3 << "sentence"
+                                            << "at" << formula + "@0-1048576";
+    const QString long_word = QStringLiteral("x").repeated(5000);
+    QTest::newRow("a word longer than the first stretch")
+        << "a " + long_word + " b" << 2600 << "word"
+        << "at" << long_word + "@2-5002";
+  }
+  void accessibleItems() {
+    QFETCH(QString, text);
+    QFETCH(int, offset);
+    QFETCH(QString, boundary);
+    QFETCH(Side, side);
+    box_->setText(text);
+    QTEST(Item(offset, boundary, side), "item");
+  }
+
+  // Wherever a stretch read around an offset cuts the text, the item found
+  // is the one the toolkit finds in the whole text.
+  void accessibleItemsAgreeWithWholeText() {
+    const QStringList pieces = {QStringLiteral("Fe + O2 = Fe2O3. "),
+                                QStringLiteral("氢气和氧气𝐎𝐎。"),
+                                QStringLiteral("e\u0301tude "),
+                                QStringLiteral("x").repeated(700),
+                                QStringLiteral(" (aq) "),
+                                QStringLiteral("CO2! 3.14 don't "),
+                                QStringLiteral("   ")};
+    QString text;
+    for (int i = 0; text.size() < 20000; ++i) text += pieces[(i * 5) % pieces.size()];
+    box_->setText(text);
+    const int size = static_cast<int>(text.size());
+    for (const QString boundary : {"char", "word", "sentence"}) {
+      for (const Side side : {"before", "at", "after"}) {
+        // Away from the text's ends, which the table above covers.
+        for (int offset = 1000; offset < size - 1000; offset += 37) {
+          QCOMPARE(Item(offset, boundary, side), Item(offset, boundary, side, true));
+        }
+      }
+    }
+  }
+
+  // What a screen reader hears as the user types and the program sets
+  // texts, and what its own edits and selections do; a read-only or
+  // disabled box refuses edits and stays silent.
+  void accessibleEvents_data() {
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QStringList>("script");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("caretAfter");
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QStringList>("heard");
+
+    QTest::newRow("typing") << "H2" << 2 << false << QStringList{"'+"} << "H2+" << 3 << ""
+                            << QStringList{"insert 2 +", "caret 3"};
+    QTest::newRow("backspace") << "H2" << 2 << false << QStringList{"Backspace"} << "H" << 1 << ""
+                               << QStringList{"remove 1 2", "caret 1"};
+    QTest::newRow("shift+right selects")
+        << "H2O" << 0 << false << QStringList{"Shift+Right"} << "H2O" << 1 << "H"
+        << QStringList{"selection 0-1", "caret 1"};
+    QTest::newRow("typing over a selection")
+        << "H2O" << 0 << false << QStringList{"Shift+Right", "'F"} << "F2O" << 1 << ""
+        << QStringList{"selection 0-1", "caret 1", "update 0 H>F", "selection 0-0"};
+    QTest::newRow("the program sets a text: caret to the start")
+        << "H2+O2" << 5 << false << QStringList{"=2H2O"} << "2H2O" << 0 << ""
+        << QStringList{"update 0 H2+O2>2H2O", "caret 0"};
+    QTest::newRow("the program empties an empty box: silence")
+        << "" << 0 << false << QStringList{"="} << "" << 0 << "" << QStringList{};
+    QTest::newRow("typing, then undo")
+        << "H2" << 2 << false << QStringList{"'O", "Ctrl+Z"} << "H2" << 2 << ""
+        << QStringList{"insert 2 O", "caret 3", "remove 2 O", "caret 2"};
+    QTest::newRow("a screen reader moves the caret")
+        << "H2O" << 0 << false << QStringList{"caret 2"} << "H2O" << 2 << ""
+        << QStringList{"caret 2"};
+    QTest::newRow("a caret asked for inside a pair goes before it")
+        << "𝐎2" << 0 << false << QStringList{"caret 1"} << "𝐎2" << 0 << "" << QStringList{};
+    QTest::newRow("a caret asked for past the end goes to the end")
+        << "H2O" << 0 << false << QStringList{"caret 99"} << "H2O" << 3 << ""
+        << QStringList{"caret 3"};
+    QTest::newRow("a screen reader selects backwards, then unselects")
+        << "H2+O2" << 0 << false << QStringList{"select 5 3", "unselect"} << "H2+O2" << 3 << ""
+        << QStringList{"selection 3-5", "caret 3", "selection 0-0"};
+    QTest::newRow("a screen reader inserts")
+        << "H2" << 0 << false << QStringList{"insert 2 +O2"} << "H2+O2" << 5 << ""
+        << QStringList{"insert 2 +O2", "caret 5"};
+    QTest::newRow("a screen reader deletes past the end")
+        << "H2O" << 3 << false << QStringList{"delete 1 99"} << "H" << 1 << ""
+        << QStringList{"remove 1 2O", "caret 1"};
+    QTest::newRow("a screen reader replaces a reversed range")
+        << "H2O" << 0 << false << QStringList{"replace 3 1 x"} << "Hx" << 2 << ""
+        << QStringList{"update 1 2O>x", "caret 2"};
+    QTest::newRow("a screen reader's edit is taken back by undo")
+        << "H2" << 2 << false << QStringList{"insert 0 2", "Ctrl+Z"} << "H2" << 0 << ""
+        << QStringList{"insert 0 2", "caret 1", "remove 0 2", "caret 0"};
+    QTest::newRow("read-only refuses a screen reader's edits")
+        << "H2O" << 0 << true << QStringList{"insert 0 x", "delete 0 3", "replace 0 3 x"} << "H2O"
+        << 0 << "" << QStringList{};
+    QTest::newRow("read-only still selects")
+        << "H2O" << 0 << true << QStringList{"select 0 3"} << "H2O" << 3 << "H2O"
+        << QStringList{"selection 0-3", "caret 3"};
+    QTest::newRow("disabled refuses a screen reader's edits")
+        << "H2O" << 0 << false << QStringList{"disable", "insert 0 x"} << "H2O" << 0 << ""
+        << QStringList{};
+  }
+  void accessibleEvents() {
+    QFETCH(QString, start);
+    QFETCH(int, caret);
+    QFETCH(bool, readOnly);
+    QFETCH(QStringList, script);
+    box_->setText(start);
+    box_->setReadOnly(readOnly);
+    box_->setCursorPosition(caret);
+    ListenAsScreenReader(true);
+    QAccessible::installUpdateHandler(Hear);
+    Listened() = box_;
+    Heard().clear();
+    Act(script);
+    QTEST(Heard(), "heard");
+    QTEST(box_->text(), "text");
+    QTEST(box_->cursorPosition(), "caretAfter");
+    QTEST(box_->selectedText(), "selected");
+    QAccessibleTextInterface* text = Text();
+    QCOMPARE(text->cursorPosition(), box_->cursorPosition());
+    QCOMPARE(text->selectionCount(), box_->hasSelectedText() ? 1 : 0);
+    int from = -1;
+    int to = -1;
+    text->selection(0, &from, &to);
+    QCOMPARE(text->text(from, to), box_->selectedText());
+  }
+
+  // Each character on show has its place on screen, and the character at a
+  // place is the one drawn there; characters scrolled out of sight have none.
+  void accessibleCharacterPlaces_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("keys");
+    const QString formula = QStringLiteral("C6H12O6+").repeated(128 * 1024);
+    const QString wide = QStringLiteral("氢氧𝐎").repeated(256 * 1024);
+    QTest::newRow("equation") << QStringLiteral("H2 + O2 = H2O") << QStringList{};
+    QTest::newRow("pairs and wide characters") << QStringLiteral("氢𝐎2 + 𝐎2") << QStringList{};
+    QTest::newRow("megabyte, start") << formula << QStringList{};
+    QTest::newRow("megabyte, end") << formula << QStringList{"End"};
+    QTest::newRow("megabyte of pairs, end") << wide << QStringList{"End"};
+    QTest::newRow("megabyte of pairs, end and back")
+        << wide << QStringList{"End", "Left", "Left", "Left"};
+  }
+  void accessibleCharacterPlaces() {
+    QFETCH(QString, text);
+    QFETCH(QStringList, keys);
+    box_->setText(text);
+    Press(keys);
+    QAccessibleTextInterface* seen = Text();
+    const int size = static_cast<int>(text.size());
+    const int caret = box_->cursorPosition();
+    const QRect box(box_->mapToGlobal(QPoint(0, 0)), box_->size());
+    int shown = 0;
+    int previous_right = box.left();
+    for (int offset = std::max(0, caret - 400); offset < std::min(size, caret + 400); ++offset) {
+      const QRect place = seen->characterRect(offset);
+      if (text.at(offset).isLowSurrogate()) {
+        QCOMPARE(place, seen->characterRect(offset - 1));  // the pair's place
+        continue;
+      }
+      if (place.isEmpty()) continue;
+      ++shown;
+      QVERIFY2(place.left() >= previous_right - 1 && place.left() < box.right(),
+               qPrintable(QStringLiteral("character %1 at %2").arg(offset).arg(place.left())));
+      QVERIFY(place.top() >= box.top() && place.bottom() <= box.bottom());
+      previous_right = place.right();
+      QCOMPARE(seen->offsetAtPoint(place.intersected(box).center()), offset);
+    }
+    QVERIFY2(shown >= 5, qPrintable(QString::number(shown)));
+    // The characters before the caret show; those a box-width away do not.
+    if (caret > 0) QVERIFY(!seen->characterRect(caret - 1).isEmpty());
+    if (caret > 400) QVERIFY(seen->characterRect(caret - 400).isEmpty());
+    if (caret + 400 < size) QVERIFY(seen->characterRect(caret + 400).isEmpty());
+    QCOMPARE(seen->offsetAtPoint(box.topLeft() - QPoint(5, 5)), -1);
+    if (size < 100) QCOMPARE(seen->offsetAtPoint(QPoint(box.right() - 3, box.center().y())), -1);
   }
 
   // An input method's unfinished text is shown, never kept; what it

@@ -149,10 +149,8 @@ QRect TextBox::characterRect(int position) const {
 }
 
 int TextBox::characterAt(QPoint point) const {
+  if (!rect().contains(point)) return -1;
   const QRect place = LineRect();
-  if (!rect().contains(point) || point.x() < place.left() || point.x() > place.right()) {
-    return -1;
-  }
   QTextLayout layout;
   LayOutShown(layout);
   int index = layout.lineAt(0).xToCursor(point.x() - place.left(), QTextLine::CursorOnCharacter);

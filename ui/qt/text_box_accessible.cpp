@@ -189,8 +189,7 @@ void InstallTextBoxAccessibility() {
   static_cast<void>(installed);
 }
 
-void TellTextReplaced(TextBox& box, int position, const QString& removed,
-                      const QString& inserted) {
+void TellTextReplaced(TextBox& box, int position, const QString& removed, const QString& inserted) {
   if (!QAccessible::isActive()) return;
   if (removed.isEmpty() && inserted.isEmpty()) return;
   if (removed.isEmpty()) {

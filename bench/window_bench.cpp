@@ -2,10 +2,12 @@
 // pasted megabyte and balances it: the paste, and the longest stretch
 // between two turns of its event loop during the balance. The window should
 // repaint at least every 100 ms. Run on the offscreen platform, which paints
-// into memory as a screen would.
+// into memory as a screen would. And what a screen reader's questions about
+// a box holding a megabyte cost: each should cost what it costs for a formula.
 
 #include <benchmark/benchmark.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -59,6 +61,53 @@ void PasteAndBalance(benchmark::State& state, const QString& pasted) {
   state.counters["longest_gap_ms"] = static_cast<double>(longest_gap) / 1e6;
 }
 
+// One question a screen reader asks of a box: its text, the word at the
+// caret, where the character before the caret is drawn, the character at a
+// point, with the caret at the end of the text.
+void AskScreenReaderQuestion(benchmark::State& state, const QString& text, int question) {
+  QWidget window;
+  window.resize(543, 160);
+  auto* box = new quorvel::ui::TextBox(&window);
+  box->setGeometry(64, 56, 393, 25);
+  window.show();
+  static_cast<void>(QTest::qWaitForWindowExposed(&window));
+  box->setText(text);
+  box->setCursorPosition(static_cast<int>(text.size()));
+  QAccessibleTextInterface* reader = QAccessible::queryAccessibleInterface(box)->textInterface();
+  const int caret = reader->cursorPosition();
+  const QPoint drawn = reader->characterRect(caret - 1).center();
+  int start = 0;
+  int end = 0;
+  for (auto _ : state) {
+    switch (question) {
+      case 0:
+        benchmark::DoNotOptimize(reader->text(0, reader->characterCount()));
+        break;
+      case 1:
+        benchmark::DoNotOptimize(
+            reader->textAtOffset(caret - 3, QAccessible::WordBoundary, &start, &end));
+        break;
+      case 2:
+        benchmark::DoNotOptimize(reader->characterRect(caret - 1));
+        break;
+      default:
+        benchmark::DoNotOptimize(reader->offsetAtPoint(drawn));
+        break;
+    }
+  }
+}
+
+void RegisterScreenReaderQuestions(const char* text_name, const QString& text) {
+  const char* questions[] = {"text", "word_at_caret", "character_place", "character_at_point"};
+  for (int question = 0; question < 4; ++question) {
+    const std::string name =
+        std::string("BM_ScreenReader/") + text_name + "/" + questions[question];
+    benchmark::RegisterBenchmark(name.c_str(), [text, question](benchmark::State& state) {
+      AskScreenReaderQuestion(state, text, question);
+    })->Unit(benchmark::kMicrosecond);
+  }
+}
+
 void Register(const char* name, const QString& pasted) {
   benchmark::RegisterBenchmark(
       name, [pasted](benchmark::State& state) { PasteAndBalance(state, pasted); })
@@ -84,6 +133,8 @@ int main(int argc, char** argv) {
   // Tens of thousands of compounds: a matrix of millions of characters.
   Register("BM_PastedMegabyte/large_matrix",
            Filled(QStringLiteral("Al2（SO4）3 ＋ Ca(OH)2 - "), water));
+  RegisterScreenReaderQuestions("formula", QStringLiteral("C6H12O6+O2=CO2+H2O"));
+  RegisterScreenReaderQuestions("megabyte", Filled(QStringLiteral("C6H12O6+"), water));
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -149,8 +149,9 @@ QRect TextBox::characterRect(int position) const {
 }
 
 int TextBox::characterAt(QPoint point) const {
-  if (!rect().contains(point)) return -1;
   const QRect place = LineRect();
+  // The frame and the margin inside it hold no character.
+  if (!rect().contains(point) || point.x() < place.left()) return -1;
   QTextLayout layout;
   LayOutShown(layout);
   int index = layout.lineAt(0).xToCursor(point.x() - place.left(), QTextLine::CursorOnCharacter);

@@ -49,10 +49,13 @@ def check(what, seen, wanted):
 
 
 def start_display():
-    """An X server on a display of its own choosing; returns it and its name."""
+    """An X server on a display of its own choosing; returns it and its name.
+    It never resets: a reset when a passing client leaves would drop the
+    window's connection as it opens."""
     read_end, write_end = os.pipe()
     server = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+         "-noreset"],
         pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write_end)
     number = b""

@@ -105,9 +105,8 @@ def main():
     window_environment = dict(os.environ, QT_QPA_PLATFORM="xcb",
                               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     window = subprocess.Popen([program], env=window_environment)
-    events = []
     try:
-        run_checks(pyatspi, GLib, window, events)
+        run_checks(pyatspi, GLib, window)
     finally:
         window.terminate()
         try:
@@ -123,8 +122,9 @@ def main():
     return 1 if failures else 0
 
 
-def run_checks(pyatspi, GLib, window, events):
+def run_checks(pyatspi, GLib, window):
     context = GLib.MainContext.default()
+    events = []  # (kind, box, detail1, detail2, data) as heard
 
     def wait_for(what, probe):
         """Polls probe() until it returns something true, handing out the
@@ -193,8 +193,7 @@ def run_checks(pyatspi, GLib, window, events):
     wait_for("the window to send caret moves", caret_heard)
     del events[:]
 
-    # Typing in the equation box, as a user types.
-    # With no window manager the keyboard goes where the pointer is: a click
+    # Typing in the equation box, as a user types. With no window manager the keyboard goes where the pointer is: a click
     # in the box puts it there and gives the box the focus, as a user does.
     # Clicks before the window shows are lost, so click until it has focus.
     def click_equation_box():

@@ -16,6 +16,8 @@ constexpr int kFirstReach = 256;
 // boundaries this close to a cut are not trusted.
 constexpr int kContext = 32;
 
+enum class ItemSide { kBefore, kAt, kAfter };
+
 struct Span {
   int start;
   int end;
@@ -74,6 +76,51 @@ Span FindItem(ItemBoundaries& items, int offset, ItemSide side) {
     }
   }
   return {offset, offset};
+}
+
+// The item of `boundary` (a character, word, sentence; anything else is the
+// whole line) at, before or after `offset`, by the toolkit's rules for a
+// whole text, but read from a stretch around the offset so that a pasted
+// megabyte is never segmented whole. Start and end are -1 for an offset
+// outside the text.
+QString TextItem(const QString& text, int offset, QAccessible::TextBoundaryType boundary,
+                 ItemSide side, int* start, int* end) {
+  const int size = static_cast<int>(text.size());
+  if (text.isEmpty() || offset < 0 || offset > size) {
+    *start = *end = -1;
+    return {};
+  }
+  QTextBoundaryFinder::BoundaryType type = QTextBoundaryFinder::Grapheme;
+  switch (boundary) {
+    case QAccessible::CharBoundary:
+      type = QTextBoundaryFinder::Grapheme;
+      break;
+    case QAccessible::WordBoundary:
+      type = QTextBoundaryFinder::Word;
+      break;
+    case QAccessible::SentenceBoundary:
+      type = QTextBoundaryFinder::Sentence;
+      break;
+    default:  // one line holds the whole text
+      *start = 0;
+      *end = size;
+      return text;
+  }
+  if (offset == (side == ItemSide::kBefore ? 0 : size)) {
+    *start = *end = offset;
+    return {};
+  }
+  for (int reach = kFirstReach;; reach *= 2) {
+    const int from = std::max(0, offset - reach);
+    const int to = std::min(size, offset + reach);
+    ItemBoundaries items(text, type, from, to);
+    const Span span = FindItem(items, offset, side);
+    if ((from == 0 || span.start - from >= kContext) && (to == size || to - span.end >= kContext)) {
+      *start = span.start;
+      *end = span.end;
+      return text.mid(span.start, span.end - span.start);
+    }
+  }
 }
 
 // What screen readers learn of a box: an editable text, its value, and the
@@ -215,46 +262,6 @@ void TellSelectionChanged(TextBox& box, int start, int end, int caret) {
   QAccessibleTextSelectionEvent event(&box, start, end);
   event.setCursorPosition(caret);
   QAccessible::updateAccessibility(&event);
-}
-
-QString TextItem(const QString& text, int offset, QAccessible::TextBoundaryType boundary,
-                 ItemSide side, int* start, int* end) {
-  const int size = static_cast<int>(text.size());
-  if (text.isEmpty() || offset < 0 || offset > size) {
-    *start = *end = -1;
-    return {};
-  }
-  QTextBoundaryFinder::BoundaryType type = QTextBoundaryFinder::Grapheme;
-  switch (boundary) {
-    case QAccessible::CharBoundary:
-      type = QTextBoundaryFinder::Grapheme;
-      break;
-    case QAccessible::WordBoundary:
-      type = QTextBoundaryFinder::Word;
-      break;
-    case QAccessible::SentenceBoundary:
-      type = QTextBoundaryFinder::Sentence;
-      break;
-    default:  // one line holds the whole text
-      *start = 0;
-      *end = size;
-      return text;
-  }
-  if (offset == (side == ItemSide::kBefore ? 0 : size)) {
-    *start = *end = offset;
-    return {};
-  }
-  for (int reach = kFirstReach;; reach *= 2) {
-    const int from = std::max(0, offset - reach);
-    const int to = std::min(size, offset + reach);
-    ItemBoundaries items(text, type, from, to);
-    const Span span = FindItem(items, offset, side);
-    if ((from == 0 || span.start - from >= kContext) && (to == size || to - span.end >= kContext)) {
-      *start = span.start;
-      *end = span.end;
-      return text.mid(span.start, span.end - span.start);
-    }
-  }
 }
 
 }  // namespace quorvel::ui

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QAccessible>
 #include <QString>
 
 namespace quorvel::ui {
@@ -17,14 +16,5 @@ void InstallTextBoxAccessibility();
 void TellTextReplaced(TextBox& box, int position, const QString& removed, const QString& inserted);
 void TellCaretMoved(TextBox& box, int position);
 void TellSelectionChanged(TextBox& box, int start, int end, int caret);
-
-// The item of `boundary` (a character, word, sentence; anything else is the
-// whole line) at, before or after `offset`, with the toolkit's rules for a
-// whole text, but read from a stretch around the offset so that a pasted
-// megabyte is never segmented whole. Sets start and end to -1 for an offset
-// outside the text.
-enum class ItemSide { kBefore, kAt, kAfter };
-QString TextItem(const QString& text, int offset, QAccessible::TextBoundaryType boundary,
-                 ItemSide side, int* start, int* end);
 
 }  // namespace quorvel::ui

@@ -4,9 +4,20 @@
 #   scripts/run.sh [BUILD_DIR]
 set -euo pipefail
 build=${1:-build}
-cli="$build/cli/quorvel-cli"
-if [ ! -x "$build/ui/quorvel" ]; then
+# CMake writes where it put the programs; nothing here repeats those paths.
+programs="$build/programs.txt"
+if [ ! -f "$programs" ]; then
+  echo "run: $build is not configured; run make run from the source folder" >&2
+  exit 2
+fi
+window=$(sed -n 's/^window=//p' "$programs")
+cli=$(sed -n 's/^cli=//p' "$programs")
+if [ -z "$window" ]; then
   echo "run: the window was not built (Qt 6 missing?); use the console front end: $cli" >&2
+  exit 1
+fi
+if [ ! -x "$window" ]; then
+  echo "run: $window is missing; build it first (make run builds, then starts it)" >&2
   exit 1
 fi
 case "$(uname -s)" in
@@ -17,4 +28,4 @@ case "$(uname -s)" in
     fi
     ;;
 esac
-exec "$build/ui/quorvel"
+exec "$window"

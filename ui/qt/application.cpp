@@ -17,6 +17,7 @@ int RunApplication(int argc, char** argv, const StartupHooks& hooks) {
     return 1;
   }
   QApplication application(argc, argv);
+  ReleaseDisplayCheck();
   InstallToolkitTranslations(application);
   if (hooks.application_created) hooks.application_created(application);
 

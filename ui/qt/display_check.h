@@ -22,6 +22,9 @@ bool DisplayAvailable(const DisplayProbe& probe);
 // The same, asked of the real servers. Always true where the window system
 // is part of the operating system.
 bool DisplayAvailable();
+// Ends what the real check keeps open (its connection to the X server) once
+// the toolkit is connected: see display_check_x11_wayland.cpp.
+void ReleaseDisplayCheck();
 
 // The one line shown instead of the window.
 inline constexpr const char* kNoDisplayMessage =

@@ -6,4 +6,6 @@ namespace quorvel::ui {
 
 bool DisplayAvailable() { return true; }
 
+void ReleaseDisplayCheck() {}
+
 }  // namespace quorvel::ui

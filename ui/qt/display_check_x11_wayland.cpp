@@ -14,11 +14,20 @@
 namespace quorvel::ui {
 namespace {
 
+// The connection that answered stays open until the toolkit has its own: an
+// X server with no other client (a fresh Xvfb) resets when its last client
+// leaves, and a toolkit connecting during that reset is refused.
+xcb_connection_t* held_connection = nullptr;
+
 bool XServerAnswers(const std::string& display) {
   xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
-  const bool answered = xcb_connection_has_error(connection) == 0;
-  xcb_disconnect(connection);
-  return answered;
+  if (xcb_connection_has_error(connection) != 0) {
+    xcb_disconnect(connection);
+    return false;
+  }
+  if (held_connection != nullptr) xcb_disconnect(held_connection);
+  held_connection = connection;
+  return true;
 }
 
 bool SocketAnswers(const std::string& path) {
@@ -43,6 +52,12 @@ bool DisplayAvailable() {
                            },
                            XServerAnswers, SocketAnswers};
   return DisplayAvailable(probe);
+}
+
+void ReleaseDisplayCheck() {
+  if (held_connection == nullptr) return;
+  xcb_disconnect(held_connection);
+  held_connection = nullptr;
 }
 
 }  // namespace quorvel::ui

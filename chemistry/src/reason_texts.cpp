@@ -193,7 +193,8 @@ Entry EntryFor(const Reason& r) {
     case ReasonKind::kZeroCount:
       return {"zero_count", "a count of 0 " + at, zh + "处的下标是 0：下标必须是正整数"};
     case ReasonKind::kZeroCharge:
-      return {"zero_charge", "a charge of 0 " + at, zh + "处的电荷是 0：电荷不能为 0，不带电荷时不写"};
+      return {"zero_charge", "a charge of 0 " + at,
+              zh + "处的电荷是 0：电荷不能为 0，不带电荷时不写"};
     case ReasonKind::kLongCount:
       return {"long_count", "the count " + at + " has more than " + n + " digits",
               zh + "处的下标超过 " + n + " 位数字"};

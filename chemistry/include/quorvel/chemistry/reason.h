@@ -28,14 +28,14 @@ enum class ReasonKind {
   kNoProducts,           // text: the arrow with nothing after it
   kNothingAfterSign,     // text: the "+" or arrow followed by nothing
   kUnexpected,           // expected: a key below; other_*: a "+" read as a charge
-  kZeroCoefficient,      //
+  kZeroCoefficient,      // a typed coefficient of 0
   kCoefficientAlone,     // a coefficient before no formula
   kBadElectron,          // an electron with a charge other than -1
   kUnknownElement,       // text: the symbol; expected kExpectCapital when it starts small
   kNestedTooDeep,        // count: the deepest nesting allowed
   kClosesNothing,        // text: the closing bracket
   kMismatchedBracket,    // text: the closing bracket; other_*: the opening one
-  kEmptyGroup,           //
+  kEmptyGroup,           // brackets with nothing inside
   kNeverClosed,          // text: the opening bracket or brace
   kNothingBeforeDot,     // text: the adduct dot
   kNothingAfterDot,      // text: the adduct dot
@@ -43,8 +43,8 @@ enum class ReasonKind {
   kCountWithoutFormula,  // a count after no element or group
   kNoCharge,             // text: the "^" or "{" that starts no charge
   kUnsignedCharge,       // superscript digits with no superscript sign
-  kZeroCount,            //
-  kZeroCharge,           //
+  kZeroCount,            // a count of 0
+  kZeroCharge,           // a charge of 0
   kLongCount,            // count: the most digits allowed
   kLongCharge,           // count: the most digits allowed
 
@@ -57,7 +57,9 @@ enum class ReasonKind {
   kSeveral,         // count: the number of independent reactions
   kTooLarge,        // the exact arithmetic would pass the work limit
 
-  kLastReason  // not a reason: one past the last kind, so that loops reach every kind
+  // Not a reason: one past the last kind, so that loops reach every kind. A
+  // new kind goes above, with its key and both lines in the catalogue.
+  kLastReason
 };
 
 // What a reading fault expected instead (Reason::expected).

@@ -17,16 +17,24 @@ wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
 export WINEDEBUG=fixme-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
+# Wine's server keeps its socket and lock in a folder of its own under
+# TMPDIR, and leaves that folder behind: TMPDIR is a folder of the prefix
+# while the prefix lives.
 wine_prefix_new() { # name
   WINEPREFIX=$(mktemp -d "/tmp/quorvel-wine-$1.XXXXXX")
   export WINEPREFIX
+  wine_tmpdir_before=${TMPDIR-}
+  mkdir "$WINEPREFIX/tmp"
+  export TMPDIR="$WINEPREFIX/tmp"
 }
 
 wine_prefix_remove() {
   [ -n "${WINEPREFIX:-}" ] || return 0
   "$wineserver" -k >/dev/null 2>&1 || true
+  "$wineserver" -w >/dev/null 2>&1 || true
   rm -rf "$WINEPREFIX"
   unset WINEPREFIX
+  if [ -n "${wine_tmpdir_before-}" ]; then TMPDIR=$wine_tmpdir_before; else unset TMPDIR; fi
 }
 
 # What of the user's home a Wine run could write to: the folders of desktop

@@ -10,6 +10,8 @@
 # - its uninstaller, run silently, removes all of it again.
 #   scripts/check-windows-download.sh BUILD_DIR WINE
 set -euo pipefail
+# The project's Wine settings, for a run of this script on its own too.
+source "$(dirname "$0")/wine-env.sh"
 build=$(cd "$1" && pwd)
 wine=$2
 failed=0

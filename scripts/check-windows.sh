@@ -58,22 +58,18 @@ wine_started=$SECONDS
 # A Wine of our own, made fresh and removed at the end, so nothing left by an
 # earlier run (or by a user's ~/.wine) changes the result. No display: the
 # programs under test are console programs.
-wine=$(command -v wine64 || true)
-[ -n "$wine" ] || [ ! -x /usr/lib/wine/wine64 ] || wine=/usr/lib/wine/wine64
-[ -n "$wine" ] || wine=$(command -v wine)
-wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
-export WINEPREFIX
-WINEPREFIX=$(mktemp -d /tmp/quorvel-wine.XXXXXX)
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8 LC_ALL=C.UTF-8
+source "$root/scripts/wine-env.sh"
+# Nothing of a Wine run may land in the user's home: what is there now must
+# be there, unchanged, after the last Wine run.
+home_before=$(home_snapshot)
+wine_prefix_new tests
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
 unset DISPLAY WAYLAND_DISPLAY
-cleanup() {
-  "$wineserver" -k >/dev/null 2>&1 || true
-  rm -rf "$WINEPREFIX"
-}
-trap cleanup EXIT
+trap wine_prefix_remove EXIT
 
 echo "check-windows: preparing Wine in $WINEPREFIX"
-timeout 180 "$wine" wineboot --init >/dev/null 2>&1 || {
+timeout 180 "$wine" wineboot --init >"$build/wineboot.log" 2>&1 || {
+  cat "$build/wineboot.log"
   echo "check-windows: Wine could not start" >&2
   exit 1
 }
@@ -171,6 +167,16 @@ bash "$root/scripts/check-windows-download.sh" "$build" "$wine" || failed=1
 bash "$root/scripts/check-windows-gui.sh" "$build" || failed=1
 
 echo "check-windows: the checks under Wine took $((SECONDS - wine_started)) s"
+wine_prefix_remove
+home_after=$(home_snapshot)
+if [ "$home_before" != "$home_after" ]; then
+  diff <(echo "$home_before") <(echo "$home_after") | sed 's/^/check-windows: home: /' >&2 || true
+  echo "check-windows: the Wine runs changed the user's home ($HOME)" >&2
+  failed=1
+else
+  echo "check-windows: the user's home is as it was (~/.local/share, ~/.config/menus," \
+    "~/.cache/fontconfig, ~/.wine, ~/Desktop)"
+fi
 if [ "$failed" -ne 0 ]; then
   echo "check-windows: FAILED" >&2
   exit 1

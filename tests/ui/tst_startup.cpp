@@ -161,7 +161,7 @@ class StartupTest : public QObject {
     QProcess& second = Start({QStringLiteral("idle")});
     const QStringList second_lines = FinishAndRead(second);
     QCOMPARE(second.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(second.exitCode(), 1);  // refused: a launcher must see it did not run
     QCOMPARE(second_lines, QStringList{kRefusal});
 
     // The first instance carries on, and a start after it ended is welcome.

@@ -1,5 +1,8 @@
 #include "remote_window.h"
 
+#include <algorithm>
+#include <cwchar>
+
 namespace quorvel_test {
 namespace {
 
@@ -133,6 +136,65 @@ HWND FocusOf(HWND window) {
   info.cbSize = sizeof(info);
   if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
   return info.hwndFocus;
+}
+
+bool PutOnClipboard(const std::wstring& text) {
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (!memory) return false;
+  auto* chars = static_cast<wchar_t*>(GlobalLock(memory));
+  if (!chars) {
+    GlobalFree(memory);
+    return false;
+  }
+  std::wmemcpy(chars, text.c_str(), text.size() + 1);
+  GlobalUnlock(memory);
+  // The clipboard takes data only from an owner window: a message-only one.
+  const HWND owner = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                     GetModuleHandleW(nullptr), nullptr);
+  bool put = false;
+  if (owner && WaitUntil(2000, [owner] { return OpenClipboard(owner) != FALSE; })) {
+    put = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+  }
+  if (owner) DestroyWindow(owner);
+  if (!put) GlobalFree(memory);  // the clipboard owns it once it took it
+  return put;
+}
+
+AnswerWatch::AnswerWatch(HWND window) : window_(window) {
+  thread_ = std::thread([this] {
+    LARGE_INTEGER frequency{};
+    QueryPerformanceFrequency(&frequency);
+    while (!stop_) {
+      LARGE_INTEGER sent{};
+      LARGE_INTEGER answered{};
+      QueryPerformanceCounter(&sent);
+      DWORD_PTR result = 0;
+      SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_BLOCK, 120000, &result);
+      QueryPerformanceCounter(&answered);
+      waits_ms_.push_back(static_cast<double>(answered.QuadPart - sent.QuadPart) * 1000.0 /
+                          static_cast<double>(frequency.QuadPart));
+      Sleep(50);
+    }
+  });
+}
+
+AnswerWatch::~AnswerWatch() {
+  stop_ = true;
+  if (thread_.joinable()) thread_.join();
+}
+
+AnswerWatch::Result AnswerWatch::Stop(double limit_ms) {
+  stop_ = true;
+  if (thread_.joinable()) thread_.join();
+  Result result;
+  result.asked = waits_ms_.size();
+  for (const double wait : waits_ms_) {
+    result.worst_ms = std::max(result.worst_ms, wait);
+    if (wait > limit_ms) ++result.late;
+  }
+  return result;
 }
 
 void PressKey(WORD key, bool shift, bool extended) {

@@ -5,9 +5,11 @@
 // into and ended from here.
 #include <windows.h>
 
+#include <atomic>
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace quorvel_test {
@@ -69,6 +71,34 @@ bool WaitUntil(DWORD ms, Condition done) {
     Sleep(20);
   }
 }
+
+// Puts `text` on the clipboard, as a user's copy does; WM_PASTE to a box
+// then pastes it as the user's Ctrl+V would.
+bool PutOnClipboard(const std::wstring& text);
+
+// How long a window keeps another program waiting: from its start until
+// Stop(), a WM_NULL every 50 ms (SMTO_BLOCK, as a program that waits for the
+// answer), each timed from its sending to its answer.
+class AnswerWatch {
+ public:
+  explicit AnswerWatch(HWND window);
+  ~AnswerWatch();
+  AnswerWatch(const AnswerWatch&) = delete;
+  AnswerWatch& operator=(const AnswerWatch&) = delete;
+
+  struct Result {
+    double worst_ms = 0;
+    std::size_t asked = 0;
+    std::size_t late = 0;  // answered after more than the limit given to Stop
+  };
+  Result Stop(double limit_ms);
+
+ private:
+  HWND window_;
+  std::atomic<bool> stop_{false};
+  std::vector<double> waits_ms_;
+  std::thread thread_;
+};
 
 // Keys as a user presses them: to the foreground window, through the
 // system's input queue.

@@ -20,6 +20,9 @@
 namespace quorvel::form {
 
 inline constexpr int kEnterKey = 13;
+// The exit status of an instance refused because another one runs: after the
+// user's OK, a script or launcher that started it can tell it did not run.
+inline constexpr int kRefusedStartExitStatus = 1;
 
 class FormController : public BalanceHost {
  public:

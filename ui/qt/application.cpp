@@ -22,7 +22,7 @@ int RunApplication(int argc, char** argv, const StartupHooks& hooks) {
   if (hooks.application_created) hooks.application_created(application);
 
   Form1 form;
-  if (!form.Controller().Form_Load()) return 0;
+  if (!form.Controller().Form_Load()) return quorvel::form::kRefusedStartExitStatus;
   form.ShowCentred();
   if (hooks.window_shown) hooks.window_shown(form);
   return application.exec();

@@ -40,8 +40,9 @@ int RunApplication(HINSTANCE instance, int show_command) {
     ReportNoWindow();
     return kNoWindowExitCode;
   }
-  // Another instance runs: the user has been told, and this one ends unseen.
-  if (!form.Controller().Form_Load()) return 0;
+  // Another instance runs: the user has been told, and this one ends unseen,
+  // with a status that says it did not run.
+  if (!form.Controller().Form_Load()) return quorvel::form::kRefusedStartExitStatus;
   form.Show(show_command);
   return form.RunMessageLoop();
 }

@@ -8,6 +8,7 @@
 #include "dpi.h"
 #include "form/layout.h"
 #include "form/texts.h"
+#include "long_text_box.h"
 #include "wide_text.h"
 
 namespace quorvel::win32 {
@@ -136,8 +137,12 @@ void Form1::CreateControls() {
                         reinterpret_cast<HMENU>(menu_id), instance_, nullptr);
     controls_[static_cast<std::size_t>(id)] = control;
     if (!control) continue;
-    // A pasted equation or a long matrix must never be cut short.
-    if (entry.kind == ControlKind::kTextBox) SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
+    if (entry.kind == ControlKind::kTextBox) {
+      // A pasted equation or a long matrix must never be cut short, nor keep
+      // the window from answering while the box takes it.
+      SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
+      HoldLongTexts(control);
+    }
     // Enter in the equation box and on the focused button is the balance command.
     if (id == ControlId::kText1 || id == ControlId::kCommand1) {
       SetWindowSubclass(control, ControlProc, 0, reinterpret_cast<DWORD_PTR>(this));

@@ -1,0 +1,50 @@
+# The one Wine environment of every check that runs Wine, sourced by
+# scripts/check-windows*.sh:
+#   source scripts/wine-env.sh
+#   wine_prefix_new gui        # a fresh empty WINEPREFIX under /tmp
+#   ...                        # "$wine" program, "$wineserver" -k, ...
+#   wine_prefix_remove         # its server ended, the prefix gone
+# A Wine run writes into its prefix and nowhere else: winemenubuilder.exe,
+# which Wine starts with every new prefix and installer to copy menu entries
+# and icons into the user's ~/.local/share and ~/.config/menus, is switched
+# off. Wine's own errors stay on standard error, for the logs; its FIXME
+# notes (hundreds of lines of what it leaves unimplemented) do not.
+
+wine=$(command -v wine64 || true)
+[ -n "$wine" ] || [ ! -x /usr/lib/wine/wine64 ] || wine=/usr/lib/wine/wine64
+[ -n "$wine" ] || wine=$(command -v wine)
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
+export WINEDEBUG=fixme-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+# Wine's server keeps its socket and lock in a folder of its own under
+# TMPDIR, and leaves that folder behind: TMPDIR is a folder of the prefix
+# while the prefix lives.
+wine_prefix_new() { # name
+  WINEPREFIX=$(mktemp -d "/tmp/quorvel-wine-$1.XXXXXX")
+  export WINEPREFIX
+  wine_tmpdir_before=${TMPDIR-}
+  mkdir "$WINEPREFIX/tmp"
+  export TMPDIR="$WINEPREFIX/tmp"
+}
+
+wine_prefix_remove() {
+  [ -n "${WINEPREFIX:-}" ] || return 0
+  "$wineserver" -k >/dev/null 2>&1 || true
+  "$wineserver" -w >/dev/null 2>&1 || true
+  rm -rf "$WINEPREFIX"
+  unset WINEPREFIX
+  if [ -n "${wine_tmpdir_before-}" ]; then TMPDIR=$wine_tmpdir_before; else unset TMPDIR; fi
+}
+
+# What of the user's home a Wine run could write to: the folders of desktop
+# entries, icons, menus and MIME types, the fontconfig cache, and a default
+# prefix. One line per file: path, size and modification time.
+home_snapshot() {
+  local places=("$HOME/.local/share" "$HOME/.config/menus" "$HOME/.cache/fontconfig"
+    "$HOME/.wine" "$HOME/Desktop")
+  local place
+  for place in "${places[@]}"; do
+    [ ! -e "$place" ] || find "$place" -printf '%p %s %T@\n' 2>/dev/null
+  done | sort
+}

@@ -141,7 +141,8 @@ Explanation Explain(const Equation& equation, const Solution& solution) {
       ExplainSeveral(equation, solution, out);
       break;
     case Solution::Kind::kTooLarge:
-      out.error = "too large to balance: the exact arithmetic would pass the work limit";
+      out.error = "too large to balance: the exact arithmetic did not finish within the time limit of " +
+                  std::to_string(kSolveTimeLimit.count() / 1000) + " s";
       break;
   }
   return out;

@@ -98,12 +98,14 @@ void EchelonLifter::Combine(const ModularEchelon& image, const PrimeField& field
   ++primes_;
 }
 
-std::optional<ReducedMatrix> EchelonLifter::Candidate(std::size_t columns) const {
+std::optional<ReducedMatrix> EchelonLifter::Candidate(std::size_t columns,
+                                                      Deadline deadline) const {
   const Integer bound = sqrt(Integer(modulus_ / 2));
   ReducedMatrix reduced;
   reduced.pivots = pivots_;
   reduced.free_columns = free_columns_;
   for (std::size_t r = 0; r < pivots_.size(); ++r) {
+    if (Passed(deadline)) return std::nullopt;
     auto fractions = RowFromResidues(residues_[r], modulus_, bound);
     if (!fractions) return std::nullopt;
     auto& [common, numerators] = *fractions;

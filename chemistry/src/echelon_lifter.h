@@ -24,8 +24,9 @@ class EchelonLifter {
 
   // The integer form whose images these are, once the product of the primes
   // is large enough to tell its fractions; nullopt before. It is a candidate:
-  // the caller checks it against the matrix.
-  std::optional<ReducedMatrix> Candidate(std::size_t columns) const;
+  // the caller checks it against the matrix. Nullopt too once `deadline`
+  // passes.
+  std::optional<ReducedMatrix> Candidate(std::size_t columns, Deadline deadline) const;
 
  private:
   bool Better(const ModularEchelon& image) const;

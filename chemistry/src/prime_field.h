@@ -7,13 +7,16 @@
 namespace quorvel::chemistry::detail {
 
 // Arithmetic modulo a prime below 2^31, so that the product of two residues
-// fits a machine word.
+// fits a machine word. Products are reduced by Barrett's method, a multiply
+// and a shift in place of a division, which would cost ten times as much in
+// the elimination's inner loop.
 class PrimeField {
  public:
-  explicit PrimeField(std::uint64_t prime) : prime_(prime) {}
+  explicit PrimeField(std::uint64_t prime)
+      : prime_(prime), reciprocal_(~std::uint64_t{0} / prime) {}
 
   std::uint64_t prime() const { return prime_; }
-  std::uint64_t Multiply(std::uint64_t a, std::uint64_t b) const { return a * b % prime_; }
+  std::uint64_t Multiply(std::uint64_t a, std::uint64_t b) const { return Reduce(a * b); }
   std::uint64_t Subtract(std::uint64_t a, std::uint64_t b) const {
     return a >= b ? a - b : a + prime_ - b;
   }
@@ -23,7 +26,19 @@ class PrimeField {
   std::uint64_t Residue(const Integer& x) const;
 
  private:
+  __extension__ using Wide = unsigned __int128;
+
+  // x mod prime for x below 2^62: the quotient estimate from the reciprocal
+  // is short by at most 2.
+  std::uint64_t Reduce(std::uint64_t x) const {
+    const auto quotient = static_cast<std::uint64_t>((static_cast<Wide>(x) * reciprocal_) >> 64);
+    std::uint64_t remainder = x - quotient * prime_;
+    while (remainder >= prime_) remainder -= prime_;
+    return remainder;
+  }
+
   std::uint64_t prime_;
+  std::uint64_t reciprocal_;  // floor((2^64 - 1) / prime)
 };
 
 // The largest prime below `bound`, for 3 <= bound <= 2^31.

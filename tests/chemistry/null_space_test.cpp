@@ -38,5 +38,54 @@ TEST(NullSpaceTest, StopsAtTheDeadline) {
   EXPECT_TRUE(Reduce(rows, 40, now + std::chrono::minutes(1))) << "a distant one does not";
 }
 
+// The elimination starts modulo 2^31 - 1; a matrix built on that prime reads
+// differently there than in exact arithmetic.
+constexpr int kFirstPrime = 2147483647;
+
+struct UnluckyCase {
+  const char* name;
+  std::vector<IntegerRow> rows;
+  std::size_t columns;
+  std::vector<std::size_t> pivots;
+  IntegerRow null_vector;  // of the first free column; empty when there is none
+};
+
+class UnluckyPrimeTest : public ::testing::TestWithParam<UnluckyCase> {};
+
+TEST_P(UnluckyPrimeTest, GivesTheExactForm) {
+  const UnluckyCase& c = GetParam();
+  // Kept on the unlucky prime's reading, it would never check out.
+  const auto reduced =
+      Reduce(c.rows, c.columns, std::chrono::steady_clock::now() + std::chrono::seconds(10));
+  ASSERT_TRUE(reduced);
+  EXPECT_EQ(reduced->pivots, c.pivots);
+  if (c.null_vector.empty()) {
+    EXPECT_TRUE(reduced->free_columns.empty());
+  } else {
+    ASSERT_FALSE(reduced->free_columns.empty());
+    EXPECT_EQ(NullVector(*reduced, c.columns, reduced->free_columns[0]), c.null_vector);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UnluckyPrimeTest,
+    ::testing::Values(
+        // Modulo the prime, column 0 vanishes and the pivots move right.
+        UnluckyCase{"PivotMovesRight",
+                    {{kFirstPrime, 0, -1}, {0, 1, -1}},
+                    3,
+                    {0, 1},
+                    {1, kFirstPrime, kFirstPrime}},
+        // The determinant is the prime: modulo it the rank drops and a null
+        // vector appears that exact arithmetic does not have.
+        UnluckyCase{"RankDrops", {{Integer(kFirstPrime) + 1, 1}, {1, 1}}, 2, {0, 1}, {}},
+        // A fraction whose numerator and denominator pass the first prime.
+        UnluckyCase{"FractionPastOnePrime",
+                    {{Integer(kFirstPrime) * 3 + 2, -(Integer(kFirstPrime) * 5 + 1)}},
+                    2,
+                    {0},
+                    {Integer(kFirstPrime) * 5 + 1, Integer(kFirstPrime) * 3 + 2}}),
+    [](const auto& test) { return std::string(test.param.name); });
+
 }  // namespace
 }  // namespace quorvel::chemistry::detail

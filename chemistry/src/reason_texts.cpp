@@ -116,6 +116,9 @@ Entry EntryFor(const Reason& r) {
               "文字不是有效的 UTF-8 编码（第 " + Number(r.position) + " 个字节有误）"};
     case ReasonKind::kEmpty:
       return {"empty", "the equation is empty", "方程式是空的"};
+    case ReasonKind::kTooLong:
+      return {"too_long", "the equation is longer than " + n + " bytes",
+              "方程式超过 " + n + " 字节的长度上限"};
     case ReasonKind::kTooManySpecies:
       return {"too_many_species", "more than " + n + " species", "方程式中的物质超过 " + n + " 个"};
     case ReasonKind::kNoArrow:

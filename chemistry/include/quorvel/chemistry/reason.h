@@ -20,6 +20,7 @@ enum class ReasonKind {
   // Reading faults: `position` is where, counted in characters from 1, and
   // `text` the character or text found there as typed (empty at the end).
   kEmpty,
+  kTooLong,              // count: the most bytes an equation may have; position 0
   kTooManySpecies,       // count: the most species an equation may have
   kNoArrow,              // no "=" or arrow anywhere
   kSecondArrow,          // text: the arrow

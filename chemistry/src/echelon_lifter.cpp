@@ -1,5 +1,7 @@
 #include "echelon_lifter.h"
 
+#include <algorithm>
+#include <bit>
 #include <utility>
 
 namespace quorvel::chemistry::detail {
@@ -62,6 +64,14 @@ std::optional<std::pair<Integer, IntegerRow>> RowFromResidues(const std::vector<
   return std::make_pair(std::move(common), std::move(numerators));
 }
 
+// The bits of |x|: 0 for 0, else one more than the top bit's index.
+std::size_t BitLength(const Integer& x) {
+  const auto& backend = x.backend();
+  const auto top = backend.limbs()[backend.size() - 1];
+  const std::size_t limb_bits = sizeof(top) * 8;
+  return (backend.size() - 1) * limb_bits + static_cast<std::size_t>(std::bit_width(top));
+}
+
 }  // namespace
 
 bool EchelonLifter::Better(const ModularEchelon& image) const {
@@ -96,6 +106,38 @@ void EchelonLifter::Combine(const ModularEchelon& image, const PrimeField& field
   }
   modulus_ *= field.prime();
   ++primes_;
+}
+
+std::size_t EchelonLifter::BitsShortOfProof(const ReducedMatrix& candidate,
+                                            const std::vector<IntegerRow>& rows) const {
+  // Row r of the candidate reads p_r x[pivot r] + sum over k of e_rk x[free k];
+  // with D the lcm of the p_r, the integer null vector of free column k is D
+  // there and -e_rk D / p_r at pivot r.
+  Integer common = 1;
+  for (std::size_t r = 0; r < candidate.rows.size(); ++r) {
+    common = lcm(common, candidate.rows[r][candidate.pivots[r]]);
+  }
+  if (gcd(common, modulus_) != 1) return kNeverProved;
+  const auto bits = BitLength;
+  // |entry| < 2^vector_bits for every entry of every null vector.
+  std::size_t vector_bits = bits(common);
+  for (std::size_t r = 0; r < candidate.rows.size(); ++r) {
+    const IntegerRow& row = candidate.rows[r];
+    const std::size_t scale = bits(common) + 1 - bits(row[candidate.pivots[r]]);
+    for (const std::size_t free : candidate.free_columns) {
+      if (row[free] != 0) vector_bits = std::max(vector_bits, bits(row[free]) + scale);
+    }
+  }
+  // |row . vector| <= (sum of |row|) * max |entry| < 2^(row_bits + vector_bits).
+  std::size_t row_bits = 0;
+  for (const IntegerRow& row : rows) {
+    Integer sum = 0;
+    for (const Integer& entry : row) sum += abs(entry);
+    row_bits = std::max(row_bits, bits(sum));
+  }
+  const std::size_t have = BitLength(modulus_) - 1;
+  const std::size_t need = row_bits + vector_bits;
+  return need <= have ? 0 : need - have;
 }
 
 std::optional<ReducedMatrix> EchelonLifter::Candidate(std::size_t columns,

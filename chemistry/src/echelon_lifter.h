@@ -23,10 +23,24 @@ class EchelonLifter {
   std::size_t primes() const { return primes_; }
 
   // The integer form whose images these are, once the product of the primes
-  // is large enough to tell its fractions; nullopt before. It is a candidate:
-  // the caller checks it against the matrix. Nullopt too once `deadline`
-  // passes.
+  // is large enough to tell its fractions; nullopt before. It is a candidate
+  // until Proves says otherwise. Nullopt too once `deadline` passes.
   std::optional<ReducedMatrix> Candidate(std::size_t columns, Deadline deadline) const;
+
+  // Whether the residues prove `candidate` the exact form of `rows`: each
+  // image's null vectors are null vectors of `rows` modulo its prime, and the
+  // candidate's agree with them (its denominators are units), so `rows` times
+  // the candidate's null vectors, scaled to integers, is 0 modulo the product
+  // of the primes. When no entry of that product can reach the modulus in
+  // size, it is 0: the vectors are null vectors, as many as any basis has
+  // (no prime raises the rank), hence a basis, and the candidate, reduced
+  // by construction, is the one reduced form of their annihilator.
+  // Returns 0 when it proves it, else how many bits the modulus lacks
+  // (kNeverProved when a denominator shares a factor with it: the candidate
+  // is wrong).
+  std::size_t BitsShortOfProof(const ReducedMatrix& candidate,
+                               const std::vector<IntegerRow>& rows) const;
+  static constexpr std::size_t kNeverProved = ~std::size_t{0};
 
  private:
   bool Better(const ModularEchelon& image) const;

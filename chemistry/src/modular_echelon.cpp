@@ -37,8 +37,9 @@ std::optional<ModularEchelon> EchelonModulo(const std::vector<IntegerRow>& rows,
       const std::uint64_t factor = matrix[r][column];
       if (r == rank || factor == 0) continue;
       Row& row = matrix[r];
+      const std::uint64_t minus_factor = field.prime() - factor;
       for (std::size_t j = column; j < columns; ++j) {
-        row[j] = field.Subtract(row[j], field.Multiply(factor, pivot_row[j]));
+        row[j] = field.MultiplyAdd(row[j], minus_factor, pivot_row[j]);
       }
     }
     echelon.pivots.push_back(column);

@@ -9,50 +9,9 @@
 namespace quorvel::chemistry::detail {
 namespace {
 
-// Whether every vector the candidate gives is in the null space of `rows`.
-// When they are, the candidate is the exact form: its free columns' vectors
-// are independent and no prime raises the rank, so they span the null space,
-// whose annihilator is the row space; and the form is reduced by construction.
-//
-// Row r of the candidate reads p_r * x[pivot r] + sum of e_rk * x[free k] = 0,
-// so with D the lcm of the p_r and w_rk = e_rk * D / p_r, the vector of free
-// column k lies in the null space of row a exactly when
-// a[free k] * D = sum over r of a[pivot r] * w_rk: one product of a count and
-// a large number per term, none of two large numbers.
-std::optional<bool> Annihilates(const ReducedMatrix& candidate,
-                                const std::vector<IntegerRow>& rows, Deadline deadline) {
-  const std::vector<std::size_t>& free = candidate.free_columns;
-  Integer common = 1;
-  for (std::size_t r = 0; r < candidate.rows.size(); ++r) {
-    common = lcm(common, candidate.rows[r][candidate.pivots[r]]);
-  }
-  std::vector<IntegerRow> scaled(candidate.rows.size(), IntegerRow(free.size()));
-  for (std::size_t r = 0; r < candidate.rows.size(); ++r) {
-    const Integer factor = common / candidate.rows[r][candidate.pivots[r]];
-    for (std::size_t k = 0; k < free.size(); ++k) {
-      scaled[r][k] = candidate.rows[r][free[k]] * factor;
-    }
-  }
-  IntegerRow sums(free.size());
-  for (const IntegerRow& row : rows) {
-    if (Passed(deadline)) return std::nullopt;
-    for (std::size_t k = 0; k < free.size(); ++k) sums[k] = row[free[k]] * common;
-    for (std::size_t r = 0; r < candidate.rows.size(); ++r) {
-      const Integer& count = row[candidate.pivots[r]];
-      if (count == 0) continue;
-      for (std::size_t k = 0; k < free.size(); ++k) {
-        if (scaled[r][k] != 0) sums[k] -= scaled[r][k] * count;
-      }
-    }
-    for (const Integer& sum : sums) {
-      if (sum != 0) return false;
-    }
-  }
-  return true;
-}
-
 // The first prime below 2^31; each next one is the largest below the last.
-constexpr std::uint64_t kPrimeBound = std::uint64_t{1} << 31;
+constexpr std::size_t kPrimeBits = 30;  // each prime adds at least this many
+constexpr std::uint64_t kPrimeBound = std::uint64_t{1} << (kPrimeBits + 1);
 
 }  // namespace
 
@@ -73,9 +32,13 @@ std::optional<ReducedMatrix> Reduce(const std::vector<IntegerRow>& rows, std::si
     next_try = lifter.primes() + 1 + lifter.primes() / 4;
     std::optional<ReducedMatrix> candidate = lifter.Candidate(columns, deadline);
     if (!candidate) continue;
-    const std::optional<bool> exact = Annihilates(*candidate, rows, deadline);
-    if (!exact) return std::nullopt;
-    if (*exact) return candidate;
+    const std::size_t short_bits = lifter.BitsShortOfProof(*candidate, rows);
+    if (short_bits == 0) return candidate;
+    // A right candidate is proved once the modulus has the bits it lacks; a
+    // wrong one gives way to the right one on the way.
+    if (short_bits != EchelonLifter::kNeverProved) {
+      next_try = lifter.primes() + (short_bits + kPrimeBits - 1) / kPrimeBits;
+    }
   }
 }
 

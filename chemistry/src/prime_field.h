@@ -20,6 +20,10 @@ class PrimeField {
   std::uint64_t Subtract(std::uint64_t a, std::uint64_t b) const {
     return a >= b ? a - b : a + prime_ - b;
   }
+  // a + b * c, reduced once.
+  std::uint64_t MultiplyAdd(std::uint64_t a, std::uint64_t b, std::uint64_t c) const {
+    return Reduce(a + b * c);
+  }
   // The inverse of a residue that is not 0.
   std::uint64_t Inverse(std::uint64_t a) const;
   // The residue of an integer of any size and sign.
@@ -28,8 +32,8 @@ class PrimeField {
  private:
   __extension__ using Wide = unsigned __int128;
 
-  // x mod prime for x below 2^62: the quotient estimate from the reciprocal
-  // is short by at most 2.
+  // x mod prime: the quotient estimate from the reciprocal is short by at
+  // most 2.
   std::uint64_t Reduce(std::uint64_t x) const {
     const auto quotient = static_cast<std::uint64_t>((static_cast<Wide>(x) * reciprocal_) >> 64);
     std::uint64_t remainder = x - quotient * prime_;

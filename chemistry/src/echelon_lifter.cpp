@@ -33,14 +33,15 @@ bool RationalFromResidue(const Integer& x, const Integer& modulus, const Integer
   return true;
 }
 
-// A row of fractions with residues `residues`, as integers over a common
-// denominator (returned first); nullopt when some entry has no fraction
-// within `bound`. Scaling each residue by the denominator so far first makes
-// most entries of a row integers, read back without the Euclidean algorithm.
-std::optional<std::pair<Integer, IntegerRow>> RowFromResidues(const std::vector<Integer>& residues,
-                                                              const Integer& modulus,
-                                                              const Integer& bound) {
-  Integer common = 1;
+// A row of fractions with residues `residues`, as integers over `common`,
+// which grows by what the row's denominators need; nullopt when some entry
+// has no fraction within `bound`. Scaling each residue by the denominator so
+// far first makes most entries integers, read back without the Euclidean
+// algorithm: the rows of an echelon form mostly share one denominator, so
+// that it is found once for all rows.
+std::optional<IntegerRow> RowFromResidues(const std::vector<Integer>& residues,
+                                          const Integer& modulus, const Integer& bound,
+                                          Integer& common) {
   IntegerRow numerators;
   numerators.reserve(residues.size());
   for (const Integer& residue : residues) {
@@ -61,7 +62,7 @@ std::optional<std::pair<Integer, IntegerRow>> RowFromResidues(const std::vector<
     }
     numerators.push_back(std::move(numerator));
   }
-  return std::make_pair(std::move(common), std::move(numerators));
+  return numerators;
 }
 
 // The bits of |x|: 0 for 0, else one more than the top bit's index.
@@ -80,12 +81,12 @@ bool EchelonLifter::Better(const ModularEchelon& image) const {
 }
 
 void EchelonLifter::Add(const ModularEchelon& image, const PrimeField& field) {
-  if (primes_ == 0 || Better(image)) {
+  if (primes_.empty() || Better(image)) {
     pivots_ = image.pivots;
     free_columns_ = image.free_columns;
-    residues_.assign(pivots_.size(), std::vector<Integer>(free_columns_.size()));
+    primes_.clear();
+    digits_.clear();
     modulus_ = 1;
-    primes_ = 0;
   } else if (image.pivots != pivots_) {
     return;
   }
@@ -93,19 +94,37 @@ void EchelonLifter::Add(const ModularEchelon& image, const PrimeField& field) {
 }
 
 // Chinese remaindering: x (mod m) and r (mod p) give x + m * t (mod m * p)
-// with t = (r - x) / m (mod p).
+// with t = (r - x) / m (mod p), the new digit.
 void EchelonLifter::Combine(const ModularEchelon& image, const PrimeField& field) {
-  const std::uint64_t inverse = field.Inverse(field.Residue(modulus_));
-  for (std::size_t r = 0; r < residues_.size(); ++r) {
-    for (std::size_t k = 0; k < free_columns_.size(); ++k) {
-      Integer& x = residues_[r][k];
-      const std::uint64_t step =
-          field.Multiply(field.Subtract(image.free_entries[r][k], field.Residue(x)), inverse);
-      if (step != 0) x += modulus_ * step;
+  const std::size_t entries = Entries();
+  const std::uint64_t prime = field.prime();
+  std::vector<PrimeField::Wide> sums(entries);  // x (mod p), before reduction
+  std::uint64_t place = 1;                      // the primes before the i-th (mod p)
+  for (std::size_t i = 0; i < primes_.size(); ++i) {
+    const std::vector<std::uint32_t>& digit = digits_[i];
+    for (std::size_t e = 0; e < entries; ++e) sums[e] += std::uint64_t{digit[e]} * place;
+    place = field.Multiply(place, primes_[i] % prime);
+  }
+  const std::uint64_t inverse = field.Inverse(place);
+  std::vector<std::uint32_t>& digit = digits_.emplace_back(entries);
+  for (std::size_t r = 0, e = 0; r < pivots_.size(); ++r) {
+    for (std::size_t k = 0; k < free_columns_.size(); ++k, ++e) {
+      const std::uint64_t known = field.ReduceWide(sums[e]);
+      digit[e] = static_cast<std::uint32_t>(
+          field.Multiply(field.Subtract(image.free_entries[r][k], known), inverse));
     }
   }
-  modulus_ *= field.prime();
-  ++primes_;
+  primes_.push_back(prime);
+  modulus_ *= prime;
+}
+
+Integer EchelonLifter::Residue(std::size_t entry) const {
+  Integer x = 0;
+  for (std::size_t i = primes_.size(); i-- > 0;) {
+    x *= primes_[i];
+    x += digits_[i][entry];
+  }
+  return x;
 }
 
 std::size_t EchelonLifter::BitsShortOfProof(const ReducedMatrix& candidate,
@@ -143,20 +162,25 @@ std::size_t EchelonLifter::BitsShortOfProof(const ReducedMatrix& candidate,
 std::optional<ReducedMatrix> EchelonLifter::Candidate(std::size_t columns,
                                                       Deadline deadline) const {
   const Integer bound = sqrt(Integer(modulus_ / 2));
+  Integer common = 1;
   ReducedMatrix reduced;
   reduced.pivots = pivots_;
   reduced.free_columns = free_columns_;
   for (std::size_t r = 0; r < pivots_.size(); ++r) {
     if (Passed(deadline)) return std::nullopt;
-    auto fractions = RowFromResidues(residues_[r], modulus_, bound);
-    if (!fractions) return std::nullopt;
-    auto& [common, numerators] = *fractions;
+    std::vector<Integer> residues;
+    residues.reserve(free_columns_.size());
+    for (std::size_t k = 0; k < free_columns_.size(); ++k) {
+      residues.push_back(Residue(r * free_columns_.size() + k));
+    }
+    std::optional<IntegerRow> numerators = RowFromResidues(residues, modulus_, bound, common);
+    if (!numerators) return std::nullopt;
     IntegerRow& row = reduced.rows.emplace_back(columns);
     row[pivots_[r]] = common;
     Integer divisor = common;
     for (std::size_t k = 0; k < free_columns_.size(); ++k) {
-      divisor = gcd(divisor, numerators[k]);
-      row[free_columns_[k]] = std::move(numerators[k]);
+      if (divisor != 1) divisor = gcd(divisor, (*numerators)[k]);
+      row[free_columns_[k]] = std::move((*numerators)[k]);
     }
     if (divisor > 1) {
       for (Integer& entry : row) entry /= divisor;

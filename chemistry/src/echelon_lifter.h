@@ -20,7 +20,7 @@ class EchelonLifter {
   // dropped; a better one replaces the images before it.
   void Add(const ModularEchelon& image, const PrimeField& field);
 
-  std::size_t primes() const { return primes_; }
+  std::size_t primes() const { return primes_.size(); }
 
   // The integer form whose images these are, once the product of the primes
   // is large enough to tell its fractions; nullopt before. It is a candidate
@@ -45,12 +45,19 @@ class EchelonLifter {
  private:
   bool Better(const ModularEchelon& image) const;
   void Combine(const ModularEchelon& image, const PrimeField& field);
+  std::size_t Entries() const { return pivots_.size() * free_columns_.size(); }
+  // The residue of entry (row r, free column k) at index r * free columns + k.
+  Integer Residue(std::size_t entry) const;
 
   std::vector<std::size_t> pivots_;
   std::vector<std::size_t> free_columns_;
-  std::vector<std::vector<Integer>> residues_;  // per pivot row, per free column
+  std::vector<std::uint64_t> primes_;
+  // Mixed radix (Garner): an entry's residue modulo the product of the primes
+  // is the sum over i of digits_[i][entry] times the product of the primes
+  // before the i-th. A new prime's digit takes word operations only, where
+  // keeping the residues whole would divide them by every new prime.
+  std::vector<std::vector<std::uint32_t>> digits_;
   Integer modulus_ = 1;
-  std::size_t primes_ = 0;
 };
 
 }  // namespace quorvel::chemistry::detail

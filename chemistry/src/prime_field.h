@@ -12,8 +12,12 @@ namespace quorvel::chemistry::detail {
 // the elimination's inner loop.
 class PrimeField {
  public:
+  __extension__ using Wide = unsigned __int128;
+
   explicit PrimeField(std::uint64_t prime)
-      : prime_(prime), reciprocal_(~std::uint64_t{0} / prime) {}
+      : prime_(prime),
+        reciprocal_(~std::uint64_t{0} / prime),
+        two_to_64_((~std::uint64_t{0} % prime + 1) % prime) {}
 
   std::uint64_t prime() const { return prime_; }
   std::uint64_t Multiply(std::uint64_t a, std::uint64_t b) const { return Reduce(a * b); }
@@ -28,10 +32,13 @@ class PrimeField {
   std::uint64_t Inverse(std::uint64_t a) const;
   // The residue of an integer of any size and sign.
   std::uint64_t Residue(const Integer& x) const;
+  // The residue of a sum of products of residues (below 2^95).
+  std::uint64_t ReduceWide(Wide x) const {
+    const auto high = static_cast<std::uint64_t>(x >> 64);
+    return Reduce(Reduce(static_cast<std::uint64_t>(x)) + Multiply(Reduce(high), two_to_64_));
+  }
 
  private:
-  __extension__ using Wide = unsigned __int128;
-
   // x mod prime: the quotient estimate from the reciprocal is short by at
   // most 2.
   std::uint64_t Reduce(std::uint64_t x) const {
@@ -43,6 +50,7 @@ class PrimeField {
 
   std::uint64_t prime_;
   std::uint64_t reciprocal_;  // floor((2^64 - 1) / prime)
+  std::uint64_t two_to_64_;   // 2^64 mod prime
 };
 
 // The largest prime below `bound`, for 3 <= bound <= 2^31.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
+#include <limits>
 #include <utility>
 
 namespace quorvel::chemistry::detail {
@@ -71,6 +73,17 @@ std::size_t BitLength(const Integer& x) {
   const auto top = backend.limbs()[backend.size() - 1];
   const std::size_t limb_bits = sizeof(top) * 8;
   return (backend.size() - 1) * limb_bits + static_cast<std::size_t>(std::bit_width(top));
+}
+
+// floor(sqrt(m / 2)); in machine words for one or two primes, the most
+// common case by far, where the big integer's root costs more than the rest.
+Integer HalfSquareRoot(const Integer& m) {
+  if (m > std::numeric_limits<std::uint64_t>::max()) return sqrt(Integer(m / 2));
+  const std::uint64_t half = static_cast<std::uint64_t>(m) / 2;
+  auto root = static_cast<std::uint64_t>(std::sqrt(static_cast<double>(half)));
+  while (root > 0 && root > half / root) --root;
+  while ((root + 1) <= half / (root + 1)) ++root;
+  return root;
 }
 
 }  // namespace
@@ -161,7 +174,7 @@ std::size_t EchelonLifter::BitsShortOfProof(const ReducedMatrix& candidate,
 
 std::optional<ReducedMatrix> EchelonLifter::Candidate(std::size_t columns,
                                                       Deadline deadline) const {
-  const Integer bound = sqrt(Integer(modulus_ / 2));
+  const Integer bound = HalfSquareRoot(modulus_);
   Integer common = 1;
   ReducedMatrix reduced;
   reduced.pivots = pivots_;

@@ -1,6 +1,8 @@
 #include "prime_field.h"
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace quorvel::chemistry::detail {
 namespace {
@@ -38,9 +40,19 @@ bool IsPrime(std::uint64_t n) {
   return true;
 }
 
+std::uint64_t SearchPrimeBelow(std::uint64_t bound) {
+  std::uint64_t candidate = bound - 1;
+  while (!IsPrime(candidate)) --candidate;
+  return candidate;
+}
+
 }  // namespace
 
-std::uint64_t PrimeField::Inverse(std::uint64_t a) const { return Power(a, prime_ - 2, prime_); }
+std::uint64_t PrimeField::Inverse(std::uint64_t a) const {
+  // Counts of 1 are the most common pivots by far.
+  if (a == 1 || a == prime_ - 1) return a;
+  return Power(a, prime_ - 2, prime_);
+}
 
 std::uint64_t PrimeField::Residue(const Integer& x) const {
   // integer_modulus gives the remainder of |x|.
@@ -49,9 +61,15 @@ std::uint64_t PrimeField::Residue(const Integer& x) const {
 }
 
 std::uint64_t PrimeBelow(std::uint64_t bound) {
-  std::uint64_t candidate = bound - 1;
-  while (!IsPrime(candidate)) --candidate;
-  return candidate;
+  // Every equation starts with the same primes below 2^31: found once, for
+  // all threads (a function's static is built once, under a lock).
+  static const std::vector<std::uint64_t> kTop = [] {
+    std::vector<std::uint64_t> primes{std::uint64_t{1} << 31};
+    for (int i = 0; i < 64; ++i) primes.push_back(SearchPrimeBelow(primes.back()));
+    return primes;
+  }();
+  const auto known = std::find(kTop.begin(), kTop.end() - 1, bound);
+  return known != kTop.end() - 1 ? *(known + 1) : SearchPrimeBelow(bound);
 }
 
 }  // namespace quorvel::chemistry::detail

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "console_words.h"
-#include "quorvel/chemistry/parser.h"
+#include "quorvel/chemistry.h"
 
 // The most of a line the chemistry mode reads: enough to see that a line is
 // past the library's limit (a CR before its LF aside) without holding it whole.

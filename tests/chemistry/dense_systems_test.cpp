@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include "composition.h"
 #include "dense_system.h"
 #include "quorvel/chemistry.h"
+#include "quorvel/chemistry/parser.h"
+#include "quorvel/chemistry/solve.h"
 
 namespace quorvel::chemistry {
 namespace {
@@ -36,6 +39,26 @@ INSTANTIATE_TEST_SUITE_P(
                       DenseCase{"e30_seven_digits", 30, 31, 9'999'999},
                       DenseCase{"e118_seven_digits", 118, 119, 9'999'999}),
     [](const auto& test) { return std::string(test.param.name); });
+
+// More species than elements + 1: as many independent reactions as species
+// past the elements, and each one listed balances every element.
+TEST(DenseReactionsTest, ListsReactionsThatBalance) {
+  const testing::DenseSystem system = testing::MakeDenseSystem(30, 45, 9, 3);
+  const ParseResult parsed = ParseEquation(system.equation);
+  ASSERT_TRUE(parsed.equation);
+  const Solution solution = Solve(*parsed.equation);
+  ASSERT_EQ(solution.kind, Solution::Kind::kSeveral);
+  EXPECT_EQ(solution.reaction_count, 15u);
+  ASSERT_EQ(solution.reactions.size(), 15u);
+  const detail::Composition composition = detail::BuildComposition(*parsed.equation);
+  for (const std::vector<Integer>& reaction : solution.reactions) {
+    for (const detail::IntegerRow& row : composition.rows) {
+      Integer sum = 0;
+      for (std::size_t j = 0; j < row.size(); ++j) sum += row[j] * reaction[j];
+      EXPECT_EQ(sum, 0);
+    }
+  }
+}
 
 }  // namespace
 }  // namespace quorvel::chemistry

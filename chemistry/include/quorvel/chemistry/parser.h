@@ -14,10 +14,6 @@ namespace quorvel::chemistry {
 inline constexpr std::size_t kMaxSpecies = 10'000;
 inline constexpr std::size_t kMaxGroupDepth = 64;
 inline constexpr std::size_t kMaxDigits = 100;
-// Balance refuses a longer text unread: reading costs memory in proportion to
-// the text, and no equation comes near it (118 elements in 200 species with
-// seven-digit counts take a fifth of it). The console reads no more of a line.
-inline constexpr std::size_t kMaxEquationBytes = std::size_t{1} << 20;
 
 struct ParseError {
   bool invalid_utf8 = false;

@@ -51,7 +51,7 @@ void PrintUsage(std::ostream& out) {
          "go to standard error, in Chinese when the user's language is Chinese.\n"
          "--json gives the keys input, result, ok, coefficients, error (always in\n"
          "English), reason (a stable name for the kind of failure), notes and reactions.\n"
-         "A line longer than 1 MiB is refused unread (reason too_long), and so is an\n"
+         "A line longer than 512 KiB is refused unread (reason too_long), and so is an\n"
          "equation whose exact arithmetic takes more than 1 s (too_large).\n"
          "  quorvel-cli --chemistry \"C12H22O11 + O2 = CO2 + H2O\"\n"
          "    C12H22O11 + 12O2 = 12CO2 + 11H2O\n"

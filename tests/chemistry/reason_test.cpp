@@ -202,7 +202,7 @@ INSTANTIATE_TEST_SUITE_P(
         ChineseRow{{"past_the_length_limit"},
                    "H2 = H2" + std::string(kMaxEquationBytes, ' '),
                    "too_long",
-                   "方程式超过 1048576 字节的长度上限"}),
+                   "方程式超过 524288 字节的长度上限"}),
     RowName());
 
 }  // namespace

@@ -131,8 +131,8 @@ std::string PaddedEquation(std::size_t length) {
   return line;
 }
 
-constexpr std::size_t kLimit = 1 << 20;
-const std::string kTooLong = "quorvel-cli: line 1: the equation is longer than 1048576 bytes\n";
+constexpr std::size_t kLimit = 1 << 19;
+const std::string kTooLong = "quorvel-cli: line 1: the equation is longer than 524288 bytes\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, ChemistryLongLineTest,
@@ -147,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "\n2H2 + O2 = 2H2O\n",
                     kTooLong},
         LongLineRow{{"megabytes_past"},
-                    PaddedEquation(5 * kLimit) + "\r\nH2 + O2 = H2O",
+                    PaddedEquation(10 * kLimit) + "\r\nH2 + O2 = H2O",
                     "\n2H2 + O2 = 2H2O\n",
                     kTooLong}),
     RowName());

@@ -1,5 +1,6 @@
 // Times of the chemistry reading: one equation from text to balanced text
-// (parse, elimination, format), and a mixed batch as a console run sees it.
+// (parse, elimination, format), a mixed batch as a console run sees it, and
+// dense systems of every element.
 
 #include <benchmark/benchmark.h>
 
@@ -7,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "dense_system.h"
 #include "quorvel/chemistry.h"
 
 namespace {
@@ -60,5 +62,33 @@ void BM_ChemistryTenThousandMixed(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ChemistryTenThousandMixed)->Unit(benchmark::kMillisecond);
+
+// Elements x species with counts up to `max_count`, every element in nearly
+// every species, and a planted answer; the label says how it ended (with
+// more species than elements + 1 it has several independent reactions).
+void BM_ChemistryDense(benchmark::State& state, int elements, int species,
+                       std::uint64_t max_count) {
+  const std::string equation =
+      quorvel::testing::MakeDenseSystem(elements, species, max_count, 1).equation;
+  std::string reason;
+  for (auto _ : state) {
+    const quorvel::chemistry::Answer answer = quorvel::chemistry::Balance(equation);
+    reason = answer.ok() ? "balanced" : answer.error.substr(0, answer.error.find(':'));
+    benchmark::DoNotOptimize(answer.result.data());
+  }
+  state.SetLabel(reason);
+}
+BENCHMARK_CAPTURE(BM_ChemistryDense, e60_s61_one_digit, 60, 61, 9)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ChemistryDense, e80_s81_one_digit, 80, 81, 9)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ChemistryDense, e118_s119_one_digit, 118, 119, 9)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ChemistryDense, e30_s31_seven_digits, 30, 31, 9'999'999)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ChemistryDense, e118_s119_seven_digits, 118, 119, 9'999'999)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ChemistryDense, e118_s200_one_digit, 118, 200, 9)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ChemistryDense, e118_s200_seven_digits, 118, 200, 9'999'999)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,8 +1,14 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "console_words.h"
+#include "quorvel/chemistry.h"
+
+// The most of a line the chemistry mode reads: enough to see that a line is
+// past the library's limit (a CR before its LF aside) without holding it whole.
+inline constexpr std::size_t kChemistryLineBytes = quorvel::chemistry::kMaxEquationBytes + 2;
 
 // --chemistry: each equation read in chemistry's own notation and balanced
 // exactly. Standard output gets one line per equation, the balanced equation

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "bounded_line.h"
 #include "input_line.h"
 #include "utf16_windows.h"
 
@@ -25,15 +26,24 @@ class ConsoleLines {
  public:
   explicit ConsoleLines(HANDLE console) : console_(console) {}
 
-  bool Next(std::string& line) {
+  // Of a line longer than `limit` bytes, the first `limit` are kept and the
+  // rest dropped as it arrives (a UTF-16 unit is at least one byte in UTF-8).
+  bool Next(std::string& line, std::size_t limit) {
     if (ended_) return false;
+    std::wstring kept;
+    bool over = false;
     std::size_t end = pending_.find_first_of(kLineEnds);
     while (end == std::wstring::npos) {
+      if (pending_.size() > limit) {
+        if (!over) kept = pending_.substr(0, limit);
+        over = true;
+        pending_.clear();
+      }
       const std::size_t searched = pending_.size();
       if (!ReadMore()) {
         // A line cut off by a closing console is still a line.
         ended_ = true;
-        if (pending_.empty()) return false;
+        if (pending_.empty() && !over) return false;
         end = pending_.size();
         break;
       }
@@ -42,9 +52,10 @@ class ConsoleLines {
     if (end < pending_.size() && pending_[end] == kEndOfInputKey) {
       // What was typed before Ctrl+Z on its line is the last line.
       ended_ = true;
-      if (end == 0) return false;
+      if (end == 0 && !over) return false;
     }
-    line = WideToUtf8(std::wstring_view(pending_).substr(0, end));
+    line = WideToUtf8(over ? std::wstring_view(kept) : std::wstring_view(pending_).substr(0, end));
+    if (line.size() > limit) line.resize(limit);
     pending_.erase(0, end + 1);
     return true;
   }
@@ -85,9 +96,19 @@ struct StandardInput {
   std::unique_ptr<ConsoleLines> console;
 };
 
+StandardInput& Input() {
+  static StandardInput input;
+  return input;
+}
+
 }  // namespace
 
 bool ReadInputLine(std::string& line) {
-  static StandardInput input;
-  return input.console ? input.console->Next(line) : ReadByteLine(line);
+  StandardInput& input = Input();
+  return input.console ? input.console->Next(line, std::string::npos) : ReadByteLine(line);
+}
+
+bool ReadBoundedInputLine(std::string& line, std::size_t limit) {
+  StandardInput& input = Input();
+  return input.console ? input.console->Next(line, limit) : ReadBoundedLine(std::cin, line, limit);
 }

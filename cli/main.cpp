@@ -51,6 +51,8 @@ void PrintUsage(std::ostream& out) {
          "go to standard error, in Chinese when the user's language is Chinese.\n"
          "--json gives the keys input, result, ok, coefficients, error (always in\n"
          "English), reason (a stable name for the kind of failure), notes and reactions.\n"
+         "A line longer than 512 KiB is refused unread (reason too_long), and so is an\n"
+         "equation whose exact arithmetic takes more than 1 s (too_large).\n"
          "  quorvel-cli --chemistry \"C12H22O11 + O2 = CO2 + H2O\"\n"
          "    C12H22O11 + 12O2 = 12CO2 + 11H2O\n"
          "  quorvel-cli --chemistry \"MnO4- + Fe^2+ + H+ -> Mn^2+ + Fe^3+ + H2O\"\n"
@@ -195,7 +197,12 @@ int main(int argc, char** argv) {
     }
   } else {
     std::string line;
-    for (long long number = 1; ReadInputLine(line); ++number) {
+    // The chemistry mode holds no more of a line than it would read.
+    const auto next_line = [&options](std::string& text) {
+      return options.chemistry ? ReadBoundedInputLine(text, kChemistryLineBytes)
+                               : ReadInputLine(text);
+    };
+    for (long long number = 1; next_line(line); ++number) {
       if (!line.empty() && line.back() == '\r') line.pop_back();
       answer(line, words.Line(number));
     }

@@ -9,6 +9,12 @@ namespace quorvel::chemistry {
 
 Answer Balance(std::string_view equation_text) {
   Answer answer;
+  if (equation_text.size() > kMaxEquationBytes) {
+    answer.reason.kind = ReasonKind::kTooLong;
+    answer.reason.count = kMaxEquationBytes;
+    answer.error = Explain(answer.reason, Language::kEnglish);
+    return answer;
+  }
   ParseResult parsed = ParseEquation(equation_text);
   if (!parsed.equation) {
     answer.status =

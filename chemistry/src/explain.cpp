@@ -1,5 +1,6 @@
 #include "explain.h"
 
+#include <chrono>
 #include <string>
 
 #include "quorvel/chemistry/format.h"
@@ -118,6 +119,8 @@ Explanation Explain(const Equation& equation, const Solution& solution) {
       break;
     case Solution::Kind::kTooLarge:
       out.reason.kind = ReasonKind::kTooLarge;
+      out.reason.count = static_cast<std::size_t>(
+          std::chrono::duration_cast<std::chrono::seconds>(kSolveTimeLimit).count());
       break;
   }
   return out;

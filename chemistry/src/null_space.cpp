@@ -1,125 +1,45 @@
 #include "null_space.h"
 
-#include <utility>
+#include <cstdint>
+
+#include "echelon_lifter.h"
+#include "modular_echelon.h"
+#include "prime_field.h"
 
 namespace quorvel::chemistry::detail {
 namespace {
 
-// The work of one operation in word operations: a product of an a-word and
-// a b-word number costs a * b; a gcd a few hundred times that (the binary gcd
-// takes off about a bit a step); each entry handled a fixed overhead, and
-// each zero passed over a smaller one. Measured, a unit is one to two
-// nanoseconds.
-constexpr std::uint64_t kEntryCost = 16;
-constexpr std::uint64_t kZeroCost = 4;
-constexpr std::uint64_t kGcdFactor = 256;
-
-std::uint64_t Words(const Integer& x) { return x.backend().size(); }
-
-std::uint64_t ProductCost(const Integer& a, const Integer& b) {
-  return Words(a) * Words(b) + kEntryCost;
-}
-
-std::uint64_t GcdCost(const Integer& a, const Integer& b) {
-  return kGcdFactor * Words(a) * Words(b) + kEntryCost;
-}
-
-class WorkMeter {
- public:
-  explicit WorkMeter(std::uint64_t limit) : left_(limit) {}
-
-  // False once the limit is passed.
-  bool Spend(std::uint64_t units) {
-    if (units > left_) return false;
-    left_ -= units;
-    return true;
-  }
-
- private:
-  std::uint64_t left_;
-};
-
-// Divides the row by the gcd of its entries, so the numbers stay as small as
-// the row allows; then makes the entry at `pivot` positive.
-bool Normalize(IntegerRow& row, std::size_t pivot, WorkMeter& meter) {
-  Integer divisor = 0;
-  std::uint64_t cost = 0;
-  for (const Integer& entry : row) {
-    if (entry == 0) continue;
-    cost += GcdCost(entry, divisor);
-    divisor = gcd(divisor, entry);
-    if (divisor == 1) break;
-  }
-  if (divisor > 1) {
-    for (Integer& entry : row) {
-      if (entry == 0) continue;
-      cost += ProductCost(entry, divisor);
-      entry /= divisor;
-    }
-  }
-  if (row[pivot] < 0) {
-    for (Integer& entry : row) entry = -entry;
-  }
-  return meter.Spend(cost);
-}
-
-// row = a * row - b * pivot_row, which clears row's entry in the pivot column.
-bool Eliminate(IntegerRow& row, const IntegerRow& pivot_row, std::size_t pivot, WorkMeter& meter) {
-  std::uint64_t cost = GcdCost(pivot_row[pivot], row[pivot]);
-  const Integer divisor = gcd(pivot_row[pivot], row[pivot]);
-  const Integer a = pivot_row[pivot] / divisor;
-  const Integer b = row[pivot] / divisor;
-  for (std::size_t j = 0; j < row.size(); ++j) {
-    if (pivot_row[j] == 0) {
-      cost += kZeroCost;
-      if (row[j] == 0 || a == 1) continue;
-      cost += ProductCost(row[j], a);
-      row[j] *= a;
-    } else {
-      cost += ProductCost(row[j], a) + ProductCost(pivot_row[j], b);
-      row[j] = row[j] * a - pivot_row[j] * b;
-    }
-  }
-  return meter.Spend(cost) && Normalize(row, pivot, meter);
-}
-
-// The row from `first` on whose entry in `column` is smallest and not 0;
-// rows.size() when there is none. A small pivot keeps the numbers small.
-std::size_t FindPivot(const std::vector<IntegerRow>& rows, std::size_t first, std::size_t column) {
-  std::size_t best = rows.size();
-  for (std::size_t r = first; r < rows.size(); ++r) {
-    if (rows[r][column] == 0) continue;
-    if (best == rows.size() || abs(rows[r][column]) < abs(rows[best][column])) best = r;
-  }
-  return best;
-}
+// The first prime below 2^31; each next one is the largest below the last.
+constexpr std::size_t kPrimeBits = 30;  // each prime adds at least this many
+constexpr std::uint64_t kPrimeBound = std::uint64_t{1} << (kPrimeBits + 1);
 
 }  // namespace
 
-std::optional<ReducedMatrix> Reduce(std::vector<IntegerRow> rows, std::size_t columns,
-                                    std::uint64_t limit) {
-  WorkMeter meter(limit);
-  ReducedMatrix reduced;
-  std::size_t rank = 0;
-  for (std::size_t column = 0; column < columns; ++column) {
-    const std::size_t pivot = FindPivot(rows, rank, column);
-    if (!meter.Spend(rows.size() - rank + 1)) return std::nullopt;
-    if (pivot == rows.size()) {
-      reduced.free_columns.push_back(column);
-      continue;
+std::optional<ReducedMatrix> Reduce(const std::vector<IntegerRow>& rows, std::size_t columns,
+                                    Deadline deadline) {
+  EchelonLifter lifter;
+  std::uint64_t prime = kPrimeBound;
+  // Trying the fractions after every prime would cost more than the primes
+  // when many are needed; a quarter more each time costs at most a quarter.
+  std::size_t next_try = 1;
+  while (true) {
+    prime = PrimeBelow(prime);
+    const PrimeField field(prime);
+    const std::optional<ModularEchelon> image = EchelonModulo(rows, columns, field, deadline);
+    if (!image) return std::nullopt;
+    lifter.Add(*image, field);
+    if (lifter.primes() < next_try) continue;
+    next_try = lifter.primes() + 1 + lifter.primes() / 4;
+    std::optional<ReducedMatrix> candidate = lifter.Candidate(columns, deadline);
+    if (!candidate) continue;
+    const std::size_t short_bits = lifter.BitsShortOfProof(*candidate, rows);
+    if (short_bits == 0) return candidate;
+    // A right candidate is proved once the modulus has the bits it lacks; a
+    // wrong one gives way to the right one on the way.
+    if (short_bits != EchelonLifter::kNeverProved) {
+      next_try = lifter.primes() + (short_bits + kPrimeBits - 1) / kPrimeBits;
     }
-    std::swap(rows[rank], rows[pivot]);
-    if (!Normalize(rows[rank], column, meter)) return std::nullopt;
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-      if (r == rank || rows[r][column] == 0) continue;
-      if (!Eliminate(rows[r], rows[rank], column, meter)) return std::nullopt;
-    }
-    reduced.pivots.push_back(column);
-    ++rank;
   }
-  rows.resize(rank);  // the rows past the rank are all 0
-  reduced.rows = std::move(rows);
-  return reduced;
 }
 
 IntegerRow NullVector(const ReducedMatrix& reduced, std::size_t columns, std::size_t free) {

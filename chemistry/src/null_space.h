@@ -1,10 +1,10 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <vector>
 
+#include "deadline.h"
 #include "quorvel/chemistry/integer.h"
 
 namespace quorvel::chemistry::detail {
@@ -19,14 +19,11 @@ struct ReducedMatrix {
   std::vector<std::size_t> free_columns;
 };
 
-// The work a reduction may do, in products of machine words; hostile input
-// past it gets an error instead of minutes of arithmetic. The default keeps
-// any reduction well under a second.
-inline constexpr std::uint64_t kDefaultWorkLimit = 100'000'000;
-
-// Fraction-free Gauss-Jordan elimination; nullopt when it would pass `limit`.
-std::optional<ReducedMatrix> Reduce(std::vector<IntegerRow> rows, std::size_t columns,
-                                    std::uint64_t limit = kDefaultWorkLimit);
+// The exact reduced form, from the form modulo as many primes as its
+// fractions need (checked against `rows` before it is returned); nullopt once
+// `deadline` passes.
+std::optional<ReducedMatrix> Reduce(const std::vector<IntegerRow>& rows, std::size_t columns,
+                                    Deadline deadline = Deadline::max());
 
 // The null-space vector that is 1 on the free column `free` (scaled to
 // integers) and 0 on the other free columns, divided by its gcd; positive on

@@ -116,6 +116,9 @@ Entry EntryFor(const Reason& r) {
               "文字不是有效的 UTF-8 编码（第 " + Number(r.position) + " 个字节有误）"};
     case ReasonKind::kEmpty:
       return {"empty", "the equation is empty", "方程式是空的"};
+    case ReasonKind::kTooLong:
+      return {"too_long", "the equation is longer than " + n + " bytes",
+              "方程式超过 " + n + " 字节的长度上限"};
     case ReasonKind::kTooManySpecies:
       return {"too_many_species", "more than " + n + " species", "方程式中的物质超过 " + n + " 个"};
     case ReasonKind::kNoArrow:
@@ -226,8 +229,10 @@ Entry EntryFor(const Reason& r) {
               "it balances in more than one way: it combines " + n + " independent reactions",
               "配平方式不止一种：这个方程式包含 " + n + " 个相互独立的反应"};
     case ReasonKind::kTooLarge:
-      return {"too_large", "too large to balance: the exact arithmetic would pass the work limit",
-              "方程式太大，无法配平：精确计算会超出工作量上限"};
+      return {"too_large",
+              "too large to balance: the exact arithmetic did not finish within the time limit "
+              "of " + n + " s",
+              "方程式太大，无法配平：精确计算未能在 " + n + " 秒的时间上限内完成"};
   }
   return {"none", "", ""};
 }

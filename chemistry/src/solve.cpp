@@ -36,6 +36,10 @@ IntegerRow Oriented(IntegerRow vector) {
 }  // namespace
 
 Solution Solve(const Equation& equation) {
+  return Solve(equation, std::chrono::steady_clock::now() + kSolveTimeLimit);
+}
+
+Solution Solve(const Equation& equation, std::chrono::steady_clock::time_point deadline) {
   Solution solution;
   detail::Composition composition = detail::BuildComposition(equation);
   for (std::size_t r = 0; r < composition.rows.size(); ++r) {
@@ -48,7 +52,7 @@ Solution Solve(const Equation& equation) {
 
   const std::size_t columns = equation.species.size();
   const std::optional<detail::ReducedMatrix> reduced =
-      detail::Reduce(std::move(composition.rows), columns);
+      detail::Reduce(composition.rows, columns, deadline);
   if (!reduced) {
     solution.kind = Solution::Kind::kTooLarge;
     return solution;

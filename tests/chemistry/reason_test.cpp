@@ -198,7 +198,11 @@ INSTANTIATE_TEST_SUITE_P(
         ChineseRow{{"invalid_utf8"},
                    "H2 = \xff",
                    "invalid_utf8",
-                   "文字不是有效的 UTF-8 编码（第 6 个字节有误）"}),
+                   "文字不是有效的 UTF-8 编码（第 6 个字节有误）"},
+        ChineseRow{{"past_the_length_limit"},
+                   "H2 = H2" + std::string(kMaxEquationBytes, ' '),
+                   "too_long",
+                   "方程式超过 524288 字节的长度上限"}),
     RowName());
 
 }  // namespace

@@ -107,6 +107,51 @@ TEST(ChemistryStdinTest, InvalidUtf8GetsAnObjectAndStatusTwo) {
   EXPECT_EQ(outcome.status, 2);
 }
 
+struct LongLineRow : Row {
+  std::string input;
+  std::string out;
+  std::string err;
+};
+
+class ChemistryLongLineTest : public testing::TestWithParam<LongLineRow> {};
+
+// A line past the limit is refused without being read whole, and the lines
+// after it are answered as usual.
+TEST_P(ChemistryLongLineTest, RefusesPastTheLimitAndReadsOn) {
+  const LongLineRow& row = GetParam();
+  const CliOutcome outcome = RunCli({"--chemistry"}, row.input);
+  EXPECT_EQ(outcome.out, row.out);
+  EXPECT_EQ(outcome.err, row.err);
+}
+
+// "H2 + O2 = H2O" and spaces, `length` bytes in all.
+std::string PaddedEquation(std::size_t length) {
+  std::string line = "H2 + O2 = H2O";
+  line.resize(length, ' ');
+  return line;
+}
+
+constexpr std::size_t kLimit = 1 << 19;
+const std::string kTooLong = "quorvel-cli: line 1: the equation is longer than 524288 bytes\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ChemistryLongLineTest,
+    testing::Values(
+        LongLineRow{{"at_the_limit"}, PaddedEquation(kLimit) + "\n", "2H2 + O2 = 2H2O\n", ""},
+        LongLineRow{{"at_the_limit_with_cr"},
+                    PaddedEquation(kLimit) + "\r\nH2 + O2 = H2O\n",
+                    "2H2 + O2 = 2H2O\n2H2 + O2 = 2H2O\n",
+                    ""},
+        LongLineRow{{"one_byte_past"},
+                    PaddedEquation(kLimit + 1) + "\nH2 + O2 = H2O\n",
+                    "\n2H2 + O2 = 2H2O\n",
+                    kTooLong},
+        LongLineRow{{"megabytes_past"},
+                    PaddedEquation(10 * kLimit) + "\r\nH2 + O2 = H2O",
+                    "\n2H2 + O2 = 2H2O\n",
+                    kTooLong}),
+    RowName());
+
 struct LanguageRow : Row {
   std::vector<std::string> environment;
   std::vector<std::string> args;

@@ -20,6 +20,7 @@ enum class ReasonKind {
   // Reading faults: `position` is where, counted in characters from 1, and
   // `text` the character or text found there as typed (empty at the end).
   kEmpty,
+  kTooLong,              // count: the most bytes an equation may have; position 0
   kTooManySpecies,       // count: the most species an equation may have
   kNoArrow,              // no "=" or arrow anywhere
   kSecondArrow,          // text: the arrow
@@ -55,7 +56,7 @@ enum class ReasonKind {
   kZeroOnly,        // items: the species that balance only at 0
   kNoPositive,      // items: the species that belong on the other side
   kSeveral,         // count: the number of independent reactions
-  kTooLarge,        // the exact arithmetic would pass the work limit
+  kTooLarge,        // count: the time limit of the exact arithmetic, in seconds
 
   // Not a reason: one past the last kind, so that loops reach every kind. A
   // new kind goes above, with its key and both lines in the catalogue.

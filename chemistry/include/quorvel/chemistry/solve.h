@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <vector>
 
@@ -11,6 +12,10 @@ namespace quorvel::chemistry {
 // The independent reactions listed when an equation has several.
 inline constexpr std::size_t kListedReactions = 20;
 
+// How long the exact arithmetic of one equation may take before it gives up:
+// a system that needs longer is far past anything a reaction holds.
+inline constexpr std::chrono::milliseconds kSolveTimeLimit{1000};
+
 // What exact linear algebra says about an equation's coefficients. Rows are
 // the elements and, when any species is charged, the charge; a reactant
 // counts positive and a product negative.
@@ -21,7 +26,7 @@ struct Solution {
     kZeroOnly,    // it balances only with some species at 0 (all of them: not at all)
     kNoPositive,  // one way, but only with some species on the other side
     kSeveral,     // more than one independent way
-    kTooLarge,    // the exact arithmetic would pass the work limit
+    kTooLarge,    // the exact arithmetic did not finish within the time limit
   };
   Kind kind = Kind::kTooLarge;
   // kBalanced: the smallest positive coefficients. kNoPositive, and kZeroOnly
@@ -34,6 +39,9 @@ struct Solution {
   std::vector<std::vector<Integer>> reactions;  // kSeveral: the first kListedReactions of a basis
 };
 
+// Gives up with kTooLarge once `deadline` passes.
+Solution Solve(const Equation& equation, std::chrono::steady_clock::time_point deadline);
+// Within kSolveTimeLimit from now.
 Solution Solve(const Equation& equation);
 
 }  // namespace quorvel::chemistry

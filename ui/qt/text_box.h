@@ -5,6 +5,8 @@
 #include <QStyleOptionFrame>
 #include <QTextLayout>
 #include <QWidget>
+#include <functional>
+#include <utility>
 #include <vector>
 
 class QMenu;
@@ -41,6 +43,8 @@ class TextBox : public QWidget {
 
   // The right-click menu; the caller owns it.
   QMenu* createStandardContextMenu();
+  // Adds the owner's items below the edit items each time the menu opens.
+  void SetMenuExtension(std::function<void(QMenu&)> extend) { extend_menu_ = std::move(extend); }
 
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
@@ -112,6 +116,7 @@ class TextBox : public QWidget {
   QBasicTimer blink_;
   std::vector<Edit> undo_;
   std::vector<Edit> redo_;
+  std::function<void(QMenu&)> extend_menu_;
 };
 
 }  // namespace quorvel::ui

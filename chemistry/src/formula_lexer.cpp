@@ -1,4 +1,5 @@
 #include <string>
+#include <utility>
 
 #include "characters.h"
 #include "formula.h"
@@ -18,9 +19,12 @@ Token LexSymbol(const SourceText& text, std::size_t& i) {
   const std::string symbol = text.Typed(begin, i);
   const int element = AtomicNumber(symbol);
   if (element == 0) {
-    std::string message = "unknown element symbol \"" + symbol + "\" " + At(begin);
-    if (!IsCapital(text[begin])) message += ": a symbol starts with a capital letter";
-    Fail(message);
+    Reason reason;
+    reason.kind = ReasonKind::kUnknownElement;
+    reason.position = begin + 1;
+    reason.text = symbol;
+    if (!IsCapital(text[begin])) reason.expected = kExpectCapital;
+    Fail(std::move(reason));
   }
   Token token;
   token.kind = TokenKind::kElement;
@@ -35,7 +39,8 @@ Token LexCount(const SourceText& text, std::size_t& i) {
   token.kind = TokenKind::kCount;
   token.begin = i;
   token.ascii = IsDigit(text[i]);
-  Number number = ReadNumber(text, i, token.ascii ? AsciiDigit : SubscriptDigit, "count");
+  Number number =
+      ReadNumber(text, i, token.ascii ? AsciiDigit : SubscriptDigit, NumberRole::kCount);
   token.value = std::move(number.value);
   token.end = i = number.end;
   return token;

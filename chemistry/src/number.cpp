@@ -1,7 +1,7 @@
 #include "number.h"
 
 #include <cstdint>
-#include <string>
+#include <utility>
 
 #include "parse_failure.h"
 #include "quorvel/chemistry/parser.h"
@@ -10,13 +10,15 @@ namespace quorvel::chemistry::detail {
 
 int AsciiDigit(char32_t c) { return c >= U'0' && c <= U'9' ? static_cast<int>(c - U'0') : -1; }
 
-Number ReadNumber(const SourceText& text, std::size_t i, int (*digit)(char32_t),
-                  std::string_view what) {
+Number ReadNumber(const SourceText& text, std::size_t i, int (*digit)(char32_t), NumberRole role) {
   std::size_t end = i;
   while (digit(text[end]) >= 0) ++end;
   if (end - i > kMaxDigits) {
-    Fail("the " + std::string(what) + " " + At(i) + " has more than " + std::to_string(kMaxDigits) +
-         " digits");
+    Reason reason;
+    reason.kind = role == NumberRole::kCount ? ReasonKind::kLongCount : ReasonKind::kLongCharge;
+    reason.position = i + 1;
+    reason.count = kMaxDigits;
+    Fail(std::move(reason));
   }
   // Eighteen digits at a time in a machine word: most counts never need more.
   Number number{0, end};
@@ -31,7 +33,9 @@ Number ReadNumber(const SourceText& text, std::size_t i, int (*digit)(char32_t),
       scale = 1;
     }
   }
-  if (number.value == 0) Fail("a " + std::string(what) + " of 0 " + At(i));
+  if (number.value == 0) {
+    FailAt(role == NumberRole::kCount ? ReasonKind::kZeroCount : ReasonKind::kZeroCharge, i);
+  }
   return number;
 }
 

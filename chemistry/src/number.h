@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <string_view>
 
 #include "quorvel/chemistry/integer.h"
 #include "source_text.h"
@@ -17,8 +16,8 @@ int AsciiDigit(char32_t c);
 
 // Reads the run of digits that starts at i, all of the kind `digit` tells
 // (ASCII, subscript or superscript). Fails on a value of 0 or on more than
-// kMaxDigits digits; `what` names the number in the message ("count").
-Number ReadNumber(const SourceText& text, std::size_t i, int (*digit)(char32_t),
-                  std::string_view what);
+// kMaxDigits digits; `role` says which number the failure names.
+enum class NumberRole { kCount, kCharge };
+Number ReadNumber(const SourceText& text, std::size_t i, int (*digit)(char32_t), NumberRole role);
 
 }  // namespace quorvel::chemistry::detail

@@ -16,7 +16,8 @@ Text FromUtf8(const std::string& text) { return DecodeUtf8(text).value_or(Text()
 }  // namespace
 
 Text ChemistryFailureText(const chemistry::Answer& answer) {
-  return FromUtf8(std::string(kChemistryFailurePrefix) + answer.error);
+  return FromUtf8(std::string(kChemistryFailurePrefix) +
+                  chemistry::Explain(answer.reason, chemistry::Language::kChinese));
 }
 
 ChemistryTexts BalanceChemistry(const Text& equation) {

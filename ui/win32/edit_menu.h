@@ -14,6 +14,20 @@ struct MenuCheck {
   bool checked = false;
 };
 
+// What the edit items can act on.
+struct EditState {
+  bool writable = true;
+  bool can_undo = false;
+  bool selected = false;
+  bool has_text = false;
+  bool all_selected = false;
+  bool clipboard_text = false;
+};
+
+EditState ReadEditState(HWND edit);
+// The menu for a box in `box`'s state; the caller destroys it.
+HMENU BuildEditMenu(const EditState& box, const MenuCheck& check);
+
 // Shows the menu at `where` (WM_CONTEXTMENU's lparam: screen coordinates, or
 // -1, -1 from the keyboard), does the edit item chosen, and returns true
 // when `check` was chosen.

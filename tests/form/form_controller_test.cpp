@@ -6,8 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
 #include <functional>
 #include <map>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -34,6 +38,7 @@ class FakeView : public FormView {
   }
   void SetControlEnabled(ControlId id, bool enabled) override { disabled[id] = !enabled; }
   void FocusControl(ControlId id) override { focus = id; }
+  void SetWindowCaption(const Text& text) override { caption = Utf8(text); }
   void ProcessPendingEvents() override {
     ++yields;
     if (in_yield) in_yield();
@@ -43,6 +48,24 @@ class FakeView : public FormView {
   }
   void StopTimer() override { timer_stopped = true; }
   void EndProgram() override { ended = true; }
+  void WakeUi() override {
+    const std::lock_guard lock(wake_mutex);
+    ++wakes;
+    woken.notify_all();
+  }
+  // What the window's event loop does for a wake: the chemistry library's
+  // work is bounded well under the wait.
+  bool WaitAndPump(FormController& form) {
+    {
+      std::unique_lock lock(wake_mutex);
+      if (!woken.wait_for(lock, std::chrono::seconds(30), [this] { return wakes > pumped; })) {
+        return false;
+      }
+      ++pumped;
+    }
+    form.Pump();
+    return true;
+  }
 
   bool AllEnabled() const {
     for (const auto& [id, off] : disabled) {
@@ -60,10 +83,33 @@ class FakeView : public FormView {
   std::map<ControlId, bool> disabled;
   ControlId focus = ControlId::kLabel1;  // anywhere but Text1
   std::vector<std::string> boxes;
+  std::string caption;
   bool timer_stopped = false;
   bool ended = false;
   long long yields = 0;
   std::function<void()> in_yield;
+  std::mutex wake_mutex;
+  std::condition_variable woken;
+  int wakes = 0;
+  int pumped = 0;
+};
+
+class FakeSettings : public Settings {
+ public:
+  std::optional<std::string> Value(std::string_view key) const override {
+    const auto found = values.find(std::string(key));
+    if (found == values.end()) return std::nullopt;
+    return found->second;
+  }
+  bool SetValue(std::string_view key, std::string_view value) override {
+    ++stores;
+    if (!writable) return false;
+    values[std::string(key)] = value;
+    return true;
+  }
+  std::map<std::string, std::string> values;
+  bool writable = true;
+  int stores = 0;
 };
 
 class FakeInstance : public PreviousInstance {
@@ -292,6 +338,157 @@ TEST(FormController, CpuLineShowsEachReadingAfterASilentFirstSample) {
     EXPECT_EQ(f.view.texts[ControlId::kLabel7], caption);
   }
   EXPECT_EQ(f.view.yields, 0);
+}
+
+// The chemistry mode: the exact library answers on a worker thread, the
+// window collects the answer when woken; Text1 keeps what the user typed.
+struct ChemistryCase {
+  const char* name;
+  bool chemistry;
+  const char* input;
+  const char* text3;
+  const char* text2;  // null: not checked
+};
+
+const ChemistryCase kChemistryCases[] = {
+    {"glucose", true, "C6H12O6 + O2 = CO2 + H2O", "C6H12O6 + 6O2 = 6CO2 + 6H2O",
+     "6    0    -1    0    \r\n12    0    0    -2    \r\n6    2    -2    -1    \r\n"},
+    {"ions and a charge line", true, "MnO4- + Fe^2+ + H+ -> Mn^2+ + Fe^3+ + H2O",
+     "MnO4- + 5Fe^2+ + 8H+ -> Mn^2+ + 5Fe^3+ + 4H2O",
+     "1    0    0    -1    0    0    \r\n4    0    0    0    0    -1    \r\n"
+     "0    1    0    0    -1    0    \r\n0    0    1    0    0    -2    \r\n"
+     "-1    2    1    -2    -3    0    \r\n"},
+    {"typed spacing kept", true, "H2+O2 = H2O", "2H2 + O2 = 2H2O",
+     "2    0    -2    \r\n0    2    -1    \r\n"},
+    // Failures name what is wrong, in Chinese; a reading's matrix stays on show.
+    {"elements on one side", true, "H2 + O2 = N2",
+     "方程式配平失败！H、O 只出现在反应物中；N 只出现在生成物中",
+     "2    0    0    \r\n0    2    0    \r\n0    0    -2    \r\n"},
+    {"several reactions", true, "H2 + O2 = H2O2 + H2O",
+     "方程式配平失败！配平方式不止一种：这个方程式包含 2 个相互独立的反应", nullptr},
+    {"unreadable: position, no matrix", true, "H2 + = H2O",
+     "方程式配平失败！第 4 个字符“+”之后没有物质", ""},
+    {"unknown element", true, "C6H12O6 + O2 = CO2 + H2O + Xy",
+     "方程式配平失败！第 28 个字符处的“Xy”不是元素符号", ""},
+    {"empty", true, "", "方程式配平失败！方程式是空的", ""},
+    // The default mode is untouched: its reading rules fail on glucose.
+    {"default mode on glucose", false, "C6H12O6 + O2 = CO2 + H2O", kFailureText, nullptr},
+};
+
+TEST(FormController, ChemistryModeAnswersAsTheConsole) {
+  for (const ChemistryCase& c : kChemistryCases) {
+    SCOPED_TRACE(c.name);
+    Fixture f;
+    FakeSettings settings;
+    f.form.LoadSettings(settings, c.chemistry);
+    f.view.texts[ControlId::kText1] = c.input;
+    f.form.Command1_Click();
+    if (c.chemistry) {
+      ASSERT_TRUE(f.view.WaitAndPump(f.form));
+      EXPECT_EQ(f.view.texts[ControlId::kText1], c.input);
+      EXPECT_EQ(f.view.yields, 0);  // its own thread: the window never waits in a yield
+    }
+    EXPECT_EQ(f.view.texts[ControlId::kText3], c.text3);
+    if (c.text2) {
+      EXPECT_EQ(f.view.texts[ControlId::kText2], c.text2);
+    }
+    EXPECT_TRUE(f.view.AllEnabled());
+    EXPECT_EQ(f.view.focus, ControlId::kText1);
+    EXPECT_FALSE(f.form.Balancing());
+  }
+}
+
+// A chemistry balance of `input` started and still running.
+struct ChemistryFixture : Fixture {
+  explicit ChemistryFixture(const char* input) {
+    form.LoadSettings(settings, true);
+    view.texts[ControlId::kText1] = input;
+    form.Command1_Click();
+  }
+  FakeSettings settings;
+};
+
+TEST(FormController, ChemistryBalanceLocksUntilItsAnswerIsCollected) {
+  ChemistryFixture f("Fe + O2 = Fe2O3");
+  EXPECT_TRUE(f.form.Balancing());
+  EXPECT_TRUE(f.view.BalanceControlsDisabled());
+  EXPECT_EQ(f.view.texts[ControlId::kText3], kStatusText);
+  // Neither a queued click nor Enter starts a second balance meanwhile.
+  f.form.Command1_Click();
+  int key = kEnterKey;
+  f.form.Text1_KeyPress(key);
+  ASSERT_TRUE(f.view.WaitAndPump(f.form));
+  EXPECT_EQ(f.view.texts[ControlId::kText3], "4Fe + 3O2 = 2Fe2O3");
+  EXPECT_TRUE(f.view.AllEnabled());
+  // A stray wake with nothing finished changes nothing.
+  f.view.texts[ControlId::kText3] = "kept";
+  f.form.Pump();
+  EXPECT_EQ(f.view.texts[ControlId::kText3], "kept");
+  EXPECT_EQ(f.view.wakes, 1);
+}
+
+TEST(FormController, CloseDuringChemistryBalanceWritesNothingMore) {
+  ChemistryFixture f("H2 + O2 = H2O");
+  std::int16_t cancel = 0;
+  f.form.Form_Unload(cancel);
+  EXPECT_TRUE(f.view.ended);
+  f.view.writes.clear();
+  ASSERT_TRUE(f.view.WaitAndPump(f.form));
+  EXPECT_TRUE(f.view.writes.empty());
+  EXPECT_EQ(f.view.texts[ControlId::kText3], kStatusText);
+}
+
+struct SettingCase {
+  const char* name;
+  std::optional<std::string> stored;
+  bool command_line;
+  bool chemistry;
+};
+
+TEST(FormController, StoredChoiceReadAndOnlyTrueMeansOn) {
+  const SettingCase cases[] = {
+      {"nothing stored", std::nullopt, false, false},
+      {"true", "true", false, true},
+      {"false", "false", false, false},
+      {"garbage", "yes please", false, false},
+      {"empty", "", false, false},
+      {"binary", std::string("\xff\0true", 6), false, false},
+      {"command line over nothing", std::nullopt, true, true},
+      {"command line over false", "false", true, true},
+  };
+  for (const SettingCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    Fixture f;
+    FakeSettings settings;
+    if (c.stored) settings.values[kChemistrySettingKey] = *c.stored;
+    f.form.LoadSettings(settings, c.command_line);
+    EXPECT_EQ(f.form.ChemistryMode(), c.chemistry);
+    EXPECT_EQ(f.view.caption, c.chemistry ? kChemistryWindowCaption : kWindowCaption);
+    EXPECT_EQ(settings.stores, 0) << "reading or a run's switch stores nothing";
+  }
+}
+
+TEST(FormController, MenuSwitchStoresAndHoldsWhenTheStoreRefuses) {
+  for (const bool writable : {true, false}) {
+    SCOPED_TRACE(writable);
+    Fixture f;
+    FakeSettings settings;
+    settings.writable = writable;
+    f.form.LoadSettings(settings, false);
+    for (const bool on : {true, false, true}) {
+      f.form.SetChemistryMode(on);
+      EXPECT_EQ(f.form.ChemistryMode(), on);
+      EXPECT_EQ(f.view.caption, on ? kChemistryWindowCaption : kWindowCaption);
+      const std::optional<std::string> stored = settings.Value(kChemistrySettingKey);
+      EXPECT_EQ(stored, writable ? std::optional<std::string>(on ? "true" : "false")
+                                 : std::nullopt);
+    }
+    // The switch takes effect for the next balance at once.
+    f.view.texts[ControlId::kText1] = "C6H12O6 + O2 = CO2 + H2O";
+    f.form.Command1_Click();
+    ASSERT_TRUE(f.view.WaitAndPump(f.form));
+    EXPECT_EQ(f.view.texts[ControlId::kText3], "C6H12O6 + 6O2 = 6CO2 + 6H2O");
+  }
 }
 
 }  // namespace

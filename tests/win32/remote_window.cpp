@@ -29,10 +29,11 @@ BOOL CALLBACK CollectChild(HWND window, LPARAM context) {
 
 }  // namespace
 
-std::unique_ptr<Program> Program::Start(const std::wstring& path) {
+std::unique_ptr<Program> Program::Start(const std::wstring& path, const std::wstring& arguments) {
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   std::wstring command = L"\"" + path + L"\"";
+  if (!arguments.empty()) command += L" " + arguments;
   PROCESS_INFORMATION info{};
   if (!CreateProcessW(path.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &startup, &info)) {

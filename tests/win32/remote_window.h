@@ -17,7 +17,9 @@ namespace quorvel_test {
 // A started program, ended (killed if need be) when this goes away.
 class Program {
  public:
-  static std::unique_ptr<Program> Start(const std::wstring& path);
+  // `arguments` follow the program's name on its command line as they are.
+  static std::unique_ptr<Program> Start(const std::wstring& path,
+                                        const std::wstring& arguments = {});
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;

@@ -7,7 +7,9 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "edit_menu.h"
 #include "fonts.h"
 #include "form/controls.h"
 #include "form/texts.h"
@@ -147,6 +149,53 @@ TEST(WideText, RoundTrips) {
     EXPECT_EQ(FromWide(c.wide), c.text);
   }
   EXPECT_EQ(ToWide(Text{0x110000}), L"\xFFFD") << "beyond Unicode";
+}
+
+// Text1's right-click menu: the system's edit items, each offered only when
+// it can act, then the mode item with its check.
+struct EditMenuCase {
+  const char* name;
+  EditState box;
+  bool checked;
+  // Undo, cut, copy, paste, delete, select all.
+  std::vector<bool> enabled;
+};
+
+TEST(EditMenu, OffersWhatCanBeDoneThenTheModeItem) {
+  // Writable, can undo, selected, has text, all selected, clipboard text.
+  const EditMenuCase cases[] = {
+      {"empty", {true, false, false, false, false, false}, false,
+       {false, false, false, false, false, false}},
+      {"typed, nothing selected, text to paste", {true, true, false, true, false, true}, true,
+       {true, false, false, true, false, true}},
+      {"part selected", {true, false, true, true, false, false}, false,
+       {false, true, true, false, true, true}},
+      {"all selected", {true, false, true, true, true, false}, true,
+       {false, true, true, false, true, false}},
+      // Only copying and selecting change nothing.
+      {"read-only", {false, true, true, true, false, true}, false,
+       {false, false, true, false, false, true}},
+  };
+  const std::vector<std::string> labels = {"撤消(&U)", "", "剪切(&T)", "复制(&C)", "粘贴(&P)",
+                                           "删除(&D)", "", "全选(&A)", "", form::kChemistryMenuItem};
+  for (const EditMenuCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const HMENU menu = BuildEditMenu(c.box, {WideFromUtf8(form::kChemistryMenuItem), c.checked});
+    ASSERT_TRUE(menu);
+    std::vector<std::string> shown;
+    std::vector<bool> enabled;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+      wchar_t text[64] = {};
+      GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+      shown.push_back(Utf8Of(text));
+      const UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
+      if (!(state & MF_SEPARATOR) && i < 8) enabled.push_back(!(state & MF_GRAYED));
+    }
+    EXPECT_EQ(shown, labels);
+    EXPECT_EQ(enabled, c.enabled);
+    EXPECT_EQ((GetMenuState(menu, 9, MF_BYPOSITION) & MF_CHECKED) != 0, c.checked);
+    DestroyMenu(menu);
+  }
 }
 
 }  // namespace

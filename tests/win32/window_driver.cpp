@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "fonts.h"
+#include "form/command_line.h"
 #include "form/controls.h"
 #include "form/form_controller.h"
 #include "form/layout.h"
@@ -86,9 +87,9 @@ struct Window {
   }
 };
 
-std::unique_ptr<Window> OpenWindow() {
+std::unique_ptr<Window> OpenWindow(const std::wstring& arguments = {}) {
   auto window = std::make_unique<Window>();
-  window->program = Program::Start(ProgramPath());
+  window->program = Program::Start(ProgramPath(), arguments);
   if (!window->program) return nullptr;
   window->form = window->program->WaitForWindow(nullptr, kStartMs);
   if (!window->form || ClassOf(window->form) == L"#32770") return window;
@@ -406,6 +407,17 @@ void TabFollowsTheTabIndices() {
   }
 }
 
+// The balance ends with `text3` shown and the controls unlocked.
+void ExpectAnswer(const Window& window, const std::string& text3) {
+  std::string shown;
+  EXPECT_TRUE(WaitUntil(kActMs,
+                        [&] {
+                          shown = window.Text(ControlId::kText3);
+                          return shown == text3 && Idle(window);
+                        }))
+      << "Text3: " << shown;
+}
+
 enum class Press { kEnter, kKeypadEnter, kClick, kEnterOnButton, kSpaceOnButton };
 
 struct BalanceCase {
@@ -439,13 +451,7 @@ void Balance(const BalanceCase& c) {
       PressKey(c.press == Press::kEnterOnButton ? VK_RETURN : VK_SPACE);
       break;
   }
-  std::string text3;
-  EXPECT_TRUE(WaitUntil(kActMs,
-                        [&] {
-                          text3 = window.Text(ControlId::kText3);
-                          return text3 == c.text3 && Idle(window);
-                        }))
-      << "Text3: " << text3;
+  ExpectAnswer(window, c.text3);
   EXPECT_EQ(window.Text(ControlId::kText1), c.text1);
 
   // The matrix box holds, byte for byte, what the engine writes for this
@@ -643,6 +649,129 @@ void CloseDuringAMegabyteBalance() {
   std::printf("closed in the middle of a pasted megabyte's balance: ended after %.0f ms\n", ms);
   EXPECT_EQ(code, std::optional<DWORD>(0));
   EXPECT_LE(ms, kCloseContractMs);
+// --- The chemistry mode: last, for the choice it stores ---------------------
+
+constexpr wchar_t kSettingsKey[] = L"Software\\Quorvel";
+constexpr wchar_t kChemistryValue[] = L"Chemistry";
+
+std::optional<DWORD> StoredChemistry() {
+  DWORD data = 0;
+  DWORD size = sizeof(data);
+  if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, kChemistryValue, RRF_RT_REG_DWORD, nullptr,
+                   &data, &size) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  return data;
+}
+
+void StoreChemistry(std::optional<DWORD> value) {
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                            &key, nullptr),
+            ERROR_SUCCESS);
+  if (value) {
+    RegSetValueExW(key, kChemistryValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&*value),
+                   sizeof(*value));
+  } else {
+    RegDeleteValueW(key, kChemistryValue);
+  }
+  RegCloseKey(key);
+}
+
+bool TitleIs(const Window& window, const char* caption) {
+  return WaitUntil(kActMs, [&] { return Utf8(TextOf(window.form)) == caption; });
+}
+
+void Close(const Window& window) {
+  PostMessageW(window.form, WM_CLOSE, 0, 0);
+  EXPECT_EQ(window.program->WaitForExit(kActMs), std::optional<DWORD>(0));
+}
+
+struct ChemistryCase {
+  const char* equation;
+  const char* text3;
+  const char* text2;
+};
+
+const ChemistryCase kGlucose = {
+    "C6H12O6 + O2 = CO2 + H2O", "C6H12O6 + 6O2 = 6CO2 + 6H2O",
+    "6    0    -1    0    \r\n12    0    0    -2    \r\n6    2    -2    -1    \r\n"};
+const ChemistryCase kOneSided = {"H2 + O2 = N2",
+                                 "方程式配平失败！H、O 只出现在反应物中；N 只出现在生成物中",
+                                 "2    0    0    \r\n0    2    0    \r\n0    0    -2    \r\n"};
+
+// By Enter in Text1, which keeps what was typed.
+void ChemistryBalance(const Window& window, const ChemistryCase& c) {
+  ASSERT_TRUE(WaitUntil(kActMs, [&] { return Idle(window); }));
+  ASSERT_TRUE(SetText(window[ControlId::kText1], WideFromUtf8(c.equation)));
+  BringToFront(window);
+  ASSERT_TRUE(WaitUntil(3000, [&] { return FocusOf(window.form) == window[ControlId::kText1]; }));
+  PressKey(VK_RETURN);
+  ExpectAnswer(window, c.text3);
+  EXPECT_EQ(window.Text(ControlId::kText1), c.equation);
+  EXPECT_EQ(window.Text(ControlId::kText2), c.text2);
+}
+
+// Opens Text1's right-click menu as the system does for a right click, and
+// takes its last item, the mode, by the keyboard. (A menu's items cannot be
+// read from another process under Wine: quorvel_win32_tests reads them.)
+void ChooseModeItem(const Window& window) {
+  BringToFront(window);
+  const HWND text1 = window[ControlId::kText1];
+  const RECT box = ClientRectOnScreen(text1);
+  PostMessageW(text1, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(text1),
+               MAKELPARAM(box.left + 10, box.top + 5));
+  const HWND popup = window.program->WaitForWindow(L"#32768", kActMs);
+  ASSERT_TRUE(popup) << "no menu";
+  PressKey(VK_UP);  // from no item, up reaches the last one
+  PressKey(VK_RETURN);
+  EXPECT_TRUE(WaitUntil(kActMs, [&] { return !IsWindowVisible(popup); }));
+}
+
+void ChemistryOnTheCommandLine() {
+  StoreChemistry(std::nullopt);
+  const std::unique_ptr<Window> window = OpenWindow(WideFromUtf8(form::kChemistryOption));
+  ASSERT_TRUE(window && window->form && window->controls[0]);
+  EXPECT_TRUE(TitleIs(*window, form::kChemistryWindowCaption));
+  ChemistryBalance(*window, kGlucose);
+  ChemistryBalance(*window, kOneSided);
+  EXPECT_EQ(StoredChemistry(), std::nullopt) << "a run's switch is not stored";
+  Close(*window);
+}
+
+// Any number but 0 and 1 is no choice: the default mode.
+void ChemistryGarbageValueMeansOff() {
+  StoreChemistry(7);
+  const std::unique_ptr<Window> window = OpenWindow();
+  ASSERT_TRUE(window && window->form && window->controls[0]);
+  EXPECT_TRUE(TitleIs(*window, form::kWindowCaption));
+  Close(*window);
+}
+
+void ChemistryMenuSwitchesAndIsRemembered() {
+  StoreChemistry(std::nullopt);
+  {
+    const std::unique_ptr<Window> window = OpenWindow();
+    ASSERT_TRUE(window && window->form && window->controls[0]);
+    EXPECT_TRUE(TitleIs(*window, form::kWindowCaption));
+    ChooseModeItem(*window);
+    EXPECT_TRUE(TitleIs(*window, form::kChemistryWindowCaption));
+    EXPECT_EQ(StoredChemistry(), std::optional<DWORD>(1));
+    ChemistryBalance(*window, kGlucose);
+    Close(*window);
+  }
+  const std::unique_ptr<Window> window = OpenWindow();
+  ASSERT_TRUE(window && window->form && window->controls[0]);
+  EXPECT_TRUE(TitleIs(*window, form::kChemistryWindowCaption)) << "the choice was not remembered";
+  ChooseModeItem(*window);
+  EXPECT_TRUE(TitleIs(*window, form::kWindowCaption));
+  EXPECT_EQ(StoredChemistry(), std::optional<DWORD>(0));
+  // The default mode's reading rules again: glucose fails, Text1 is rewritten.
+  ASSERT_TRUE(SetText((*window)[ControlId::kText1], WideFromUtf8(kGlucose.equation)));
+  Send((*window)[ControlId::kCommand1], BM_CLICK);
+  ExpectAnswer(*window, form::kFailureText);
+  EXPECT_EQ(window->Text(ControlId::kText1), "C6H12O6+O2=CO2+H2O");
+  Close(*window);
 }
 
 struct Check {
@@ -701,6 +830,9 @@ std::vector<Check> Checks() {
       {"close_while_balancing_ends_at_once", false, CloseWhileBalancingEndsAtOnce},
       {"start_after_a_killed_instance_and_close", false, StartAfterAKilledInstanceAndClose},
       {"close_during_a_megabyte_balance_ends_at_once", false, CloseDuringAMegabyteBalance},
+      {"chemistry_on_the_command_line", false, ChemistryOnTheCommandLine},
+      {"chemistry_garbage_value_means_off", false, ChemistryGarbageValueMeansOff},
+      {"chemistry_menu_switches_and_is_remembered", false, ChemistryMenuSwitchesAndIsRemembered},
   };
   std::vector<Check> here;
   for (const Check& check : checks) {

@@ -86,10 +86,24 @@ void FormController::Form_Unload(std::int16_t& cancel) {
   view_.EndProgram();
 }
 
+void FormController::LoadSettings(Settings& settings, bool chemistry_this_run) {
+  settings_ = &settings;
+  SwitchMode(chemistry_this_run || settings.Value(kChemistrySettingKey) == "true");
+}
+
+void FormController::SetChemistryMode(bool on) {
+  SwitchMode(on);
+  if (settings_) static_cast<void>(settings_->SetValue(kChemistrySettingKey, on ? "true" : "false"));
+}
+
 void FormController::Command1_Click() {
   // Disabled controls cannot start a second balance; this guards the paths
   // that do not go through them (a queued click, a direct call).
   if (balancing_ || closing_) return;
+  if (chemistry_) {
+    StartChemistryBalance();
+    return;
+  }
   balancing_ = true;
   SetBalanceControlsEnabled(false);
   view_.SetControlText(ControlId::kText3, FromUtf8(kStatusText));
@@ -108,6 +122,30 @@ void FormController::Command1_Click() {
   EndBalance(!closing_);
   if (closing_) return;
   view_.SetControlText(ControlId::kText3, outcome);
+  SetBalanceControlsEnabled(true);
+  view_.FocusControl(ControlId::kText1);
+}
+
+void FormController::SwitchMode(bool chemistry) {
+  chemistry_ = chemistry;
+  view_.SetWindowCaption(FromUtf8(chemistry ? kChemistryWindowCaption : kWindowCaption));
+}
+
+// Text1 keeps what the user typed: the chemistry reading rewrites nothing.
+void FormController::StartChemistryBalance() {
+  balancing_ = true;
+  SetBalanceControlsEnabled(false);
+  view_.SetControlText(ControlId::kText3, FromUtf8(kStatusText));
+  worker_.Start(view_.ControlText(ControlId::kText1), [this] { view_.WakeUi(); });
+}
+
+void FormController::Pump() {
+  std::optional<ChemistryTexts> texts = worker_.TakeResult();
+  // A window closing takes nothing more.
+  if (!texts || closing_) return;
+  view_.SetControlText(ControlId::kText2, texts->matrix);
+  view_.SetControlText(ControlId::kText3, texts->result);
+  balancing_ = false;
   SetBalanceControlsEnabled(true);
   view_.FocusControl(ControlId::kText1);
 }

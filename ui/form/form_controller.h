@@ -10,11 +10,17 @@
 //   if (!form.Form_Load()) return 0;   // another instance runs: told, ends
 //   // ... show the window; forward clicks, keys, ticks and the close:
 //   form.Command1_Click();
+//
+// The chemistry mode, the user's choice: the same controls balance with the
+// exact chemistry library, on a worker thread whose answer the window's
+// thread collects with Pump() when the view's WakeUi() asks it to.
 #include <cstdint>
 #include <functional>
 #include <optional>
 
+#include "form/chemistry_worker.h"
 #include "form/form_view.h"
+#include "form/settings.h"
 #include "quorvel/balance_host.h"
 
 namespace quorvel::form {
@@ -23,6 +29,8 @@ inline constexpr int kEnterKey = 13;
 // The exit status of an instance refused because another one runs: after the
 // user's OK, a script or launcher that started it can tell it did not run.
 inline constexpr int kRefusedStartExitStatus = 1;
+// The stored choice of the chemistry mode: "true" or "false".
+inline constexpr const char* kChemistrySettingKey = "chemistry";
 
 class FormController : public BalanceHost {
  public:
@@ -47,6 +55,17 @@ class FormController : public BalanceHost {
   void Command1_Click();
   void Text1_KeyPress(int& key_ascii);
   void Timer1_Timer();
+
+  // Before Form_Load: the mode the user chose last time, or on for this run
+  // alone when asked on the command line. A value that cannot be read or
+  // makes no sense is the default mode. The settings outlive the form.
+  void LoadSettings(Settings& settings, bool chemistry_this_run);
+  // The menu item: switches at once and is remembered when it can be; a
+  // store that refuses leaves it switched for this run.
+  void SetChemistryMode(bool on);
+  bool ChemistryMode() const { return chemistry_; }
+  // On the window's thread, after WakeUi: shows a finished chemistry balance.
+  void Pump();
 
   bool Balancing() const { return balancing_; }
   bool Closing() const { return closing_; }
@@ -75,6 +94,8 @@ class FormController : public BalanceHost {
   };
 
   void SetBalanceControlsEnabled(bool enabled);
+  void SwitchMode(bool chemistry);
+  void StartChemistryBalance();
   void ShowEngineTexts();
   void EndBalance(bool show_engine_texts);
 
@@ -86,6 +107,10 @@ class FormController : public BalanceHost {
   mutable EngineText matrix_{ControlId::kText2};
   bool balancing_ = false;
   bool closing_ = false;
+  bool chemistry_ = false;
+  Settings* settings_ = nullptr;
+  // Last: its thread is stopped before anything it reaches goes.
+  ChemistryWorker worker_;
 };
 
 }  // namespace quorvel::form

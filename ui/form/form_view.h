@@ -19,6 +19,7 @@ class FormView {
   virtual void SetControlText(ControlId id, const Text& text) = 0;
   virtual void SetControlEnabled(ControlId id, bool enabled) = 0;
   virtual void FocusControl(ControlId id) = 0;
+  virtual void SetWindowCaption(const Text& caption) = 0;
   // Handles the window messages that are pending, then returns. A close of
   // the window handled here reaches the form as Form_Unload.
   virtual void ProcessPendingEvents() = 0;
@@ -27,6 +28,9 @@ class FormView {
   virtual void StopTimer() = 0;
   // Leaves the message loop: the program ends.
   virtual void EndProgram() = 0;
+  // Safe from any thread: asks the window's thread to call
+  // FormController::Pump soon, from its event loop.
+  virtual void WakeUi() = 0;
 };
 
 // "Is another instance of this program already running?", asked once at

@@ -8,6 +8,10 @@
 namespace quorvel::form {
 
 inline constexpr const char* kWindowCaption = "Quorvel1.2";
+// The caption while the chemistry mode answers, so the user sees which rules do.
+inline constexpr const char* kChemistryWindowCaption = "Quorvel1.2 - 化学写法";
+// The checkable item below the edit items of Text1's right-click menu.
+inline constexpr const char* kChemistryMenuItem = "化学写法（多位下标、离子）";
 
 inline constexpr const char* kLabel3Caption =
     "为防止出错输入方程式最好略去一切反应条件、气体及沉淀符号，物态，反应物的量。";
@@ -27,6 +31,8 @@ inline constexpr const char* kLabel7Initial = cpu::kUnknownCaptionUtf8;
 // Text3 while a balance runs, and after any failed balance.
 inline constexpr const char* kStatusText = "正在配平中，需要的时间与计算机配置有关......";
 inline constexpr const char* kFailureText = kFailureTextUtf8;
+// In the chemistry mode, followed by why the equation does not balance.
+inline constexpr const char* kChemistryFailurePrefix = "方程式配平失败！";
 
 // The box a second instance shows before it ends.
 inline constexpr const char* kAlreadyRunningTitle = "初始化失败";

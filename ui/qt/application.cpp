@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "display_check.h"
+#include "form/command_line.h"
 #include "form1.h"
 #include "heap.h"
 #include "translations.h"
@@ -22,6 +25,11 @@ int RunApplication(int argc, char** argv, const StartupHooks& hooks) {
   if (hooks.application_created) hooks.application_created(application);
 
   Form1 form;
+  std::vector<std::string> arguments;
+  for (const QString& argument : QCoreApplication::arguments()) {
+    arguments.push_back(argument.toStdString());
+  }
+  form.LoadSettings(form::ChemistryAskedFor(arguments));
   if (!form.Controller().Form_Load()) return quorvel::form::kRefusedStartExitStatus;
   form.ShowCentred();
   if (hooks.window_shown) hooks.window_shown(form);

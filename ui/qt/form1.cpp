@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -80,6 +81,9 @@ void Form1::BuildControls() {
       case ControlKind::kTextBox: {
         auto* box = new TextBox(this);
         box->setReadOnly(entry.read_only);
+        if (entry.id == ControlId::kText1) {
+          box->SetMenuExtension([this](QMenu& menu) { AddModeItem(menu); });
+        }
         control = box;
         break;
       }
@@ -121,6 +125,19 @@ void Form1::BuildControls() {
   Control(ControlId::kText1)->setFocus(Qt::OtherFocusReason);
 }
 
+void Form1::AddModeItem(QMenu& menu) {
+  menu.addSeparator();
+  QAction* item = menu.addAction(Utf8(form::kChemistryMenuItem));
+  item->setObjectName(QStringLiteral("chemistryMode"));
+  item->setCheckable(true);
+  item->setChecked(controller_.ChemistryMode());
+  connect(item, &QAction::toggled, this, [this](bool on) { controller_.SetChemistryMode(on); });
+}
+
+void Form1::LoadSettings(bool chemistry_this_run) {
+  controller_.LoadSettings(settings_, chemistry_this_run);
+}
+
 Text Form1::ControlText(ControlId id) const {
   return FromQString(Control(id)->property("text").toString());
 }
@@ -149,6 +166,13 @@ void Form1::ShowCriticalBox(const Text& title, const Text& text) {
 void Form1::StopTimer() { timer1_->stop(); }
 
 void Form1::EndProgram() { QCoreApplication::quit(); }
+
+void Form1::SetWindowCaption(const Text& caption) { setWindowTitle(ToQString(caption)); }
+
+// Queued to this window's thread; dropped if the window is gone by then.
+void Form1::WakeUi() {
+  QMetaObject::invokeMethod(this, [this] { controller_.Pump(); }, Qt::QueuedConnection);
+}
 
 void Form1::ShowCentred() {
   const QScreen* screen = QGuiApplication::primaryScreen();

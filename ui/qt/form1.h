@@ -7,8 +7,10 @@
 #include "form/controls.h"
 #include "form/form_controller.h"
 #include "form/form_view.h"
+#include "settings_file.h"
 #include "single_instance.h"
 
+class QMenu;
 class QTimer;
 
 namespace quorvel::ui {
@@ -20,6 +22,11 @@ class Form1 : public QWidget, public form::FormView {
  public:
   explicit Form1(QWidget* parent = nullptr);
   ~Form1() override;
+
+  // The user's stored choice of mode, or the chemistry mode for this run
+  // alone; before the load handler. A window that never reads them (a test)
+  // stores nothing either.
+  void LoadSettings(bool chemistry_this_run);
 
   form::FormController& Controller() { return controller_; }
   const form::FormController& Controller() const { return controller_; }
@@ -36,6 +43,8 @@ class Form1 : public QWidget, public form::FormView {
   void ShowCriticalBox(const Text& title, const Text& text) override;
   void StopTimer() override;
   void EndProgram() override;
+  void SetWindowCaption(const Text& caption) override;
+  void WakeUi() override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -44,12 +53,14 @@ class Form1 : public QWidget, public form::FormView {
 
  private:
   void BuildControls();
+  void AddModeItem(QMenu& menu);
   QWidget* Control(form::ControlId id) const { return controls_[static_cast<std::size_t>(id)]; }
 
   int dpi_;
   std::array<QWidget*, form::kControls.size()> controls_{};
   QTimer* timer1_ = nullptr;
   SingleInstanceLock instance_lock_;
+  SettingsFile settings_;
   form::FormController controller_;
 };
 

@@ -542,6 +542,7 @@ void TextBox::focusOutEvent(QFocusEvent* event) {
 
 void TextBox::contextMenuEvent(QContextMenuEvent* event) {
   QMenu* menu = createStandardContextMenu();
+  if (extend_menu_) extend_menu_(*menu);
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->popup(event->globalPos());
 }

@@ -6,6 +6,8 @@
 #include <QTextLayout>
 #include <QWidget>
 #include <algorithm>
+#include <functional>
+#include <utility>
 #include <vector>
 
 class QMenu;
@@ -56,6 +58,8 @@ class TextBox : public QWidget {
 
   // The right-click menu; the caller owns it.
   QMenu* createStandardContextMenu();
+  // Adds the owner's items below the edit items each time the menu opens.
+  void SetMenuExtension(std::function<void(QMenu&)> extend) { extend_menu_ = std::move(extend); }
 
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
@@ -133,6 +137,7 @@ class TextBox : public QWidget {
   QBasicTimer blink_;
   std::vector<Edit> undo_;
   std::vector<Edit> redo_;
+  std::function<void(QMenu&)> extend_menu_;
 };
 
 }  // namespace quorvel::ui

@@ -1,10 +1,15 @@
 #include "application.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "form/command_line.h"
 #include "form1.h"
+#include "wide_text.h"
 
 namespace quorvel::win32 {
 namespace {
@@ -19,6 +24,16 @@ void ReportNoWindow() {
   if (error == nullptr || error == INVALID_HANDLE_VALUE) return;
   DWORD written = 0;
   WriteFile(error, kMessage.data(), static_cast<DWORD>(kMessage.size()), &written, nullptr);
+}
+
+std::vector<std::string> CommandLineArguments() {
+  std::vector<std::string> arguments;
+  int count = 0;
+  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (!wide) return arguments;
+  for (int i = 0; i < count; ++i) arguments.push_back(EncodeUtf8(FromWide(wide[i])));
+  LocalFree(wide);
+  return arguments;
 }
 
 }  // namespace
@@ -40,6 +55,7 @@ int RunApplication(HINSTANCE instance, int show_command) {
     ReportNoWindow();
     return kNoWindowExitCode;
   }
+  form.LoadSettings(form::ChemistryAskedFor(CommandLineArguments()));
   // Another instance runs: the user has been told, and this one ends unseen,
   // with a status that says it did not run.
   if (!form.Controller().Form_Load()) return quorvel::form::kRefusedStartExitStatus;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "dpi.h"
+#include "edit_menu.h"
 #include "form/layout.h"
 #include "form/texts.h"
 #include "long_text_box.h"
@@ -22,6 +23,8 @@ constexpr wchar_t kClassName[] = L"QuorvelForm1";
 // The icon of the program file (packaging/windows/version.rc.in).
 constexpr wchar_t kIconName[] = L"IDI_ICON1";
 constexpr UINT_PTR kTimer1Id = 1;
+// Posted by WakeUi: a chemistry balance has finished on its thread.
+constexpr UINT kWakeMessage = WM_APP + 1;
 constexpr int kFirstControlId = 100;
 // A thin fixed frame with a caption, the system menu and a minimise box: the
 // layout is fixed, so there is nothing to maximise or drag to another size.
@@ -70,6 +73,7 @@ Form1::Form1(HINSTANCE instance)
 
 Form1::~Form1() {
   ended_ = true;  // a window destroyed here ends nothing more
+  wake_target_ = nullptr;
   if (window_) DestroyWindow(window_);
   if (big_icon_) DestroyIcon(big_icon_);
   if (small_icon_) DestroyIcon(small_icon_);
@@ -101,7 +105,12 @@ bool Form1::Create() {
   if (std::find(controls_.begin(), controls_.end(), nullptr) != controls_.end()) return false;
   ApplyDpi(WindowDpi(window_), nullptr);
   SetTimer(window_, kTimer1Id, form::kTimerIntervalMs, nullptr);
+  wake_target_ = window_;
   return true;
+}
+
+void Form1::LoadSettings(bool chemistry_this_run) {
+  controller_.LoadSettings(settings_, chemistry_this_run);
 }
 
 void Form1::CreateControls() {
@@ -321,9 +330,19 @@ void Form1::StopTimer() {
   if (window_) KillTimer(window_, kTimer1Id);
 }
 
+void Form1::SetWindowCaption(const Text& caption) {
+  if (window_) SetWindowTextW(window_, ToWide(caption).c_str());
+}
+
+// A post to a window already gone fails, and nothing waits for it.
+void Form1::WakeUi() {
+  if (const HWND target = wake_target_.load()) PostMessageW(target, kWakeMessage, 0, 0);
+}
+
 void Form1::EndProgram() {
   if (ended_) return;
   ended_ = true;
+  wake_target_ = nullptr;
   const HWND window = window_;
   window_ = nullptr;
   controls_.fill(nullptr);
@@ -358,6 +377,9 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         return 0;
       }
       break;
+    case kWakeMessage:
+      controller_.Pump();
+      return 0;
     case WM_CTLCOLORSTATIC: {
       const ControlSpec* entry = SpecOf(reinterpret_cast<HWND>(lparam));
       const auto device = reinterpret_cast<HDC>(wparam);
@@ -435,6 +457,11 @@ LRESULT Form1::HandleControlMessage(HWND control, UINT message, WPARAM wparam, L
   if (message == WM_NCDESTROY) {
     RemoveWindowSubclass(control, ControlProc, 0);
     return DefSubclassProc(control, message, wparam, lparam);
+  }
+  if (control == Control(ControlId::kText1) && message == WM_CONTEXTMENU) {
+    const MenuCheck mode{WideFromUtf8(form::kChemistryMenuItem), controller_.ChemistryMode()};
+    if (ShowEditMenu(control, lparam, mode)) controller_.SetChemistryMode(!mode.checked);
+    return 0;
   }
   if (control == Control(ControlId::kText1) && message == WM_CHAR) {
     int key_ascii = static_cast<int>(wparam);

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <array>
+#include <atomic>
 #include <cstddef>
 #include <string>
 
@@ -13,6 +14,7 @@
 #include "form/controls.h"
 #include "form/form_controller.h"
 #include "form/form_view.h"
+#include "registry_settings.h"
 #include "single_instance.h"
 
 namespace quorvel::win32 {
@@ -32,6 +34,10 @@ class Form1 : public form::FormView {
   // Runs the message loop until the program ends; returns the exit code.
   int RunMessageLoop();
 
+  // After Create, before the load handler: the user's stored choice of
+  // mode, or the chemistry mode for this run alone.
+  void LoadSettings(bool chemistry_this_run);
+
   form::FormController& Controller() { return controller_; }
 
   Text ControlText(form::ControlId id) const override;
@@ -42,6 +48,8 @@ class Form1 : public form::FormView {
   void ShowCriticalBox(const Text& title, const Text& text) override;
   void StopTimer() override;
   void EndProgram() override;
+  void SetWindowCaption(const Text& caption) override;
+  void WakeUi() override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
@@ -75,7 +83,11 @@ class Form1 : public form::FormView {
   // The control to give the focus back to when the window is activated again.
   HWND saved_focus_ = nullptr;
   bool ended_ = false;
+  // The window WakeUi posts to, read from the worker's thread; null once the
+  // window is going.
+  std::atomic<HWND> wake_target_{nullptr};
   InstanceMutex instance_lock_;
+  RegistrySettings settings_;
   form::FormController controller_;
 };
 

@@ -7,6 +7,7 @@
 #include "characters.h"
 #include "charge.h"
 #include "formula.h"
+#include "number.h"
 #include "parse_failure.h"
 #include "quorvel/chemistry/parser.h"
 #include "source_text.h"
@@ -60,6 +61,19 @@ class EquationReader {
     equation_.arrow = text_.Typed(i_, i_ + length);
     equation_.reactant_count = equation_.species.size();
     i_ += length;
+    TakeCondition();
+  }
+
+  // 2KClO3 =MnO2,△= 2KCl: what stands between two signs, touching both, is
+  // the condition of the reaction (a catalyst, heat, 点燃). It counts nothing
+  // and stays with the arrow.
+  void TakeCondition() {
+    if (i_ >= text_.size() || detail::IsSpace(text_[i_])) return;
+    std::size_t j = i_;
+    while (j < text_.size() && detail::ArrowLength(text_, j) == 0) ++j;
+    if (j == text_.size() || detail::IsSpace(text_[j - 1])) return;
+    i_ = j + detail::ArrowLength(text_, j);
+    equation_.arrow = text_.Typed(arrow_at_, i_);
   }
 
   // Before a species: what stands there when it is missing.
@@ -95,11 +109,11 @@ class EquationReader {
     last_plus_charge_ = kNoPosition;
     const std::size_t start = i_;
     // A typed coefficient is replaced by the answer, so its value is never
-    // needed: any length reads, and an answer always reads back.
-    while (detail::IsDigit(text_[i_])) ++i_;
+    // needed: any length reads (2, 0.5, ½), and an answer always reads back.
+    if (!LeadsAdduct(i_)) i_ += detail::FractionLength(text_, i_);
     if (i_ > start) {
       species.typed_coefficient = text_.Typed(start, i_);
-      if (species.typed_coefficient.find_first_not_of('0') == std::string::npos) {
+      if (species.typed_coefficient.find_first_not_of("0.") == std::string::npos) {
         Fail("a coefficient of 0 " + At(start));
       }
       SkipSpaces();
@@ -122,12 +136,51 @@ class EquationReader {
       species.has_brackets_other_than_parentheses = reading.other_brackets;
       species.long_count = std::move(reading.long_count);
       species.charge = std::move(charge.charge);
+      species.units = shape.units;
+      species.leading_count = shape.leading_count;
       last_plus_charge_ = charge.unmarked_plus;
       if (!charge.note.empty()) equation_.notes.push_back(std::move(charge.note));
+      ReadOxidationState(shape, formula, species);
+      if (shape.leading_count) {
+        const std::string typed = text_.Typed(formula, i_);
+        equation_.notes.push_back(
+            typed +
+            " counts its first part: for that many of the rest, "
+            "write the coefficient apart, as in 2 " +
+            text_.Typed(formula + detail::FractionLength(text_, formula), i_));
+      }
     }
     SkipStateMark();
     species.text = text_.Typed(formula, i_);
     return species;
+  }
+
+  // 2CaSO4·H2O: a number right before a formula with an adduct dot is the
+  // count of its first part, not a coefficient.
+  bool LeadsAdduct(std::size_t i) const {
+    std::size_t j = i + detail::FractionLength(text_, i);
+    if (j == i || !(detail::IsCapital(text_[j]) || detail::ClosingBracket(text_[j]) != 0)) {
+      return false;
+    }
+    return detail::ScanFormula(text_, j).dots > 0;
+  }
+
+  // Fe(III) alone is the ion Fe³⁺; in Fe(III)Cl3 the state counts nothing.
+  void ReadOxidationState(const detail::FormulaShape& shape, std::size_t formula,
+                          Species& species) {
+    if (shape.oxidation_state < 0) return;
+    const std::string typed = text_.Typed(formula, shape.end);
+    if (shape.lone_element_and_oxidation && species.charge == 0) {
+      species.charge = shape.oxidation_state;
+      std::string state = std::to_string(shape.oxidation_state);
+      equation_.notes.push_back(typed + " is read as an oxidation state, " +
+                                (shape.oxidation_state == 0
+                                     ? "the element uncharged"
+                                     : "the ion with charge " + state + "+") +
+                                "; to count iodine or vanadium atoms, leave out the parentheses");
+      return;
+    }
+    equation_.notes.push_back("the oxidation state in " + typed + " counts no atoms");
   }
 
   void ReadElectron(Species& species) {
@@ -138,12 +191,16 @@ class EquationReader {
     if (species.charge != -1) Fail("the electron " + At(at) + " is written e-, e^- or e⁻");
   }
 
-  // (s), (l), (g) and (aq) say nothing that balancing needs; they stay in the
-  // species' text.
+  // (s), (aq), ↑ and the other marks say nothing that balancing needs; they
+  // stay in the species' text. One may follow another: O2(g)↑.
   void SkipStateMark() {
-    std::size_t j = i_;
-    while (detail::IsSpace(text_[j])) ++j;
-    if (const std::size_t mark = detail::StateMarkLength(text_, j); mark > 0) i_ = j + mark;
+    for (;;) {
+      std::size_t j = i_;
+      while (detail::IsSpace(text_[j])) ++j;
+      const std::size_t mark = detail::StateMarkLength(text_, j);
+      if (mark == 0) return;
+      i_ = j + mark;
+    }
   }
 
   const SourceText& text_;

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "atom_kind.h"
 #include "quorvel/chemistry/format.h"
-#include "quorvel/chemistry/periodic_table.h"
 
 namespace quorvel::chemistry::detail {
 namespace {
@@ -14,9 +14,9 @@ std::string Join(const std::vector<std::string>& names) {
   return joined;
 }
 
-bool Holds(const Species& species, int element) {
+bool Holds(const Species& species, int kind) {
   for (const AtomCount& atoms : species.atoms) {
-    if (atoms.element == element) return true;
+    if (AtomKind(atoms) == kind) return true;
   }
   return false;
 }
@@ -54,7 +54,7 @@ std::string ExplainOneSided(const Equation& equation, const std::vector<int>& ro
     for (std::size_t i = 0; i < equation.reactant_count; ++i) {
       in_reactants = in_reactants || Holds(equation.species[i], element);
     }
-    (in_reactants ? reactant_only : product_only).emplace_back(ElementSymbol(element));
+    (in_reactants ? reactant_only : product_only).push_back(AtomName(element));
   }
   std::vector<std::string> parts;
   auto say = [&parts](const std::vector<std::string>& names, const char* side) {

@@ -97,24 +97,24 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Charge, ErrorTest,
-    testing::Values(
-        ErrorRow{{"caret_alone"},
-                 "Fe^ = Fe",
-                 "\"^\" at position 3 starts no charge: write it like ^2+, ^- or {3+}"},
-        ErrorRow{{"caret_digits_without_sign"},
-                 "Fe^3 = Fe",
-                 "\"^\" at position 3 starts no charge: write it like ^2+, ^- or {3+}"},
-        ErrorRow{{"brace_unclosed"}, "Fe^{3+ = Fe", "\"{\" at position 4 is never closed"},
-        ErrorRow{{"charge_zero"}, "Fe^0+ = Fe", "a charge of 0 at position 4"},
-        ErrorRow{{"superscript_without_sign"},
-                 "Fe³ = Fe",
-                 "the superscript charge at position 3 has no sign: write it like ²⁺ or ²⁻"},
-        ErrorRow{{"electron_without_charge"},
-                 "e = H",
-                 "the electron at position 1 is written e-, e^- or e⁻"},
-        ErrorRow{{"positive_electron"},
-                 "e+ = H",
-                 "the electron at position 1 is written e-, e^- or e⁻"}),
+    testing::Values(ErrorRow{{"caret_alone"},
+                             "Fe^ = Fe",
+                             "\"^\" at position 3 starts no charge: write it like ^2+, ^- or {3+}"},
+                    ErrorRow{{"caret_digits_without_sign"},
+                             "Fe^3 = Fe",
+                             "\"^\" at position 3 starts no charge: write it like ^2+, ^- or {3+}"},
+                    ErrorRow{
+                        {"brace_unclosed"}, "Fe^{3+ = Fe", "\"{\" at position 4 is never closed"},
+                    ErrorRow{{"charge_zero"}, "Fe^0+ = Fe", "a charge of 0 at position 4"},
+                    ErrorRow{{"superscript_without_sign"},
+                             "Fe³ = Fe",
+                             "the superscript charge at position 3 has no sign: write it like ²⁺ or ²⁻"},
+                    ErrorRow{{"electron_without_charge"},
+                             "e = H",
+                             "the electron at position 1 is written e-, e^- or e⁻"},
+                    ErrorRow{{"positive_electron"},
+                             "e+ = H",
+                             "the electron at position 1 is written e-, e^- or e⁻"}),
     RowName());
 
 TEST(ErrorLimitTest, MoreThanTenThousandSpeciesStop) {

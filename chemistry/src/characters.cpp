@@ -105,6 +105,12 @@ SmallFraction VulgarFraction(char32_t c) {
       return {5, 8};
     case U'⅞':
       return {7, 8};
+    case U'⅐':
+      return {1, 7};
+    case U'⅑':
+      return {1, 9};
+    case U'⅒':
+      return {1, 10};
     default:
       return {0, 0};
   }

@@ -11,7 +11,7 @@ namespace {
 // inside braces. Returns 0 when no sign is there.
 Integer ReadSignedMagnitude(const SourceText& text, std::size_t& i) {
   if (IsDigit(text[i])) {
-    const Number number = ReadNumber(text, i, AsciiDigit, "charge");
+    const Number number = ReadNumber(text, i, AsciiDigit, NumberRole::kCharge);
     const int sign = Sign(text[number.end]);
     if (sign == 0) return 0;
     i = number.end + 1;
@@ -20,7 +20,7 @@ Integer ReadSignedMagnitude(const SourceText& text, std::size_t& i) {
   const int sign = Sign(text[i]);
   if (sign == 0) return 0;
   if (!IsDigit(text[++i])) return sign;
-  const Number number = ReadNumber(text, i, AsciiDigit, "charge");
+  const Number number = ReadNumber(text, i, AsciiDigit, NumberRole::kCharge);
   i = number.end;
   return sign * number.value;
 }
@@ -29,15 +29,15 @@ Integer ReadSignedMagnitude(const SourceText& text, std::size_t& i) {
 Integer ReadSuperscriptCharge(const SourceText& text, std::size_t& i) {
   if (const int sign = SuperscriptSign(text[i]); sign != 0) {
     if (SuperscriptDigit(text[++i]) < 0) return sign;
-    const Number number = ReadNumber(text, i, SuperscriptDigit, "charge");
+    const Number number = ReadNumber(text, i, SuperscriptDigit, NumberRole::kCharge);
     i = number.end;
     return sign * number.value;
   }
-  const Number number = ReadNumber(text, i, SuperscriptDigit, "charge");
+  const Number number = ReadNumber(text, i, SuperscriptDigit, NumberRole::kCharge);
   int sign = SuperscriptSign(text[number.end]);
   if (sign == 0) sign = Sign(text[number.end]);
   if (sign == 0) {
-    Fail("the superscript charge " + At(i) + " has no sign: write it like ²⁺ or ²⁻");
+    FailAt(ReasonKind::kUnsignedCharge, i);
   }
   i = number.end + 1;
   return sign * number.value;
@@ -53,10 +53,10 @@ Integer ReadMarkedCharge(const SourceText& text, std::size_t& i) {
   const std::size_t brace = text[i] == U'{' ? i++ : kNoPosition;
   const Integer charge = ReadSignedMagnitude(text, i);
   if (charge == 0) {
-    Fail(text.Show(mark) + " " + At(mark) + " starts no charge: write it like ^2+, ^- or {3+}");
+    FailAt(ReasonKind::kNoCharge, mark, text.TypedAt(mark));
   }
   if (brace != kNoPosition) {
-    if (text[i] != U'}') Fail(text.Show(brace) + " " + At(brace) + " is never closed");
+    if (text[i] != U'}') FailAt(ReasonKind::kNeverClosed, brace, text.TypedAt(brace));
     ++i;
   }
   return charge;
@@ -88,7 +88,8 @@ void ReadDigitsBeforeSign(const SourceText& text, std::size_t sign_at, const For
   if (!shape.ends_in_ascii_count || shape.last_count_end != sign_at) return;
   reading.note = TwoReadingsNote(text, shape, sign_at, shape.lone_element_and_count);
   if (shape.lone_element_and_count) {
-    reading.charge *= ReadNumber(text, shape.last_count_begin, AsciiDigit, "charge").value;
+    reading.charge *=
+        ReadNumber(text, shape.last_count_begin, AsciiDigit, NumberRole::kCharge).value;
     reading.formula_end = shape.last_count_begin;
   }
 }
@@ -137,7 +138,7 @@ ChargeReading ReadUnmarkedCharge(const SourceText& text, std::size_t& i,
 
   reading.charge = sign;
   if (after > i + 1) {
-    const Integer magnitude = ReadNumber(text, i + 1, AsciiDigit, "charge").value;
+    const Integer magnitude = ReadNumber(text, i + 1, AsciiDigit, NumberRole::kCharge).value;
     reading.note = IsotopeNote(text, shape, i, after, magnitude);
     reading.charge *= magnitude;
   } else {
@@ -152,12 +153,10 @@ ChargeReading ReadDigitsAfterSubscripts(const SourceText& text, std::size_t& i,
                                         const FormulaShape& shape) {
   ChargeReading reading;
   reading.formula_end = shape.end;
-  const Number number = ReadNumber(text, i, AsciiDigit, "charge");
+  const Number number = ReadNumber(text, i, AsciiDigit, NumberRole::kCharge);
   const int sign = Sign(text[number.end]);
   if (sign == 0 || !EndsSpecies(text, number.end + 1)) {
-    Fail("the digits " + At(i) +
-         " follow a subscript: write a count all in subscripts (O₂) or "
-         "all in digits (O2), and a charge after it as ²⁻ or ^2-");
+    FailAt(ReasonKind::kSubscriptThenDigits, i, text.Typed(i, number.end));
   }
   reading.charge = sign * number.value;
   i = number.end + 1;

@@ -15,6 +15,7 @@ Answer Balance(std::string_view equation_text) {
     answer.status =
         parsed.error.invalid_utf8 ? Answer::Status::kInvalidUtf8 : Answer::Status::kUnreadable;
     answer.error = std::move(parsed.error.message);
+    answer.reason = std::move(parsed.error.reason);
     return answer;
   }
   const Equation& equation = *parsed.equation;
@@ -30,7 +31,8 @@ Answer Balance(std::string_view equation_text) {
     }
   } else {
     answer.status = Answer::Status::kUnbalanced;
-    answer.error = std::move(explanation.error);
+    answer.reason = std::move(explanation.reason);
+    answer.error = Explain(answer.reason, Language::kEnglish);
     answer.reactions = std::move(explanation.reactions);
   }
   for (std::string& note : explanation.notes) answer.notes.push_back(std::move(note));

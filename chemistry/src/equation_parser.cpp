@@ -3,6 +3,7 @@
 // so the input's shape never decides the depth of the call stack.
 
 #include <string>
+#include <utility>
 
 #include "characters.h"
 #include "charge.h"
@@ -15,8 +16,9 @@
 namespace quorvel::chemistry {
 namespace {
 
-using detail::At;
 using detail::Fail;
+using detail::FailAt;
+using detail::FailWhole;
 using detail::kNoPosition;
 using detail::SourceText;
 
@@ -26,12 +28,12 @@ class EquationReader {
 
   Equation Read() {
     SkipSpaces();
-    if (i_ == text_.size()) Fail("the equation is empty");
+    if (i_ == text_.size()) FailWhole(ReasonKind::kEmpty);
     for (;;) {
       ExpectSpecies();
       equation_.species.push_back(ReadSpecies());
       if (equation_.species.size() > kMaxSpecies) {
-        Fail("more than " + std::to_string(kMaxSpecies) + " species");
+        FailWhole(ReasonKind::kTooManySpecies, kMaxSpecies);
       }
       SkipSpaces();
       if (i_ == text_.size()) break;
@@ -43,7 +45,7 @@ class EquationReader {
         Unexpected();
       }
     }
-    if (arrow_at_ == kNoPosition) Fail("no \"=\" or arrow between the reactants and the products");
+    if (arrow_at_ == kNoPosition) FailWhole(ReasonKind::kNoArrow);
     return std::move(equation_);
   }
 
@@ -54,8 +56,7 @@ class EquationReader {
 
   void TakeArrow(std::size_t length) {
     if (arrow_at_ != kNoPosition) {
-      Fail("a second arrow \"" + text_.Typed(i_, i_ + length) + "\" " + At(i_) +
-           ": an equation has one");
+      FailAt(ReasonKind::kSecondArrow, i_, text_.Typed(i_, i_ + length));
     }
     arrow_at_ = last_sign_ = i_;
     equation_.arrow = text_.Typed(i_, i_ + length);
@@ -83,25 +84,31 @@ class EquationReader {
     const std::size_t arrow = detail::ArrowLength(text_, i_);
     if (!at_end && arrow == 0 && text_[i_] != U'+') return;
     if (last_sign_ == kNoPosition) {
-      if (arrow > 0) Fail("no reactants before \"" + text_.Typed(i_, i_ + arrow) + "\" " + At(i_));
-      Fail("nothing before \"+\" " + At(i_));
+      if (arrow > 0) FailAt(ReasonKind::kNoReactants, i_, text_.Typed(i_, i_ + arrow));
+      FailAt(ReasonKind::kNothingBeforePlus, i_, "+");
     }
     if (arrow > 0 && arrow_at_ != kNoPosition) TakeArrow(arrow);  // fails: a second arrow
     const std::string sign = last_sign_ == arrow_at_ ? equation_.arrow : "+";
     if (last_sign_ == arrow_at_ && at_end) {
-      Fail("no products after \"" + sign + "\" " + At(last_sign_));
+      FailAt(ReasonKind::kNoProducts, last_sign_, sign);
     }
-    Fail("nothing after \"" + sign + "\" " + At(last_sign_));
+    FailAt(ReasonKind::kNothingAfterSign, last_sign_, sign);
   }
 
   [[noreturn]] void Unexpected() {
-    std::string message =
-        "unexpected " + text_.Show(i_) + " " + At(i_) + ": expected \"+\" or an arrow";
-    if (last_plus_charge_ != kNoPosition) {
-      message += " (the \"+\" " + At(last_plus_charge_) + " was read as the charge of " +
-                 equation_.species.back().text + ")";
+    if (detail::VulgarFraction(text_[i_]).denominator != 0) {
+      FailAt(ReasonKind::kMisplacedFraction, i_, text_.TypedAt(i_));
     }
-    Fail(message);
+    Reason reason;
+    reason.kind = ReasonKind::kUnexpected;
+    reason.position = i_ + 1;
+    reason.text = text_.TypedAt(i_);
+    reason.expected = kExpectSignOrArrow;
+    if (last_plus_charge_ != kNoPosition) {
+      reason.other_position = last_plus_charge_ + 1;
+      reason.other_text = equation_.species.back().text;
+    }
+    Fail(std::move(reason));
   }
 
   Species ReadSpecies() {
@@ -114,7 +121,7 @@ class EquationReader {
     if (i_ > start) {
       species.typed_coefficient = text_.Typed(start, i_);
       if (species.typed_coefficient.find_first_not_of("0.") == std::string::npos) {
-        Fail("a coefficient of 0 " + At(start));
+        FailAt(ReasonKind::kZeroCoefficient, start);
       }
       SkipSpaces();
     }
@@ -125,9 +132,14 @@ class EquationReader {
       const detail::FormulaShape shape = detail::ScanFormula(text_, i_);
       if (shape.tokens == 0) {
         if (!species.typed_coefficient.empty()) {
-          Fail("the coefficient " + At(start) + " stands before no formula");
+          FailAt(ReasonKind::kCoefficientAlone, start);
         }
-        Fail("unexpected " + text_.Show(i_) + " " + At(i_) + ": expected a formula");
+        Reason reason;
+        reason.kind = ReasonKind::kUnexpected;
+        reason.position = i_ + 1;
+        reason.text = text_.TypedAt(i_);
+        reason.expected = kExpectFormula;
+        Fail(std::move(reason));
       }
       detail::ChargeReading charge = detail::ReadCharge(text_, i_, shape);
       detail::FormulaReading reading = detail::CountAtoms(text_, shape, charge.formula_end);
@@ -188,7 +200,7 @@ class EquationReader {
     detail::FormulaShape none;
     none.begin = none.end = i_;
     species.charge = detail::ReadCharge(text_, i_, none).charge;
-    if (species.charge != -1) Fail("the electron " + At(at) + " is written e-, e^- or e⁻");
+    if (species.charge != -1) FailAt(ReasonKind::kBadElectron, at);
   }
 
   // (s), (aq), ↑ and the other marks say nothing that balancing needs; they
@@ -213,14 +225,27 @@ class EquationReader {
 
 }  // namespace
 
+ParseError ParseError::From(Reason reason) {
+  ParseError error;
+  error.invalid_utf8 = reason.kind == ReasonKind::kInvalidUtf8;
+  error.message = Explain(reason, Language::kEnglish);
+  error.reason = std::move(reason);
+  return error;
+}
+
 ParseResult ParseEquation(std::string_view utf8) {
   std::size_t bad_byte = 0;
   const std::optional<SourceText> text = SourceText::Decode(utf8, bad_byte);
-  if (!text) return {std::nullopt, {true, "not valid UTF-8 at byte " + std::to_string(bad_byte)}};
+  if (!text) {
+    Reason reason;
+    reason.kind = ReasonKind::kInvalidUtf8;
+    reason.position = bad_byte;
+    return {std::nullopt, ParseError::From(std::move(reason))};
+  }
   try {
     return {EquationReader(*text).Read(), {}};
   } catch (const detail::ParseFailure& failure) {
-    return {std::nullopt, {false, failure.what()}};
+    return {std::nullopt, ParseError::From(failure.reason())};
   }
 }
 

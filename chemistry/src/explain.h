@@ -4,13 +4,14 @@
 #include <vector>
 
 #include "quorvel/chemistry/equation.h"
+#include "quorvel/chemistry/reason.h"
 #include "quorvel/chemistry/solve.h"
 
 namespace quorvel::chemistry::detail {
 
 // Why an equation does not balance, in words a student follows.
 struct Explanation {
-  std::string error;  // one line; empty when it balanced
+  Reason reason;  // kNone when it balanced
   std::vector<std::string> notes;
   std::vector<std::string> reactions;  // the independent reactions, as equations
 };

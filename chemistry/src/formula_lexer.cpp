@@ -1,4 +1,5 @@
 #include <string>
+#include <utility>
 
 #include "atom_kind.h"
 #include "characters.h"
@@ -84,32 +85,40 @@ Token LexSymbol(const SourceText& text, std::size_t& i) {
   for (std::size_t k = begin; k < i; ++k) symbol += static_cast<char>(text[k]);
   token.element = AtomicNumber(symbol);
   if (token.element == 0) {
-    std::string message = "unknown element symbol \"" + text.Typed(begin, i) + "\" " + At(begin);
-    if (!IsCapital(text[begin])) message += ": a symbol starts with a capital letter";
-    Fail(message);
+    Reason reason;
+    reason.kind = ReasonKind::kUnknownElement;
+    reason.position = begin + 1;
+    reason.text = text.Typed(begin, i);
+    if (!IsCapital(text[begin])) reason.expected = kExpectCapital;
+    Fail(std::move(reason));
   }
   return token;
 }
 
+// The mass number is read whole: a value past any isotope's is refused
+// before it costs anything.
 Token LexLabelledAtom(const SourceText& text, std::size_t& i, const Label& label) {
   const std::size_t begin = i;
-  const Number mass = ReadNumber(text, label.mass_begin,
-                                 label.superscript ? SuperscriptDigit : AsciiDigit, "mass number");
   i = label.symbol;
   Token token = LexSymbol(text, i);
-  if (token.mass != 0) {
-    Fail("the mass number " + At(label.mass_begin) + " labels " + text.Typed(label.symbol, i) +
-         ", which has its own: write " + text.Typed(label.symbol, i) + " alone or ^2H and ^3H");
+  const std::string symbol = text.Typed(label.symbol, i);
+  if (token.mass != 0) FailAt(ReasonKind::kLabelledIsotope, label.mass_begin, symbol);
+  int mass = 0;
+  for (std::size_t k = label.mass_begin; k < label.mass_end && mass <= kLargestMassNumber; ++k) {
+    mass = mass * 10 + (label.superscript ? SuperscriptDigit(text[k]) : AsciiDigit(text[k]));
   }
-  if (mass.value > kLargestMassNumber || mass.value < token.element) {
-    Fail("the mass number " + text.Typed(label.mass_begin, label.mass_end) + " " +
-         At(label.mass_begin) + " is no isotope of " + text.Typed(label.symbol, i) +
-         ": write the mass number, at least the atomic number, as in ¹⁴C or [14C]");
+  if (mass > kLargestMassNumber || mass < token.element) {
+    Reason reason;
+    reason.kind = ReasonKind::kNoSuchIsotope;
+    reason.position = label.mass_begin + 1;
+    reason.text = text.Typed(label.mass_begin, label.mass_end);
+    reason.other_text = symbol;
+    Fail(std::move(reason));
   }
   if (label.bracketed) ++i;  // the "]" that LabelAt found
   token.begin = begin;
   token.end = i;
-  token.mass = static_cast<int>(mass.value);
+  token.mass = mass;
   return token;
 }
 
@@ -120,13 +129,14 @@ Token LexCount(const SourceText& text, std::size_t& i, bool part_start) {
   token.ascii = IsDigit(text[i]);
   token.denominator = 1;
   if (part_start && FractionLength(text, i) > 0) {
-    Fraction fraction = ReadFraction(text, i, "count");
+    Fraction fraction = ReadFraction(text, i);
     token.value = std::move(fraction.numerator);
     token.denominator = std::move(fraction.denominator);
     token.end = i = fraction.end;
     return token;
   }
-  Number number = ReadNumber(text, i, token.ascii ? AsciiDigit : SubscriptDigit, "count");
+  Number number =
+      ReadNumber(text, i, token.ascii ? AsciiDigit : SubscriptDigit, NumberRole::kCount);
   token.value = std::move(number.value);
   token.end = i = number.end;
   return token;

@@ -1,4 +1,5 @@
 #include <string>
+#include <utility>
 
 #include "characters.h"
 #include "formula.h"
@@ -16,20 +17,29 @@ class OpenGroups {
  public:
   void Open(std::size_t at, std::vector<std::size_t>& closes) {
     if (open_.size() == kMaxGroupDepth) {
-      Fail("groups nested more than " + std::to_string(kMaxGroupDepth) + " deep " + At(at));
+      Reason reason;
+      reason.kind = ReasonKind::kNestedTooDeep;
+      reason.position = at + 1;
+      reason.count = kMaxGroupDepth;
+      Fail(std::move(reason));
     }
     open_.push_back({at, closes.size()});
     closes.push_back(kUnclosed);
   }
 
   void Close(const SourceText& text, std::size_t at, bool empty, std::vector<std::size_t>& closes) {
-    if (open_.empty()) Fail(text.Show(at) + " " + At(at) + " closes nothing");
+    if (open_.empty()) FailAt(ReasonKind::kClosesNothing, at, text.TypedAt(at));
     const Group group = open_.back();
     if (ClosingBracket(text[group.at]) != text[at]) {
-      Fail(text.Show(at) + " " + At(at) + " does not close " + text.Show(group.at) + " " +
-           At(group.at));
+      Reason reason;
+      reason.kind = ReasonKind::kMismatchedBracket;
+      reason.position = at + 1;
+      reason.text = text.TypedAt(at);
+      reason.other_position = group.at + 1;
+      reason.other_text = text.TypedAt(group.at);
+      Fail(std::move(reason));
     }
-    if (empty) Fail("empty group " + At(group.at));
+    if (empty) FailAt(ReasonKind::kEmptyGroup, group.at);
     closes[group.ordinal] = at;
     open_.pop_back();
   }
@@ -38,7 +48,8 @@ class OpenGroups {
 
   void ExpectAllClosed(const SourceText& text) const {
     if (!open_.empty()) {
-      Fail(text.Show(open_.back().at) + " " + At(open_.back().at) + " is never closed");
+      const std::size_t at = open_.back().at;
+      FailAt(ReasonKind::kNeverClosed, at, text.TypedAt(at));
     }
   }
 
@@ -84,9 +95,11 @@ FormulaShape ScanFormula(const SourceText& text, std::size_t& i) {
         groups.Close(text, token->begin, previous == TokenKind::kOpen, shape.group_closes);
         break;
       case TokenKind::kDot:
-        if (!previous) Fail("nothing before the adduct dot " + At(token->begin));
-        if (part_empty) Fail("nothing after the adduct dot " + At(last_dot));
-        if (!groups.empty()) Fail("an adduct dot inside a group " + At(token->begin));
+        if (!previous)
+          FailAt(ReasonKind::kNothingBeforeDot, token->begin, text.TypedAt(token->begin));
+        if (part_empty) FailAt(ReasonKind::kNothingAfterDot, last_dot, text.TypedAt(last_dot));
+        if (!groups.empty())
+          FailAt(ReasonKind::kDotInGroup, token->begin, text.TypedAt(token->begin));
         last_dot = token->begin;
         part_empty = true;
         ++shape.dots;
@@ -96,12 +109,15 @@ FormulaShape ScanFormula(const SourceText& text, std::size_t& i) {
           shape.leading_count = true;
           part_empty = true;
         } else if (previous == TokenKind::kOxidation) {
-          Fail("the count " + At(token->begin) + " follows the oxidation state " +
-               text.Typed(previous_at, token->begin) + " " + At(previous_at) +
-               ", which counts no atoms: write the count right after the symbol");
+          Reason reason;
+          reason.kind = ReasonKind::kCountAfterOxidation;
+          reason.position = token->begin + 1;
+          reason.other_position = previous_at + 1;
+          reason.other_text = text.Typed(previous_at, token->begin);
+          Fail(std::move(reason));
         } else if (previous != TokenKind::kElement && previous != TokenKind::kClose &&
                    previous != TokenKind::kDot) {
-          Fail("the count " + At(token->begin) + " follows no element or group");
+          FailAt(ReasonKind::kCountWithoutFormula, token->begin);
         }
         if (token->denominator != 1) shape.units = lcm(shape.units, token->denominator);
         break;
@@ -117,14 +133,11 @@ FormulaShape ScanFormula(const SourceText& text, std::size_t& i) {
   }
   groups.ExpectAllClosed(text);
   if (part_empty) {
-    if (last_dot == kUnclosed) {
-      Fail("the count " + At(shape.begin) + " stands before no formula");
-    }
-    Fail("nothing after the adduct dot " + At(last_dot));
+    if (last_dot == kUnclosed) FailAt(ReasonKind::kCoefficientAlone, shape.begin);
+    FailAt(ReasonKind::kNothingAfterDot, last_dot, text.TypedAt(last_dot));
   }
   if (shape.leading_count && shape.dots == 0) {
-    Fail("the count " + At(shape.begin) +
-         " stands before a formula that already has a coefficient: write one number before it");
+    FailAt(ReasonKind::kSecondCoefficient, shape.begin);
   }
   const bool plain_first = first_element != 0 && !first_is_labelled;
   shape.lone_element = shape.tokens == 1 && plain_first ? first_element : 0;

@@ -1,7 +1,7 @@
 #include "number.h"
 
 #include <cstdint>
-#include <string>
+#include <utility>
 
 #include "characters.h"
 #include "parse_failure.h"
@@ -11,13 +11,15 @@ namespace quorvel::chemistry::detail {
 
 int AsciiDigit(char32_t c) { return c >= U'0' && c <= U'9' ? static_cast<int>(c - U'0') : -1; }
 
-Number ReadNumber(const SourceText& text, std::size_t i, int (*digit)(char32_t),
-                  std::string_view what) {
+Number ReadNumber(const SourceText& text, std::size_t i, int (*digit)(char32_t), NumberRole role) {
   std::size_t end = i;
   while (digit(text[end]) >= 0) ++end;
   if (end - i > kMaxDigits) {
-    Fail("the " + std::string(what) + " " + At(i) + " has more than " + std::to_string(kMaxDigits) +
-         " digits");
+    Reason reason;
+    reason.kind = role == NumberRole::kCount ? ReasonKind::kLongCount : ReasonKind::kLongCharge;
+    reason.position = i + 1;
+    reason.count = kMaxDigits;
+    Fail(std::move(reason));
   }
   // Eighteen digits at a time in a machine word: most counts never need more.
   Number number{0, end};
@@ -32,7 +34,9 @@ Number ReadNumber(const SourceText& text, std::size_t i, int (*digit)(char32_t),
       scale = 1;
     }
   }
-  if (number.value == 0) Fail("a " + std::string(what) + " of 0 " + At(i));
+  if (number.value == 0) {
+    FailAt(role == NumberRole::kCount ? ReasonKind::kZeroCount : ReasonKind::kZeroCharge, i);
+  }
   return number;
 }
 
@@ -65,11 +69,14 @@ std::size_t FractionLength(const SourceText& text, std::size_t i) {
   return parts.end - i;
 }
 
-Fraction ReadFraction(const SourceText& text, std::size_t i, std::string_view what) {
+Fraction ReadFraction(const SourceText& text, std::size_t i) {
   const FractionParts parts = SplitFraction(text, i);
   if (parts.end - i > kMaxDigits) {
-    Fail("the " + std::string(what) + " " + At(i) + " has more than " + std::to_string(kMaxDigits) +
-         " digits");
+    Reason reason;
+    reason.kind = ReasonKind::kLongCount;
+    reason.position = i + 1;
+    reason.count = kMaxDigits;
+    Fail(std::move(reason));
   }
   std::string digits;
   for (std::size_t k = i; k < parts.decimals_end; ++k) {
@@ -86,7 +93,7 @@ Fraction ReadFraction(const SourceText& text, std::size_t i, std::string_view wh
     fraction.denominator = vulgar.denominator;
     fraction.numerator = fraction.numerator * vulgar.denominator + vulgar.numerator;
   }
-  if (fraction.numerator == 0) Fail("a " + std::string(what) + " of 0 " + At(i));
+  if (fraction.numerator == 0) FailAt(ReasonKind::kZeroCount, i);
   const Integer common = gcd(fraction.numerator, fraction.denominator);
   fraction.numerator /= common;
   fraction.denominator /= common;

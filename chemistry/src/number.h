@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <string_view>
 
 #include "quorvel/chemistry/integer.h"
 #include "source_text.h"
@@ -17,9 +16,9 @@ int AsciiDigit(char32_t c);
 
 // Reads the run of digits that starts at i, all of the kind `digit` tells
 // (ASCII, subscript or superscript). Fails on a value of 0 or on more than
-// kMaxDigits digits; `what` names the number in the message ("count").
-Number ReadNumber(const SourceText& text, std::size_t i, int (*digit)(char32_t),
-                  std::string_view what);
+// kMaxDigits digits; `role` says which number the failure names.
+enum class NumberRole { kCount, kCharge };
+Number ReadNumber(const SourceText& text, std::size_t i, int (*digit)(char32_t), NumberRole role);
 
 // A count written as a fraction or decimal, in lowest terms: 5, 0.5, ½, 1½.
 struct Fraction {
@@ -32,8 +31,8 @@ struct Fraction {
 // or a vulgar fraction (2, 0.5, ½, 1½); 0 when none starts there.
 std::size_t FractionLength(const SourceText& text, std::size_t i);
 
-// Reads the number FractionLength finds at i. Fails on a value of 0 or on
+// Reads the count FractionLength finds at i. Fails on a value of 0 or on
 // more than kMaxDigits digits.
-Fraction ReadFraction(const SourceText& text, std::size_t i, std::string_view what);
+Fraction ReadFraction(const SourceText& text, std::size_t i);
 
 }  // namespace quorvel::chemistry::detail

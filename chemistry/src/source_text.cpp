@@ -1,8 +1,6 @@
 #include "source_text.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 
 namespace quorvel::chemistry::detail {
 namespace {
@@ -71,18 +69,5 @@ std::string SourceText::Typed(std::size_t from, std::size_t to) const {
   to = std::min(to, chars_.size());
   return std::string(bytes_.substr(starts_[from], starts_[to] - starts_[from]));
 }
-
-std::string SourceText::Show(std::size_t i) const {
-  const char32_t c = (*this)[i];
-  if (c == kEndOfText) return "the end";
-  if (c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0)) {
-    std::array<char, 16> code{};
-    std::snprintf(code.data(), code.size(), "U+%04X", static_cast<unsigned>(c));
-    return code.data();
-  }
-  return "\"" + Typed(i, i + 1) + "\"";
-}
-
-std::string At(std::size_t i) { return "at position " + std::to_string(i + 1); }
 
 }  // namespace quorvel::chemistry::detail

@@ -25,9 +25,8 @@ class SourceText {
   char32_t operator[](std::size_t i) const { return i < chars_.size() ? chars_[i] : kEndOfText; }
   // The typed bytes of the characters from `from` up to, not including, `to`.
   std::string Typed(std::size_t from, std::size_t to) const;
-  // A character for an error message: quoted as typed, or U+XXXX when it
-  // cannot be shown.
-  std::string Show(std::size_t i) const;
+  // The typed bytes of character i; empty past the end.
+  std::string TypedAt(std::size_t i) const { return Typed(i, i + 1); }
 
  private:
   explicit SourceText(std::string_view bytes) : bytes_(bytes) {}
@@ -36,8 +35,5 @@ class SourceText {
   std::vector<char32_t> chars_;
   std::vector<std::size_t> starts_;  // one more than chars_: the end of the text
 };
-
-// Positions in messages count characters from 1.
-std::string At(std::size_t i);
 
 }  // namespace quorvel::chemistry::detail

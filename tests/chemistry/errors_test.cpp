@@ -27,6 +27,9 @@ TEST_P(ErrorTest, NamesTheFaultAndItsPosition) {
   EXPECT_FALSE(parsed.equation);
   EXPECT_FALSE(parsed.error.invalid_utf8);
   EXPECT_EQ(parsed.error.message, row.error);
+  // The line is the catalogue's reading of the reason the parser reports.
+  EXPECT_NE(parsed.error.reason.kind, ReasonKind::kNone);
+  EXPECT_EQ(Explain(parsed.error.reason, Language::kEnglish), row.error);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -137,6 +140,8 @@ TEST(ErrorLimitTest, InvalidUtf8NamesTheByte) {
     const ParseResult parsed = ParseEquation(bad);
     EXPECT_TRUE(parsed.error.invalid_utf8) << bad;
     EXPECT_EQ(parsed.error.message, "not valid UTF-8 at byte 6") << bad;
+    EXPECT_EQ(parsed.error.reason.kind, ReasonKind::kInvalidUtf8) << bad;
+    EXPECT_EQ(parsed.error.reason.position, 6u) << bad;
   }
 }
 

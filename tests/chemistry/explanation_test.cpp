@@ -35,6 +35,8 @@ TEST_P(AnswerTest, AnswersAndExplains) {
   EXPECT_EQ(answer.reactions, row.reactions);
   EXPECT_EQ(answer.ok(), std::string(row.error).empty());
   EXPECT_EQ(answer.coefficients.empty(), !answer.ok());
+  EXPECT_EQ(answer.reason.kind == ReasonKind::kNone, answer.ok());
+  EXPECT_EQ(Explain(answer.reason, Language::kEnglish), answer.error);
 }
 
 INSTANTIATE_TEST_SUITE_P(

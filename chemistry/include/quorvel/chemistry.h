@@ -12,6 +12,7 @@
 //     std::cout << answer.result << '\n';  // C12H22O11 + 12O2 = 12CO2 + 11H2O
 //   } else {
 //     std::cerr << answer.error << '\n';   // e.g. "N appears only among the reactants"
+//     // or in Chinese: Explain(answer.reason, quorvel::chemistry::Language::kChinese)
 //   }
 //   for (const std::string& note : answer.notes) std::cerr << "note: " << note << '\n';
 //
@@ -20,6 +21,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "quorvel/chemistry/reason.h"
 
 namespace quorvel::chemistry {
 
@@ -33,7 +36,8 @@ struct Answer {
   Status status = Status::kUnreadable;
   std::string result;                     // the balanced equation; empty unless balanced
   std::vector<std::string> coefficients;  // decimal, one per species in input order
-  std::string error;                      // one line; empty when balanced
+  Reason reason;                          // why not; kind kNone when balanced
+  std::string error;                      // one line of English: Explain(reason, kEnglish)
   std::vector<std::string> notes;         // readings, hints and the window's differences
   std::vector<std::string> reactions;     // the independent reactions when there are several
 

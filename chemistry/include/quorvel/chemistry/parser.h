@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "quorvel/chemistry/equation.h"
+#include "quorvel/chemistry/reason.h"
 
 namespace quorvel::chemistry {
 
@@ -16,7 +17,10 @@ inline constexpr std::size_t kMaxDigits = 100;
 
 struct ParseError {
   bool invalid_utf8 = false;
-  std::string message;  // one line; names the offending text and its position
+  std::string message;  // one line of English: Explain(reason, Language::kEnglish)
+  Reason reason;
+
+  static ParseError From(Reason reason);
 };
 
 struct ParseResult {

@@ -10,14 +10,19 @@ namespace {
 
 using quorvel::chemistry::Answer;
 
-void PrintText(const Answer& answer, const std::string& where) {
+using quorvel::chemistry::Explain;
+using quorvel::chemistry::ReasonKey;
+
+std::string Prefix(const std::string& where) { return "quorvel-cli: " + where + ": "; }
+
+void PrintText(const Answer& answer, const std::string& where, const ConsoleWords& words) {
   std::cout << answer.result << '\n';
-  const std::string prefix = "quorvel-cli: " + where + ": ";
-  if (!answer.ok()) std::cerr << prefix << answer.error << '\n';
+  const std::string prefix = Prefix(where);
+  if (!answer.ok()) std::cerr << prefix << Explain(answer.reason, words.language()) << '\n';
   for (std::size_t k = 0; k < answer.reactions.size(); ++k) {
-    std::cerr << prefix << "reaction " << k + 1 << ": " << answer.reactions[k] << '\n';
+    std::cerr << prefix << words.Reaction(k + 1) << answer.reactions[k] << '\n';
   }
-  for (const std::string& note : answer.notes) std::cerr << prefix << "note: " << note << '\n';
+  for (const std::string& note : answer.notes) std::cerr << prefix << words.Note() << note << '\n';
 }
 
 void PrintJson(const std::string& line, const Answer& answer) {
@@ -28,6 +33,8 @@ void PrintJson(const std::string& line, const Answer& answer) {
       {"ok", answer.ok()},
       {"coefficients", answer.coefficients},
       {"error", answer.ok() ? nlohmann::ordered_json() : nlohmann::ordered_json(answer.error)},
+      {"reason", answer.ok() ? nlohmann::ordered_json()
+                             : nlohmann::ordered_json(ReasonKey(answer.reason.kind))},
       {"notes", answer.notes},
       {"reactions", answer.reactions}};
   // Input that is not UTF-8 is shown with U+FFFD where its faults are.
@@ -41,14 +48,14 @@ void ChemistrySession::Answer(const std::string& line, const std::string& where)
   const ::Answer answer = quorvel::chemistry::Balance(line);
   if (answer.status == ::Answer::Status::kInvalidUtf8) {
     bad_input_ = true;
-    if (json_) std::cerr << "quorvel-cli: " << where << ": " << answer.error << '\n';
+    if (json_) std::cerr << Prefix(where) << Explain(answer.reason, words_.language()) << '\n';
   } else if (!answer.ok()) {
     failed_ = true;
   }
   if (json_) {
     PrintJson(line, answer);
   } else {
-    PrintText(answer, where);
+    PrintText(answer, where, words_);
   }
   std::cout.flush();
 }

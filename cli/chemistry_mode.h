@@ -2,13 +2,16 @@
 
 #include <string>
 
+#include "console_words.h"
+
 // --chemistry: each equation read in chemistry's own notation and balanced
 // exactly. Standard output gets one line per equation, the balanced equation
 // or an empty line; the reason, the independent reactions and the notes go to
-// standard error. With --json, one object per equation instead.
+// standard error, in the user's language. With --json, one object per
+// equation instead, its "error" always in English for scripts.
 class ChemistrySession {
  public:
-  explicit ChemistrySession(bool json) : json_(json) {}
+  ChemistrySession(bool json, const ConsoleWords& words) : json_(json), words_(words) {}
 
   // `where` names the equation in messages: "line 7", "equation argument 2".
   void Answer(const std::string& line, const std::string& where);
@@ -16,6 +19,7 @@ class ChemistrySession {
 
  private:
   bool json_;
+  ConsoleWords words_;
   bool failed_ = false;
   bool bad_input_ = false;
 };

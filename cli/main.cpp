@@ -9,10 +9,12 @@
 
 #include "arguments.h"
 #include "chemistry_mode.h"
+#include "console_words.h"
 #include "exit_status.h"
 #include "input_line.h"
 #include "quorvel/pipeline.h"
 #include "quorvel/version.h"
+#include "user_language.h"
 
 namespace {
 
@@ -46,8 +48,9 @@ void PrintUsage(std::ostream& out) {
          "Fe³⁺ and the electron e-; H₂O; state marks (s) (l) (g) (aq); the sides\n"
          "joined by = -> → ⟶ ⇌ <=> or <->. Each equation gives its balanced form or\n"
          "an empty line; why it does not balance, its independent reactions and notes\n"
-         "go to standard error. --json gives the keys input, result, ok, coefficients,\n"
-         "error, notes and reactions.\n"
+         "go to standard error, in Chinese when the user's language is Chinese.\n"
+         "--json gives the keys input, result, ok, coefficients, error (always in\n"
+         "English), reason (a stable name for the kind of failure), notes and reactions.\n"
          "  quorvel-cli --chemistry \"C12H22O11 + O2 = CO2 + H2O\"\n"
          "    C12H22O11 + 12O2 = 12CO2 + 11H2O\n"
          "  quorvel-cli --chemistry \"MnO4- + Fe^2+ + H+ -> Mn^2+ + Fe^3+ + H2O\"\n"
@@ -173,8 +176,12 @@ int main(int argc, char** argv) {
     return kExitUsage;
   }
 
+  // The default mode's messages stay as they always were; the chemistry
+  // mode speaks the user's language.
+  const ConsoleWords words(options.chemistry ? UserLanguage()
+                                             : quorvel::chemistry::Language::kEnglish);
   Session session(options);
-  ChemistrySession chemistry(options.json);
+  ChemistrySession chemistry(options.json, words);
   const auto answer = [&](const std::string& line, const std::string& where) {
     if (options.chemistry) {
       chemistry.Answer(line, where);
@@ -184,13 +191,13 @@ int main(int argc, char** argv) {
   };
   if (!options.equations.empty()) {
     for (std::size_t i = 0; i < options.equations.size(); ++i) {
-      answer(options.equations[i], "equation argument " + std::to_string(i + 1));
+      answer(options.equations[i], words.Argument(i + 1));
     }
   } else {
     std::string line;
     for (long long number = 1; ReadInputLine(line); ++number) {
       if (!line.empty() && line.back() == '\r') line.pop_back();
-      answer(line, "line " + std::to_string(number));
+      answer(line, words.Line(number));
     }
   }
   return options.chemistry ? chemistry.ExitStatus() : session.ExitStatus();

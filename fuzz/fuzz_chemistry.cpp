@@ -89,6 +89,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const chem::Answer answer = chem::Balance(input);
   CheckOneLine(answer.error, input);
   for (const std::string& note : answer.notes) CheckOneLine(note, input);
+  // The error is the reason's English line, and the reason has its Chinese.
+  if (chem::Explain(answer.reason, chem::Language::kEnglish) != answer.error) {
+    Fail("the error is not its reason's English line: " + answer.error, input);
+  }
+  const std::string chinese = chem::Explain(answer.reason, chem::Language::kChinese);
+  CheckOneLine(chinese, input);
+  if (chinese.empty() != answer.ok()) Fail("a failure without its Chinese line", input);
   if (answer.ok()) {
     if (!answer.error.empty() || !answer.reactions.empty()) Fail("an answer with an error", input);
     CheckBalanced(answer, input);

@@ -3,6 +3,7 @@
 // so the input's shape never decides the depth of the call stack.
 
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "characters.h"
@@ -95,15 +96,21 @@ class EquationReader {
     FailAt(ReasonKind::kNothingAfterSign, last_sign_, sign);
   }
 
-  [[noreturn]] void Unexpected() {
-    if (detail::VulgarFraction(text_[i_]).denominator != 0) {
-      FailAt(ReasonKind::kMisplacedFraction, i_, text_.TypedAt(i_));
-    }
+  // What stands at i_ where `expected` should.
+  Reason UnexpectedHere(std::string_view expected) const {
     Reason reason;
     reason.kind = ReasonKind::kUnexpected;
     reason.position = i_ + 1;
     reason.text = text_.TypedAt(i_);
-    reason.expected = kExpectSignOrArrow;
+    reason.expected = expected;
+    return reason;
+  }
+
+  [[noreturn]] void Unexpected() {
+    if (detail::VulgarFraction(text_[i_]).denominator != 0) {
+      FailAt(ReasonKind::kMisplacedFraction, i_, text_.TypedAt(i_));
+    }
+    Reason reason = UnexpectedHere(kExpectSignOrArrow);
     if (last_plus_charge_ != kNoPosition) {
       reason.other_position = last_plus_charge_ + 1;
       reason.other_text = equation_.species.back().text;
@@ -134,12 +141,7 @@ class EquationReader {
         if (!species.typed_coefficient.empty()) {
           FailAt(ReasonKind::kCoefficientAlone, start);
         }
-        Reason reason;
-        reason.kind = ReasonKind::kUnexpected;
-        reason.position = i_ + 1;
-        reason.text = text_.TypedAt(i_);
-        reason.expected = kExpectFormula;
-        Fail(std::move(reason));
+        Fail(UnexpectedHere(kExpectFormula));
       }
       detail::ChargeReading charge = detail::ReadCharge(text_, i_, shape);
       detail::FormulaReading reading = detail::CountAtoms(text_, shape, charge.formula_end);

@@ -9,7 +9,8 @@
 
 namespace quorvel::chemistry::detail {
 
-// Why an equation does not balance, in words a student follows.
+// Why an equation does not balance: the reason as data, with notes and the
+// independent reactions in words a student follows.
 struct Explanation {
   Reason reason;  // kNone when it balanced
   std::vector<std::string> notes;

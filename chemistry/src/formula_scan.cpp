@@ -94,16 +94,16 @@ FormulaShape ScanFormula(const SourceText& text, std::size_t& i) {
       case TokenKind::kClose:
         groups.Close(text, token->begin, previous == TokenKind::kOpen, shape.group_closes);
         break;
-      case TokenKind::kDot:
-        if (!previous)
-          FailAt(ReasonKind::kNothingBeforeDot, token->begin, text.TypedAt(token->begin));
+      case TokenKind::kDot: {
+        const std::string dot = text.TypedAt(token->begin);
+        if (!previous) FailAt(ReasonKind::kNothingBeforeDot, token->begin, dot);
         if (part_empty) FailAt(ReasonKind::kNothingAfterDot, last_dot, text.TypedAt(last_dot));
-        if (!groups.empty())
-          FailAt(ReasonKind::kDotInGroup, token->begin, text.TypedAt(token->begin));
+        if (!groups.empty()) FailAt(ReasonKind::kDotInGroup, token->begin, dot);
         last_dot = token->begin;
         part_empty = true;
         ++shape.dots;
         break;
+      }
       case TokenKind::kCount:
         if (!previous && SubscriptDigit(text[token->begin]) < 0) {
           shape.leading_count = true;

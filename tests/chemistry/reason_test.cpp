@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <set>
 #include <string>
 #include <vector>
@@ -83,6 +84,19 @@ TEST(ReasonCatalogueTest, EveryKindHasAKeyAndBothLanguages) {
     EXPECT_TRUE(keys.insert(key).second) << "key used twice";
     EXPECT_TRUE(english_lines.insert(english).second) << "English line used twice";
     EXPECT_TRUE(chinese_lines.insert(chinese).second) << "Chinese line used twice";
+  }
+}
+
+// Scripts read the keys in --json; the manual page is where they look them up.
+TEST(ReasonCatalogueTest, TheManualListsEveryKey) {
+  std::ifstream manual(QUORVEL_CLI_MANUAL);
+  ASSERT_TRUE(manual) << QUORVEL_CLI_MANUAL;
+  std::set<std::string> words;
+  for (std::string word; manual >> word;) {
+    words.insert(word.substr(0, word.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789_")));
+  }
+  for (const ReasonKind kind : EveryKind()) {
+    EXPECT_TRUE(words.contains(std::string(ReasonKey(kind)))) << ReasonKey(kind);
   }
 }
 

@@ -10,6 +10,7 @@
 
 #include "cli_process.h"
 #include "golden_table.h"
+#include "test_support.h"
 
 namespace quorvel_test {
 namespace {
@@ -55,19 +56,24 @@ TEST_P(ChemistryGoldenTest, TextGivesTheExpectedLine) {
   EXPECT_EQ(outcome.status, Fails(row) ? 1 : 0);
 }
 
+// For scripts, whatever the user's language: "error" in English, "reason"
+// a name for its kind.
 TEST_P(ChemistryGoldenTest, JsonGivesTheSameAnswer) {
   const GoldenRow& row = GetParam();
-  const CliOutcome outcome = RunCli({"--chemistry", "--json", row.equation});
+  const CliOutcome outcome =
+      RunCli({"--chemistry", "--json", row.equation}, "", {"LANG=zh_CN.UTF-8"});
   ASSERT_EQ(Lines(outcome.out).size(), 1u) << outcome.out;
   const nlohmann::ordered_json object = nlohmann::ordered_json::parse(outcome.out);
   std::vector<std::string> keys;
   for (const auto& item : object.items()) keys.push_back(item.key());
   EXPECT_EQ(keys, (std::vector<std::string>{"input", "result", "ok", "coefficients", "error",
-                                            "notes", "reactions"}));
+                                            "reason", "notes", "reactions"}));
   EXPECT_EQ(object["input"], row.equation);
   EXPECT_EQ(object["ok"], !Fails(row));
   EXPECT_EQ(object["result"], Fails(row) ? "" : row.expected);
   EXPECT_EQ(object["error"], Fails(row) ? nlohmann::ordered_json(Reason(row)) : nullptr);
+  EXPECT_EQ(object["reason"].is_string(), Fails(row));
+  EXPECT_EQ(object["reason"].is_null(), !Fails(row));
   EXPECT_EQ(object["coefficients"].empty(), Fails(row));
   EXPECT_EQ(outcome.err, "");
   EXPECT_EQ(outcome.status, Fails(row) ? 1 : 0);
@@ -100,6 +106,102 @@ TEST(ChemistryStdinTest, InvalidUtf8GetsAnObjectAndStatusTwo) {
   EXPECT_EQ(outcome.err, "quorvel-cli: line 1: not valid UTF-8 at byte 6\n");
   EXPECT_EQ(outcome.status, 2);
 }
+
+struct LanguageRow : Row {
+  std::vector<std::string> environment;
+  std::vector<std::string> args;
+  std::string input;
+  std::string err;
+};
+
+class ChemistryLanguageTest : public testing::TestWithParam<LanguageRow> {};
+
+TEST_P(ChemistryLanguageTest, SpeaksTheUsersLanguage) {
+  const LanguageRow& row = GetParam();
+  const CliOutcome outcome = RunCli(row.args, row.input, row.environment);
+  EXPECT_EQ(outcome.err, row.err);
+}
+
+const std::string kOneSidedEnglish =
+    "quorvel-cli: equation argument 1: H appears only among the reactants; O appears only among "
+    "the products\n";
+const std::string kOneSidedChinese =
+    "quorvel-cli: 第 1 个方程式参数: H 只出现在反应物中；O 只出现在生成物中\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Choice, ChemistryLanguageTest,
+    testing::Values(
+        LanguageRow{{"english_by_default"}, {}, {"--chemistry", "H2 = O2"}, "", kOneSidedEnglish},
+        LanguageRow{
+            {"lang"}, {"LANG=zh_CN.UTF-8"}, {"--chemistry", "H2 = O2"}, "", kOneSidedChinese},
+        LanguageRow{
+            {"lc_all"}, {"LC_ALL=zh_TW.UTF-8"}, {"--chemistry", "H2 = O2"}, "", kOneSidedChinese},
+        LanguageRow{{"lc_messages"},
+                    {"LC_MESSAGES=zh_CN"},
+                    {"--chemistry", "H2 = O2"},
+                    "",
+                    kOneSidedChinese},
+        LanguageRow{{"language_list"},
+                    {"LANGUAGE=zh_CN:en_US"},
+                    {"--chemistry", "H2 = O2"},
+                    "",
+                    kOneSidedChinese},
+        LanguageRow{{"language_before_lang"},
+                    {"LANGUAGE=en_US", "LANG=zh_CN.UTF-8"},
+                    {"--chemistry", "H2 = O2"},
+                    "",
+                    kOneSidedEnglish},
+        LanguageRow{{"lc_all_before_lang"},
+                    {"LC_ALL=C", "LANG=zh_CN.UTF-8"},
+                    {"--chemistry", "H2 = O2"},
+                    "",
+                    kOneSidedEnglish},
+        LanguageRow{{"empty_counts_as_unset"},
+                    {"LANGUAGE=", "LC_ALL=", "LANG=zh_CN.UTF-8"},
+                    {"--chemistry", "H2 = O2"},
+                    "",
+                    kOneSidedChinese},
+        LanguageRow{{"other_language"},
+                    {"LANG=zu_ZA.UTF-8"},
+                    {"--chemistry", "H2 = O2"},
+                    "",
+                    kOneSidedEnglish}),
+    RowName());
+
+INSTANTIATE_TEST_SUITE_P(
+    Messages, ChemistryLanguageTest,
+    testing::Values(
+        LanguageRow{{"reactions_on_standard_input"},
+                    {"LANG=zh_CN.UTF-8"},
+                    {"--chemistry"},
+                    "H2 + O2 = H2O + H2O2\n",
+                    "quorvel-cli: 第 1 行: 配平方式不止一种：这个方程式包含 2 个相互独立的反应\n"
+                    "quorvel-cli: 第 1 行: 反应 1：2H2 + O2 = 2H2O\n"
+                    "quorvel-cli: 第 1 行: 反应 2：H2 + O2 = H2O2\n"},
+        LanguageRow{{"reading_error_position"},
+                    {"LANG=zh_CN.UTF-8"},
+                    {"--chemistry", "Ca(OH = H"},
+                    "",
+                    "quorvel-cli: 第 1 个方程式参数: 第 3 个字符“(”缺少与之配对的右括号\n"},
+        LanguageRow{{"species_held_at_zero"},
+                    {"LANG=zh_CN.UTF-8"},
+                    {"--chemistry", "NaCl + H2O = NaOH + HCl + Cl2"},
+                    "",
+                    "quorvel-cli: 第 1 个方程式参数: 只有当 Cl2 的系数为 0 时才能配平\n"
+                    "quorvel-cli: 第 1 个方程式参数: 说明：leaving it out, it balances as NaCl + "
+                    "H2O = NaOH + HCl\n"},
+        LanguageRow{{"invalid_utf8_beside_json"},
+                    {"LANG=zh_CN.UTF-8"},
+                    {"--chemistry", "--json"},
+                    "H2 = \xff\n",
+                    "quorvel-cli: 第 1 行: 文字不是有效的 UTF-8 编码（第 6 个字节有误）\n"},
+        // The default mode's messages are not the chemistry library's.
+        LanguageRow{{"default_mode_stays_english"},
+                    {"LANG=zh_CN.UTF-8"},
+                    {},
+                    "H2 = \xff\n",
+                    "quorvel-cli: line 1: not valid UTF-8; equation skipped\n"}),
+    RowName());
 
 TEST(ChemistryOptionsTest, MatrixIsAUsageError) {
   const CliOutcome outcome = RunCli({"--chemistry", "--matrix", "H2 = H2"});

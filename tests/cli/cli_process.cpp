@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <stdexcept>
+#include <string_view>
 
 extern char** environ;
 
@@ -26,6 +27,29 @@ std::vector<char*> Argv(const std::vector<std::string>& args) {
   argv.push_back(nullptr);
   return argv;
 }
+
+// Owns the strings that the child's environment points into.
+class Environment {
+ public:
+  explicit Environment(const std::vector<std::string>& extra) {
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+      const std::string_view text(*entry);
+      const std::string_view name = text.substr(0, text.find('='));
+      if (name != "LANGUAGE" && name != "LC_ALL" && name != "LC_MESSAGES" && name != "LANG") {
+        entries_.emplace_back(text);
+      }
+    }
+    entries_.insert(entries_.end(), extra.begin(), extra.end());
+    for (std::string& entry : entries_) pointers_.push_back(entry.data());
+    pointers_.push_back(nullptr);
+  }
+
+  char** get() { return pointers_.data(); }
+
+ private:
+  std::vector<std::string> entries_;
+  std::vector<char*> pointers_;
+};
 
 int WaitFor(pid_t pid) {
   int wait_status = 0;
@@ -63,7 +87,8 @@ void WriteAll(int fd, const std::string& bytes) {
 
 }  // namespace
 
-CliOutcome RunCli(const std::vector<std::string>& args, const std::string& input) {
+CliOutcome RunCli(const std::vector<std::string>& args, const std::string& input,
+                  const std::vector<std::string>& environment) {
   const int in = ScratchFile();
   const int out = ScratchFile();
   const int err = ScratchFile();
@@ -77,7 +102,9 @@ CliOutcome RunCli(const std::vector<std::string>& args, const std::string& input
   posix_spawn_file_actions_adddup2(&actions, err, 2);
   std::vector<char*> argv = Argv(args);
   pid_t pid = -1;
-  const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+  Environment child_environment(environment);
+  const int spawned =
+      posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), child_environment.get());
   posix_spawn_file_actions_destroy(&actions);
   Check(spawned == 0, "posix_spawn");
 
@@ -103,7 +130,9 @@ CliPipe::CliPipe(const std::vector<std::string>& args) {
   posix_spawn_file_actions_addclose(&actions, in[1]);
   posix_spawn_file_actions_addclose(&actions, out[0]);
   std::vector<char*> argv = Argv(args);
-  const int spawned = posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ);
+  Environment child_environment({});
+  const int spawned =
+      posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), child_environment.get());
   posix_spawn_file_actions_destroy(&actions);
   close(in[0]);
   close(out[1]);

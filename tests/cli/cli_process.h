@@ -14,8 +14,11 @@ struct CliOutcome {
 };
 
 // Runs quorvel-cli with `args`, feeding `input` on standard input, and waits
-// for it to end.
-CliOutcome RunCli(const std::vector<std::string>& args, const std::string& input = "");
+// for it to end. The child gets the test's environment without the variables
+// that choose the messages' language, plus `environment` ("LANG=zh_CN.UTF-8"),
+// so that the expected language does not depend on who runs the tests.
+CliOutcome RunCli(const std::vector<std::string>& args, const std::string& input = "",
+                  const std::vector<std::string>& environment = {});
 
 // quorvel-cli reading standard input through a pipe, for checking that it
 // answers each line before the next one arrives.

@@ -157,11 +157,12 @@ class EquationReader {
       ReadOxidationState(shape, formula, species);
       if (shape.leading_count) {
         const std::string typed = text_.Typed(formula, i_);
-        equation_.notes.push_back(
-            typed +
-            " counts its first part: for that many of the rest, "
-            "write the coefficient apart, as in 2 " +
-            text_.Typed(formula + detail::FractionLength(text_, formula), i_));
+        const std::size_t count_end = formula + detail::FractionLength(text_, formula);
+        const std::string count = text_.Typed(formula, count_end);
+        const std::string unit = text_.Typed(count_end, i_);
+        equation_.notes.push_back("the " + count + " in " + typed +
+                                  " counts the part it leads; for " + count + " of " + unit +
+                                  ", write " + count + " " + unit);
       }
     }
     SkipStateMark();
@@ -184,17 +185,16 @@ class EquationReader {
                           Species& species) {
     if (shape.oxidation_state < 0) return;
     const std::string typed = text_.Typed(formula, shape.end);
-    if (shape.lone_element_and_oxidation && species.charge == 0) {
-      species.charge = shape.oxidation_state;
-      std::string state = std::to_string(shape.oxidation_state);
-      equation_.notes.push_back(typed + " is read as an oxidation state, " +
-                                (shape.oxidation_state == 0
-                                     ? "the element uncharged"
-                                     : "the ion with charge " + state + "+") +
-                                "; to count iodine or vanadium atoms, leave out the parentheses");
+    if (!shape.lone_element_and_oxidation || species.charge != 0) {
+      equation_.notes.push_back("the oxidation state in " + typed + " counts no atoms");
       return;
     }
-    equation_.notes.push_back("the oxidation state in " + typed + " counts no atoms");
+    species.charge = shape.oxidation_state;
+    // Only a numeral of I and V also reads as iodine or vanadium atoms.
+    if (shape.oxidation_state == 0) return;
+    equation_.notes.push_back(typed + " is read as an oxidation state, the ion with charge " +
+                              std::to_string(shape.oxidation_state) +
+                              "+; to count iodine or vanadium atoms, leave out the parentheses");
   }
 
   void ReadElectron(Species& species) {

@@ -120,6 +120,50 @@ INSTANTIATE_TEST_SUITE_P(
                              "the electron at position 1 is written e-, e^- or e⁻"}),
     RowName());
 
+// What stays unreadable says where, and what to write instead.
+INSTANTIATE_TEST_SUITE_P(
+    Notation, ErrorTest,
+    testing::Values(
+        ErrorRow{{"fraction_inside_a_formula"},
+                 "H½ = H2",
+                 "the fraction \"½\" at position 2 counts a whole part only: write it after an "
+                 "adduct dot (CaSO4·½H2O) or before the formula as its coefficient"},
+        ErrorRow{{"subscripts_then_digits_without_sign"},
+                 "SO₄2 = S",
+                 "the digits \"2\" at position 4 follow a subscript: write a count all in "
+                 "subscripts (O₂) or all in digits (O2), and a charge after it as ²⁻ or ^2-"},
+        ErrorRow{{"two_coefficients"},
+                 "3 2H2 = H2",
+                 "the number at position 3 stands before a formula that has a coefficient "
+                 "already: write one number"},
+        ErrorRow{{"count_after_oxidation_state"},
+                 "Fe(III)2 = Fe",
+                 "the count at position 8 follows the oxidation state \"(III)\" at position 3, "
+                 "which counts no atoms: write the count right after the symbol"},
+        ErrorRow{{"mass_number_zero"},
+                 "^0C = C",
+                 "the mass number \"0\" at position 2 is no isotope of C: a mass number is at "
+                 "least the atomic number, as in ¹⁴C or [14C]"},
+        ErrorRow{{"mass_number_below_atomic_number"},
+                 "[1C] = C",
+                 "the mass number \"1\" at position 2 is no isotope of C: a mass number is at "
+                 "least the atomic number, as in ¹⁴C or [14C]"},
+        ErrorRow{{"mass_number_of_a_hundred_digits"},
+                 "^" + std::string(100, '9') + "C = C",
+                 "the mass number \"" + std::string(100, '9') +
+                     "\" at position 2 is no isotope of C: a mass number is at least the atomic "
+                     "number, as in ¹⁴C or [14C]"},
+        ErrorRow{{"mass_number_on_deuterium"},
+                 "^2D = D",
+                 "the mass number at position 2 labels D, which has its own: write D alone, or "
+                 "^2H or ^3H"},
+        ErrorRow{{"decimal_count_of_zero"}, "CaSO4·0.0H2O = CaSO4", "a count of 0 at position 7"},
+        ErrorRow{{"decimal_coefficient_of_zero"}, "0.0O2 = O2", "a coefficient of 0 at position 1"},
+        ErrorRow{{"condition_touching_one_sign_only"},
+                 "H2 =H2O = H2O",
+                 "a second arrow \"=\" at position 9: an equation has one"}),
+    RowName());
+
 TEST(ErrorLimitTest, MoreThanTenThousandSpeciesStop) {
   std::string reactants = "H2";
   for (std::size_t i = 2; i < kMaxSpecies; ++i) reactants += "+H2";

@@ -285,7 +285,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "",
                   {"the 2 in 2Na2CO3·3H2O2 counts the part it leads; for 2 of Na2CO3·3H2O2, "
                    "write 2 Na2CO3·3H2O2",
-                   "the window reads the typed coefficient of 22Na2CO3·3H2O2 as part of the "
+                   "the window reads the typed coefficient of 2 2Na2CO3·3H2O2 as part of the "
                    "formula"},
                   {}},
         AnswerRow{{"fractional_coefficients_replaced"},

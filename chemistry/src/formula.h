@@ -17,10 +17,12 @@ struct Token {
   TokenKind kind = TokenKind::kElement;
   std::size_t begin = 0;  // characters [begin, end)
   std::size_t end = 0;
-  int element = 0;       // kElement: the atomic number
-  int mass = 0;          // kElement: the mass number of a labelled atom (D, ¹⁴C, [14C])
-  Integer value;         // kCount: the numerator; kOxidation: the state
-  Integer denominator;   // kCount: 1 unless the count leads a part (½H2O, 0.5H2O)
+  int element = 0;  // kElement: the atomic number
+  int mass = 0;     // kElement: the mass number of a labelled atom (D, ¹⁴C, [14C])
+  Integer value;    // kCount: the numerator; kOxidation: the state
+  // kCount: a fraction's denominator (½H2O, 0.5H2O); none for a whole count,
+  // which keeps the many whole ones cheap to pass around.
+  std::optional<Integer> denominator;
   bool ascii = false;    // kCount: written with ASCII digits, not subscripts
   char32_t bracket = 0;  // kOpen, kClose
 };
@@ -43,6 +45,7 @@ class FormulaTokens {
   // A count that leads the formula or a part after an adduct dot may be a
   // fraction; any other count is whole.
   bool AtPartStart() const { return !previous_ || previous_ == TokenKind::kDot; }
+  Token Lex(TokenKind kind);
 
   const SourceText& text_;
   std::size_t i_;

@@ -41,7 +41,9 @@ FormulaReading CountAtoms(const SourceText& text, const FormulaShape& shape, std
   auto start_part = [&]() {
     std::optional<Token> count;
     if (tokens.PeekKind() == TokenKind::kCount) count = tokens.Next();
-    factor.assign(1, count ? count->value * (shape.units / count->denominator) : shape.units);
+    factor.assign(1, count ? count->value * (count->denominator ? shape.units / *count->denominator
+                                                                : shape.units)
+                           : shape.units);
   };
   start_part();
   std::size_t group = 0;

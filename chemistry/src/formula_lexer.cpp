@@ -127,11 +127,10 @@ Token LexCount(const SourceText& text, std::size_t& i, bool part_start) {
   token.kind = TokenKind::kCount;
   token.begin = i;
   token.ascii = IsDigit(text[i]);
-  token.denominator = 1;
   if (part_start && FractionLength(text, i) > 0) {
     Fraction fraction = ReadFraction(text, i);
     token.value = std::move(fraction.numerator);
-    token.denominator = std::move(fraction.denominator);
+    if (fraction.denominator != 1) token.denominator = std::move(fraction.denominator);
     token.end = i = fraction.end;
     return token;
   }
@@ -210,35 +209,32 @@ std::optional<TokenKind> FormulaTokens::PeekKind() const {
   return std::nullopt;
 }
 
+Token FormulaTokens::Lex(TokenKind kind) {
+  switch (kind) {
+    case TokenKind::kElement:
+      if (const std::optional<Label> label = LabelAt(text_, i_)) {
+        return LexLabelledAtom(text_, i_, *label);
+      }
+      return LexSymbol(text_, i_);
+    case TokenKind::kCount:
+      return LexCount(text_, i_, AtPartStart());
+    case TokenKind::kOpen:
+    case TokenKind::kClose:
+      return LexSign(kind, i_, text_[i_]);
+    case TokenKind::kDot:
+      return LexDot(text_, i_);
+    case TokenKind::kOxidation:
+      return LexOxidationState(text_, i_);
+  }
+  return LexSign(kind, i_, 0);
+}
+
 std::optional<Token> FormulaTokens::Next() {
   const std::optional<TokenKind> kind = PeekKind();
   if (!kind) return std::nullopt;
-  Token token;
-  switch (*kind) {
-    case TokenKind::kElement:
-      if (const std::optional<Label> label = LabelAt(text_, i_)) {
-        token = LexLabelledAtom(text_, i_, *label);
-      } else {
-        token = LexSymbol(text_, i_);
-      }
-      break;
-    case TokenKind::kCount:
-      token = LexCount(text_, i_, AtPartStart());
-      break;
-    case TokenKind::kOpen:
-    case TokenKind::kClose:
-      token = LexSign(*kind, i_, text_[i_]);
-      break;
-    case TokenKind::kDot:
-      token = LexDot(text_, i_);
-      break;
-    case TokenKind::kOxidation:
-      token = LexOxidationState(text_, i_);
-      break;
-  }
-  previous_ = token.kind;
-  previous_subscript_ =
-      token.kind == TokenKind::kCount && !token.ascii && SubscriptDigit(text_[token.begin]) >= 0;
+  std::optional<Token> token(Lex(*kind));
+  previous_ = *kind;
+  previous_subscript_ = *kind == TokenKind::kCount && SubscriptDigit(text_[token->begin]) >= 0;
   return token;
 }
 

@@ -119,7 +119,7 @@ FormulaShape ScanFormula(const SourceText& text, std::size_t& i) {
                    previous != TokenKind::kDot) {
           FailAt(ReasonKind::kCountWithoutFormula, token->begin);
         }
-        if (token->denominator != 1) shape.units = lcm(shape.units, token->denominator);
+        if (token->denominator) shape.units = lcm(shape.units, *token->denominator);
         break;
     }
     previous = token->kind;

@@ -84,6 +84,8 @@ Fraction ReadFraction(const SourceText& text, std::size_t i) {
   }
   Fraction fraction;
   fraction.end = parts.end;
+  // Text with a leading 0 would be read as octal.
+  digits.erase(0, digits.find_first_not_of('0'));
   fraction.numerator = digits.empty() ? Integer(0) : Integer(digits);
   if (parts.decimals_end > parts.whole_end) {
     fraction.denominator =

@@ -144,6 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FormulaRow{{"whole_and_a_half"}, "CaSO4·1½H2O", "Ca2 S2 O11 H6 in 2"},
                     FormulaRow{{"thirds_and_quarters"}, "Al·⅓H2O·¼CO2", "Al12 H8 O10 C3 in 12"},
                     FormulaRow{{"count_of_the_first_part"}, "2CaSO4·H2O", "Ca2 S2 O9 H2"},
+        FormulaRow{{"leading_zeros_are_decimal"}, "CaSO4·08H2O·00.50CO2", "Ca2 S2 O26 H32 C1 in 2"},
                     FormulaRow{{"spaces_around_the_dot"}, "CuSO4 · 5H2O", "Cu1 S1 O9 H10"},
                     FormulaRow{{"decimal_after_a_group"}, "Ca(OH)2.5H2O", "Ca1 O7 H12"},
                     FormulaRow{{"deuterium"}, "D2O", "^2H2 O1"},

@@ -151,7 +151,7 @@ class EquationReader {
       species.long_count = std::move(reading.long_count);
       species.charge = std::move(charge.charge);
       species.units = shape.units;
-      species.leading_count = shape.leading_count;
+      species.adduct = shape.dots > 0;
       last_plus_charge_ = charge.unmarked_plus;
       if (!charge.note.empty()) equation_.notes.push_back(std::move(charge.note));
       ReadOxidationState(shape, formula, species);

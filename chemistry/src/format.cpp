@@ -7,8 +7,8 @@ void AppendTerm(std::string& side, const Integer& coefficient, const Species& sp
   if (!side.empty()) side += " + ";
   if (coefficient != 1) {
     side += coefficient.str();
-    // 2CaSO4·H2O counts its first part: "3 2CaSO4·H2O" keeps the numbers apart.
-    if (species.leading_count) side += ' ';
+    // "2CaSO4·H2O" would count the first part: "2 CaSO4·H2O" is the coefficient.
+    if (species.adduct) side += ' ';
   }
   side += species.text;
 }

@@ -24,9 +24,9 @@ struct Species {
   // a part of an adduct has a fractional count (CaSO4·½H2O is counted twice
   // over, as Ca2S2O9H2).
   Integer units = 1;
-  // The text starts with the count of an adduct's first part (2CaSO4·H2O),
-  // which a coefficient must not run into.
-  bool leading_count = false;
+  // Parts joined by adduct dots (CuSO4·5H2O). Digits right before an adduct
+  // count its first part (2CaSO4·H2O), so a coefficient stands apart from it.
+  bool adduct = false;
 
   // Where the window's simpler reading of this species would differ.
   std::string typed_coefficient;  // the digits typed before the formula

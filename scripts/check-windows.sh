@@ -4,7 +4,8 @@
 # Windows with MinGW-w64, packs the Windows download (portable zip and
 # installer) beside the programs in the build folder, then runs every test
 # program under Wine, quorvel-cli.exe itself with non-ASCII equations on Wine's
-# command line in both its readings, the window on a virtual display
+# command line in both its readings and its chemistry failures in English and
+# Chinese, the window on a virtual display
 # (check-windows-gui.sh), and the download's install and uninstall
 # (check-windows-download.sh).
 #   scripts/check-windows.sh [BUILD_DIR]      (default: build-win)
@@ -146,6 +147,24 @@ check_cli "Ca（OH）2 + 2HCl ＝ CaCl2 + 2H2O" 0 --chemistry "Ca（OH）2 ＋ H
 check_cli "Fe³⁺ + e⁻ ⇌ Fe²⁺" 0 --chemistry "Fe³⁺ + e⁻ ⇌ Fe²⁺"
 check_cli "10K4Fe(CN)6 + 122KMnO4 + 299H2SO4 = 162KHSO4 + 5Fe2(SO4)3 + 122MnSO4 + 60HNO3 + 60CO2 + 188H2O" 0 \
   --chemistry "K4Fe(CN)6 + KMnO4 + H2SO4 = KHSO4 + Fe2(SO4)3 + MnSO4 + HNO3 + CO2 + H2O"
+
+# Why a chemistry equation failed, in the user's display language, which
+# Wine takes from the locale variables.
+check_cli_reason() { # locale expected-standard-error argument...
+  local locale=$1 want=$2 got
+  shift 2
+  got=$(LANG=$locale LC_ALL=$locale timeout 60 "$wine" "$cli" "$@" 2>&1 >/dev/null | tr -d '\r') || true
+  if [ "$got" == "$want" ]; then
+    echo "check-windows: quorvel-cli.exe $* in $locale -> $got"
+  else
+    echo "check-windows: quorvel-cli.exe $* in $locale: got '$got', want '$want'" >&2
+    failed=1
+  fi
+}
+check_cli_reason C.UTF-8 "quorvel-cli: equation argument 1: N appears only among the products" \
+  --chemistry "H2 + O2 = H2O + N2"
+check_cli_reason zh_CN.UTF-8 "quorvel-cli: 第 1 个方程式参数: N 只出现在生成物中" \
+  --chemistry "H2 + O2 = H2O + N2"
 
 # While this Wine's server still runs; the window gets a Wine of its own.
 bash "$root/scripts/check-windows-download.sh" "$build" "$wine" || failed=1

@@ -17,6 +17,10 @@ bool Matches(const SourceText& text, std::size_t i, std::u32string_view word) {
 
 bool IsSpace(char32_t c) { return c == U' ' || c == U'\t' || c == 0xA0 || c == 0x3000; }
 
+bool IsPrintable(char32_t c) {
+  return c >= 0x20 && !(c >= 0x7F && c < 0xA0) && c != kEndOfText;
+}
+
 int SubscriptDigit(char32_t c) { return c >= U'₀' && c <= U'₉' ? static_cast<int>(c - U'₀') : -1; }
 
 int SuperscriptDigit(char32_t c) {

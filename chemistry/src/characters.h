@@ -8,6 +8,8 @@
 namespace quorvel::chemistry::detail {
 
 bool IsSpace(char32_t c);
+// Not a control character, and not past the end of the text.
+bool IsPrintable(char32_t c);
 inline bool IsCapital(char32_t c) { return c >= U'A' && c <= U'Z'; }
 inline bool IsSmall(char32_t c) { return c >= U'a' && c <= U'z'; }
 inline bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }

@@ -66,15 +66,18 @@ class EquationReader {
     TakeCondition();
   }
 
-  // 2KClO3 =MnO2,△= 2KCl: what stands between two signs, touching both, is
-  // the condition of the reaction (a catalyst, heat, 点燃). It counts nothing
-  // and stays with the arrow.
+  // 2KClO3 =MnO2,△= 2KCl: what stands between two signs, touching both and
+  // holding no space or control character, is the condition of the reaction
+  // (a catalyst, heat, 点燃). It counts nothing and stays with the arrow.
   void TakeCondition() {
-    if (i_ >= text_.size() || detail::IsSpace(text_[i_])) return;
     std::size_t j = i_;
-    while (j < text_.size() && detail::ArrowLength(text_, j) == 0) ++j;
-    if (j == text_.size() || detail::IsSpace(text_[j - 1])) return;
-    i_ = j + detail::ArrowLength(text_, j);
+    while (detail::IsPrintable(text_[j]) && !detail::IsSpace(text_[j]) &&
+           detail::ArrowLength(text_, j) == 0) {
+      ++j;
+    }
+    const std::size_t arrow = detail::ArrowLength(text_, j);
+    if (j == i_ || arrow == 0) return;
+    i_ = j + arrow;
     equation_.arrow = text_.Typed(arrow_at_, i_);
   }
 

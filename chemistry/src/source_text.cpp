@@ -67,7 +67,12 @@ std::optional<SourceText> SourceText::Decode(std::string_view bytes, std::size_t
 std::string SourceText::Typed(std::size_t from, std::size_t to) const {
   from = std::min(from, chars_.size());
   to = std::min(to, chars_.size());
-  return std::string(bytes_.substr(starts_[from], starts_[to] - starts_[from]));
+  if (from >= to) return "";
+  // Up to the end of the last character, not the start of the next: the
+  // invisible characters skipped after it are no part of what it shows.
+  const std::size_t last = starts_[to - 1];
+  const std::size_t end = last + ReadLead(static_cast<unsigned char>(bytes_[last]))->length;
+  return std::string(bytes_.substr(starts_[from], end - starts_[from]));
 }
 
 }  // namespace quorvel::chemistry::detail

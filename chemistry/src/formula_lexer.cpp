@@ -212,10 +212,8 @@ std::optional<TokenKind> FormulaTokens::PeekKind() const {
 Token FormulaTokens::Lex(TokenKind kind) {
   switch (kind) {
     case TokenKind::kElement:
-      if (const std::optional<Label> label = LabelAt(text_, i_)) {
-        return LexLabelledAtom(text_, i_, *label);
-      }
-      return LexSymbol(text_, i_);
+      if (IsCapital(text_[i_]) || IsSmall(text_[i_])) return LexSymbol(text_, i_);
+      return LexLabelledAtom(text_, i_, *LabelAt(text_, i_));
     case TokenKind::kCount:
       return LexCount(text_, i_, AtPartStart());
     case TokenKind::kOpen:

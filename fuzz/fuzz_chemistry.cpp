@@ -10,6 +10,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "quorvel/chemistry.h"
 #include "quorvel/chemistry/parser.h"
@@ -33,18 +34,22 @@ chem::Equation Parse(std::string_view text, std::string_view input) {
   return std::move(*parsed.equation);
 }
 
-// Atoms per element (0: the charge), reactants minus products, each species
-// times its typed coefficient: all zero when the equation balances.
+// Atoms per element and mass number ({0, 0}: the charge), reactants minus
+// products, each species times its typed coefficient: all zero when the
+// equation balances. A species whose atoms count several formula units
+// (CaSO4·½H2O) is brought to one by scaling every other species instead.
 bool Conserves(const chem::Equation& equation) {
-  std::map<int, Integer> net;
+  Integer units = 1;
+  for (const chem::Species& species : equation.species) units = lcm(units, species.units);
+  std::map<std::pair<int, int>, Integer> net;
   for (std::size_t i = 0; i < equation.species.size(); ++i) {
     const chem::Species& species = equation.species[i];
-    Integer coefficient = 1;
-    if (!species.typed_coefficient.empty()) coefficient = Integer(species.typed_coefficient);
+    Integer coefficient = units / species.units;
+    if (!species.typed_coefficient.empty()) coefficient *= Integer(species.typed_coefficient);
     if (i >= equation.reactant_count) coefficient = -coefficient;
     for (const chem::AtomCount& atoms : species.atoms)
-      net[atoms.element] += coefficient * atoms.count;
-    net[0] += coefficient * species.charge;
+      net[{atoms.element, atoms.mass}] += coefficient * atoms.count;
+    net[{0, 0}] += coefficient * species.charge;
   }
   for (const auto& [element, sum] : net) {
     if (sum != 0) return false;

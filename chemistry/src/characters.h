@@ -8,6 +8,8 @@
 namespace quorvel::chemistry::detail {
 
 bool IsSpace(char32_t c);
+// Not a control character, and not past the end of the text.
+bool IsPrintable(char32_t c);
 inline bool IsCapital(char32_t c) { return c >= U'A' && c <= U'Z'; }
 inline bool IsSmall(char32_t c) { return c >= U'a' && c <= U'z'; }
 inline bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
@@ -17,7 +19,8 @@ inline bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
 int SubscriptDigit(char32_t c);
 int SuperscriptDigit(char32_t c);
 
-// +1 or -1 for a plus or minus sign (the hyphen and U+2212 are both minus);
+// +1 or -1 for a plus or minus sign (the hyphen, U+2212 and the dashes
+// typed for it are all minus);
 // 0 for any other character. The superscript signs ⁺ and ⁻ likewise.
 int Sign(char32_t c);
 int SuperscriptSign(char32_t c);
@@ -26,14 +29,30 @@ int SuperscriptSign(char32_t c);
 char32_t ClosingBracket(char32_t c);
 bool IsClosingBracket(char32_t c);
 
+// The value of a vulgar fraction character (½, ¼, ⅔ ...) as numerator and
+// denominator; {0, 0} for any other character.
+struct SmallFraction {
+  int numerator;
+  int denominator;
+};
+SmallFraction VulgarFraction(char32_t c);
+
+// An oxidation state in Roman numerals, (I) to (VIII), or (0), at i: its
+// value, and the length with both parentheses; length 0 when none is there.
+struct OxidationState {
+  int value;
+  std::size_t length;
+};
+OxidationState OxidationStateAt(const SourceText& text, std::size_t i);
+
 // The dots that join the parts of a hydrate or adduct: CuSO4·5H2O.
 bool IsAdductDot(char32_t c);
 
 // The length in characters of the arrow that starts at i, 0 when none does.
 std::size_t ArrowLength(const SourceText& text, std::size_t i);
 
-// The length of a state mark (s), (l), (g) or (aq) that starts at i, 0 when
-// none does.
+// The length of a state mark that starts at i, 0 when none does: (s), (l),
+// (g), (aq), (cr), (sol), and the gas and precipitate arrows ↑ and ↓.
 std::size_t StateMarkLength(const SourceText& text, std::size_t i);
 
 }  // namespace quorvel::chemistry::detail

@@ -1,6 +1,7 @@
 #include "quorvel/chemistry.h"
 
 #include "explain.h"
+#include "formula_units.h"
 #include "quorvel/chemistry/format.h"
 #include "quorvel/chemistry/parser.h"
 #include "quorvel/chemistry/solve.h"
@@ -24,7 +25,8 @@ Answer Balance(std::string_view equation_text) {
     return answer;
   }
   const Equation& equation = *parsed.equation;
-  const Solution solution = Solve(equation);
+  Solution solution = Solve(equation);
+  detail::CountFormulaUnits(equation, solution);
   detail::Explanation explanation = detail::Explain(equation, solution);
   answer.notes = equation.notes;
   if (solution.kind == Solution::Kind::kBalanced) {

@@ -1,23 +1,21 @@
 #include "composition.h"
 
-#include <array>
-
-#include "quorvel/chemistry/periodic_table.h"
+#include "atom_kind.h"
 
 namespace quorvel::chemistry::detail {
 
 Composition BuildComposition(const Equation& equation) {
   Composition composition;
   const std::size_t columns = equation.species.size();
-  std::array<std::size_t, kElementCount + 1> row_of{};  // 0: no row yet
+  AtomKindIndex row_of;  // 0: no row yet
   bool charged = false;
   for (std::size_t c = 0; c < columns; ++c) {
     const Species& species = equation.species[c];
     const bool product = c >= equation.reactant_count;
     for (const AtomCount& atoms : species.atoms) {
-      std::size_t& row = row_of[static_cast<std::size_t>(atoms.element)];
+      std::size_t& row = row_of[AtomKind(atoms)];
       if (row == 0) {
-        composition.row_elements.push_back(atoms.element);
+        composition.row_elements.push_back(AtomKind(atoms));
         composition.rows.emplace_back(columns);
         row = composition.rows.size();
       }

@@ -7,11 +7,11 @@
 
 namespace quorvel::chemistry::detail {
 
-// One row per element in order of first appearance, then one for the charge
+// One row per kind of atom (see AtomKind) in order of first appearance, then one for the charge
 // when any species carries one; a column per species, reactants counted
 // positive and products negative.
 struct Composition {
-  std::vector<int> row_elements;  // atomic numbers; 0 is the charge
+  std::vector<int> row_elements;  // atom kinds; 0 is the charge
   std::vector<IntegerRow> rows;
 };
 

@@ -9,6 +9,7 @@
 #include "characters.h"
 #include "charge.h"
 #include "formula.h"
+#include "number.h"
 #include "parse_failure.h"
 #include "quorvel/chemistry/parser.h"
 #include "source_text.h"
@@ -62,6 +63,22 @@ class EquationReader {
     equation_.arrow = text_.Typed(i_, i_ + length);
     equation_.reactant_count = equation_.species.size();
     i_ += length;
+    TakeCondition();
+  }
+
+  // 2KClO3 =MnO2,△= 2KCl: what stands between two signs, touching both and
+  // holding no space or control character, is the condition of the reaction
+  // (a catalyst, heat, 点燃). It counts nothing and stays with the arrow.
+  void TakeCondition() {
+    std::size_t j = i_;
+    while (detail::IsPrintable(text_[j]) && !detail::IsSpace(text_[j]) &&
+           detail::ArrowLength(text_, j) == 0) {
+      ++j;
+    }
+    const std::size_t arrow = detail::ArrowLength(text_, j);
+    if (j == i_ || arrow == 0) return;
+    i_ = j + arrow;
+    equation_.arrow = text_.Typed(arrow_at_, i_);
   }
 
   // Before a species: what stands there when it is missing.
@@ -93,6 +110,9 @@ class EquationReader {
   }
 
   [[noreturn]] void Unexpected() {
+    if (detail::VulgarFraction(text_[i_]).denominator != 0) {
+      FailAt(ReasonKind::kMisplacedFraction, i_, text_.TypedAt(i_));
+    }
     Reason reason = UnexpectedHere(kExpectSignOrArrow);
     if (last_plus_charge_ != kNoPosition) {
       reason.other_position = last_plus_charge_ + 1;
@@ -106,11 +126,11 @@ class EquationReader {
     last_plus_charge_ = kNoPosition;
     const std::size_t start = i_;
     // A typed coefficient is replaced by the answer, so its value is never
-    // needed: any length reads, and an answer always reads back.
-    while (detail::IsDigit(text_[i_])) ++i_;
+    // needed: any length reads (2, 0.5, ½), and an answer always reads back.
+    if (!LeadsAdduct(i_)) i_ += detail::FractionLength(text_, i_);
     if (i_ > start) {
       species.typed_coefficient = text_.Typed(start, i_);
-      if (species.typed_coefficient.find_first_not_of('0') == std::string::npos) {
+      if (species.typed_coefficient.find_first_not_of("0.") == std::string::npos) {
         FailAt(ReasonKind::kZeroCoefficient, start);
       }
       SkipSpaces();
@@ -133,12 +153,51 @@ class EquationReader {
       species.has_brackets_other_than_parentheses = reading.other_brackets;
       species.long_count = std::move(reading.long_count);
       species.charge = std::move(charge.charge);
+      species.units = shape.units;
+      species.adduct = shape.dots > 0;
       last_plus_charge_ = charge.unmarked_plus;
       if (!charge.note.empty()) equation_.notes.push_back(std::move(charge.note));
+      ReadOxidationState(shape, formula, species);
+      if (shape.leading_count) {
+        const std::string typed = text_.Typed(formula, i_);
+        const std::size_t count_end = formula + detail::FractionLength(text_, formula);
+        const std::string count = text_.Typed(formula, count_end);
+        const std::string unit = text_.Typed(count_end, i_);
+        equation_.notes.push_back("the " + count + " in " + typed +
+                                  " counts the part it leads; for " + count + " of " + unit +
+                                  ", write " + count + " " + unit);
+      }
     }
     SkipStateMark();
     species.text = text_.Typed(formula, i_);
     return species;
+  }
+
+  // 2CaSO4·H2O: a number right before a formula with an adduct dot is the
+  // count of its first part, not a coefficient.
+  bool LeadsAdduct(std::size_t i) const {
+    std::size_t j = i + detail::FractionLength(text_, i);
+    if (j == i || !(detail::IsCapital(text_[j]) || detail::ClosingBracket(text_[j]) != 0)) {
+      return false;
+    }
+    return detail::ScanFormula(text_, j).dots > 0;
+  }
+
+  // Fe(III) alone is the ion Fe³⁺; in Fe(III)Cl3 the state counts nothing.
+  void ReadOxidationState(const detail::FormulaShape& shape, std::size_t formula,
+                          Species& species) {
+    if (shape.oxidation_state < 0) return;
+    const std::string typed = text_.Typed(formula, shape.end);
+    if (!shape.lone_element_and_oxidation || species.charge != 0) {
+      equation_.notes.push_back("the oxidation state in " + typed + " counts no atoms");
+      return;
+    }
+    species.charge = shape.oxidation_state;
+    // Only a numeral of I and V also reads as iodine or vanadium atoms.
+    if (shape.oxidation_state == 0) return;
+    equation_.notes.push_back(typed + " is read as an oxidation state, the ion with charge " +
+                              std::to_string(shape.oxidation_state) +
+                              "+; to count iodine or vanadium atoms, leave out the parentheses");
   }
 
   void ReadElectron(Species& species) {
@@ -149,12 +208,16 @@ class EquationReader {
     if (species.charge != -1) FailAt(ReasonKind::kBadElectron, at);
   }
 
-  // (s), (l), (g) and (aq) say nothing that balancing needs; they stay in the
-  // species' text.
+  // (s), (aq), ↑ and the other marks say nothing that balancing needs; they
+  // stay in the species' text. One may follow another: O2(g)↑.
   void SkipStateMark() {
-    std::size_t j = i_;
-    while (detail::IsSpace(text_[j])) ++j;
-    if (const std::size_t mark = detail::StateMarkLength(text_, j); mark > 0) i_ = j + mark;
+    for (;;) {
+      std::size_t j = i_;
+      while (detail::IsSpace(text_[j])) ++j;
+      const std::size_t mark = detail::StateMarkLength(text_, j);
+      if (mark == 0) return;
+      i_ = j + mark;
+    }
   }
 
   const SourceText& text_;

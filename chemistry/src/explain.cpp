@@ -3,16 +3,16 @@
 #include <chrono>
 #include <string>
 
+#include "atom_kind.h"
 #include "quorvel/chemistry/format.h"
-#include "quorvel/chemistry/periodic_table.h"
 #include "reason_texts.h"
 
 namespace quorvel::chemistry::detail {
 namespace {
 
-bool Holds(const Species& species, int element) {
+bool Holds(const Species& species, int kind) {
   for (const AtomCount& atoms : species.atoms) {
-    if (atoms.element == element) return true;
+    if (AtomKind(atoms) == kind) return true;
   }
   return false;
 }
@@ -42,7 +42,7 @@ Reason ExplainOneSided(const Equation& equation, const std::vector<int>& rows) {
     for (std::size_t i = 0; i < equation.reactant_count; ++i) {
       in_reactants = in_reactants || Holds(equation.species[i], element);
     }
-    (in_reactants ? reason.items : reason.other_items).emplace_back(ElementSymbol(element));
+    (in_reactants ? reason.items : reason.other_items).push_back(AtomName(element));
   }
   return reason;
 }

@@ -3,10 +3,14 @@
 namespace quorvel::chemistry {
 namespace {
 
-void AppendTerm(std::string& side, const Integer& coefficient, const std::string& species) {
+void AppendTerm(std::string& side, const Integer& coefficient, const Species& species) {
   if (!side.empty()) side += " + ";
-  if (coefficient != 1) side += coefficient.str();
-  side += species;
+  if (coefficient != 1) {
+    side += coefficient.str();
+    // "2CaSO4·H2O" would count the first part: "2 CaSO4·H2O" is the coefficient.
+    if (species.adduct) side += ' ';
+  }
+  side += species.text;
 }
 
 }  // namespace
@@ -19,8 +23,7 @@ std::string FormatEquation(const Equation& equation, const std::vector<Integer>&
     if (coefficient == 0) continue;
     const bool reactant = i < equation.reactant_count;
     std::string& side = (coefficient > 0) == reactant ? left : right;
-    AppendTerm(side, coefficient > 0 ? coefficient : Integer(-coefficient),
-               equation.species[i].text);
+    AppendTerm(side, coefficient > 0 ? coefficient : Integer(-coefficient), equation.species[i]);
   }
   return left + " " + equation.arrow + " " + right;
 }

@@ -1,34 +1,30 @@
 #include <array>
 #include <string>
 
+#include "atom_kind.h"
 #include "formula.h"
-#include "quorvel/chemistry/periodic_table.h"
 
 namespace quorvel::chemistry::detail {
 namespace {
 
-constexpr std::size_t kNone = static_cast<std::size_t>(-1);
-
-// Sums the atoms of one formula, each element in one place, in order of
-// first appearance.
+// Sums the atoms of one formula, each kind in one place, in order of first
+// appearance.
 class AtomTally {
  public:
-  AtomTally() { slot_.fill(kNone); }
-
-  void Add(int element, Integer count) {
-    std::size_t& slot = slot_[static_cast<std::size_t>(element)];
-    if (slot == kNone) {
+  void Add(int element, int mass, Integer count) {
+    std::size_t& slot = slot_[AtomKind(element, mass)];  // 0, or the place plus 1
+    if (slot == 0) {
+      atoms_.push_back({element, std::move(count), mass});
       slot = atoms_.size();
-      atoms_.push_back({element, std::move(count)});
     } else {
-      atoms_[slot].count += count;
+      atoms_[slot - 1].count += count;
     }
   }
 
   std::vector<AtomCount> Take() { return std::move(atoms_); }
 
  private:
-  std::array<std::size_t, kElementCount + 1> slot_;
+  AtomKindIndex slot_;
   std::vector<AtomCount> atoms_;
 };
 
@@ -39,8 +35,17 @@ FormulaReading CountAtoms(const SourceText& text, const FormulaShape& shape, std
   AtomTally tally;
   FormulaTokens tokens(text, shape.begin, end);
   // What every atom at the current depth is multiplied by: the counts of the
-  // groups around it and the count that leads its part.
-  std::vector<Integer> factor{1};
+  // groups around it and the count that leads its part, all times the formula
+  // units counted, which makes a fractional count whole.
+  std::vector<Integer> factor;
+  auto start_part = [&]() {
+    std::optional<Token> count;
+    if (tokens.PeekKind() == TokenKind::kCount) count = tokens.Next();
+    factor.assign(1, count ? count->value * (count->denominator ? shape.units / *count->denominator
+                                                                : shape.units)
+                           : shape.units);
+  };
+  start_part();
   std::size_t group = 0;
   auto take_count = [&]() -> std::optional<Token> {
     if (tokens.PeekKind() != TokenKind::kCount) return std::nullopt;
@@ -56,13 +61,13 @@ FormulaReading CountAtoms(const SourceText& text, const FormulaShape& shape, std
         std::optional<Token> count = take_count();
         Integer atoms = count ? std::move(count->value) : Integer(1);
         if (factor.back() != 1) atoms *= factor.back();
-        tally.Add(token->element, std::move(atoms));
+        tally.Add(token->element, token->mass, std::move(atoms));
         break;
       }
       case TokenKind::kOpen: {
         ++reading.group_count;
         reading.other_brackets = reading.other_brackets || token->bracket != U'(';
-        FormulaTokens after(text, shape.group_closes[group++] + 1, end);
+        FormulaTokens after(text, shape.group_closes[group++] + 1, end, TokenKind::kClose);
         std::optional<Token> count;
         if (after.PeekKind() == TokenKind::kCount) count = after.Next();
         factor.push_back(count ? factor.back() * count->value : factor.back());
@@ -72,15 +77,13 @@ FormulaReading CountAtoms(const SourceText& text, const FormulaShape& shape, std
         factor.pop_back();
         take_count();
         break;
-      case TokenKind::kDot: {
+      case TokenKind::kDot:
         // The leading count is not a subscript: it is not the window's concern.
-        std::optional<Token> count;
-        if (tokens.PeekKind() == TokenKind::kCount) count = tokens.Next();
-        factor.assign(1, count ? std::move(count->value) : Integer(1));
+        start_part();
         break;
-      }
       case TokenKind::kCount:
-        break;  // every count stands after what it counts: ScanFormula checked
+      case TokenKind::kOxidation:
+        break;  // a count stands after what it counts (ScanFormula checked); a state counts nothing
     }
   }
   reading.atoms = tally.Take();

@@ -69,7 +69,9 @@ FormulaShape ScanFormula(const SourceText& text, std::size_t& i) {
   FormulaTokens tokens(text, i, text.size());
   OpenGroups groups;
   std::optional<TokenKind> previous;
-  bool first_is_element = false;
+  std::size_t previous_at = 0;
+  int first_element = 0;
+  bool first_is_labelled = false;
   // Since the last adduct dot: whether its part holds anything yet.
   std::size_t last_dot = kUnclosed;
   bool part_empty = false;
@@ -77,7 +79,13 @@ FormulaShape ScanFormula(const SourceText& text, std::size_t& i) {
     switch (token->kind) {
       case TokenKind::kElement:
         part_empty = false;
-        first_is_element = first_is_element || !previous;
+        if (!previous) {
+          first_element = token->element;
+          first_is_labelled = token->mass != 0;
+        }
+        break;
+      case TokenKind::kOxidation:
+        if (shape.oxidation_state < 0) shape.oxidation_state = static_cast<int>(token->value);
         break;
       case TokenKind::kOpen:
         part_empty = false;
@@ -93,16 +101,29 @@ FormulaShape ScanFormula(const SourceText& text, std::size_t& i) {
         if (!groups.empty()) FailAt(ReasonKind::kDotInGroup, token->begin, dot);
         last_dot = token->begin;
         part_empty = true;
+        ++shape.dots;
         break;
       }
       case TokenKind::kCount:
-        if (previous != TokenKind::kElement && previous != TokenKind::kClose &&
-            previous != TokenKind::kDot) {
+        if (!previous && SubscriptDigit(text[token->begin]) < 0) {
+          shape.leading_count = true;
+          part_empty = true;
+        } else if (previous == TokenKind::kOxidation) {
+          Reason reason;
+          reason.kind = ReasonKind::kCountAfterOxidation;
+          reason.position = token->begin + 1;
+          reason.other_position = previous_at + 1;
+          reason.other_text = text.Typed(previous_at, token->begin);
+          Fail(std::move(reason));
+        } else if (previous != TokenKind::kElement && previous != TokenKind::kClose &&
+                   previous != TokenKind::kDot) {
           FailAt(ReasonKind::kCountWithoutFormula, token->begin);
         }
+        if (token->denominator) shape.units = lcm(shape.units, *token->denominator);
         break;
     }
     previous = token->kind;
+    previous_at = token->begin;
     ++shape.tokens;
     shape.ends_in_ascii_count = token->kind == TokenKind::kCount && token->ascii;
     if (shape.ends_in_ascii_count) {
@@ -111,8 +132,18 @@ FormulaShape ScanFormula(const SourceText& text, std::size_t& i) {
     }
   }
   groups.ExpectAllClosed(text);
-  if (part_empty) FailAt(ReasonKind::kNothingAfterDot, last_dot, text.TypedAt(last_dot));
-  shape.lone_element_and_count = shape.tokens == 2 && first_is_element && shape.ends_in_ascii_count;
+  if (part_empty) {
+    if (last_dot == kUnclosed) FailAt(ReasonKind::kCoefficientAlone, shape.begin);
+    FailAt(ReasonKind::kNothingAfterDot, last_dot, text.TypedAt(last_dot));
+  }
+  if (shape.leading_count && shape.dots == 0) {
+    FailAt(ReasonKind::kSecondCoefficient, shape.begin);
+  }
+  const bool plain_first = first_element != 0 && !first_is_labelled;
+  shape.lone_element = shape.tokens == 1 && plain_first ? first_element : 0;
+  shape.lone_element_and_count = shape.tokens == 2 && plain_first && shape.ends_in_ascii_count;
+  shape.lone_element_and_oxidation =
+      shape.tokens == 2 && plain_first && previous == TokenKind::kOxidation;
   shape.end = i = tokens.position();
   return shape;
 }

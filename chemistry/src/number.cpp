@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "characters.h"
 #include "parse_failure.h"
 #include "quorvel/chemistry/parser.h"
 
@@ -37,6 +38,68 @@ Number ReadNumber(const SourceText& text, std::size_t i, int (*digit)(char32_t),
     FailAt(role == NumberRole::kCount ? ReasonKind::kZeroCount : ReasonKind::kZeroCharge, i);
   }
   return number;
+}
+
+namespace {
+
+struct FractionParts {
+  std::size_t whole_end;     // after the digits before any point
+  std::size_t decimals_end;  // after the digits after the point; whole_end when none
+  std::size_t end;           // after a vulgar fraction, if any
+};
+
+FractionParts SplitFraction(const SourceText& text, std::size_t i) {
+  FractionParts parts{i, i, i};
+  while (IsDigit(text[parts.whole_end])) ++parts.whole_end;
+  parts.decimals_end = parts.end = parts.whole_end;
+  if (parts.whole_end > i && text[parts.whole_end] == U'.' && IsDigit(text[parts.whole_end + 1])) {
+    parts.decimals_end = parts.whole_end + 1;
+    while (IsDigit(text[parts.decimals_end])) ++parts.decimals_end;
+    parts.end = parts.decimals_end;
+  } else if (VulgarFraction(text[parts.whole_end]).denominator != 0) {
+    parts.end = parts.whole_end + 1;
+  }
+  return parts;
+}
+
+}  // namespace
+
+std::size_t FractionLength(const SourceText& text, std::size_t i) {
+  const FractionParts parts = SplitFraction(text, i);
+  return parts.end - i;
+}
+
+Fraction ReadFraction(const SourceText& text, std::size_t i) {
+  const FractionParts parts = SplitFraction(text, i);
+  if (parts.end - i > kMaxDigits) {
+    Reason reason;
+    reason.kind = ReasonKind::kLongCount;
+    reason.position = i + 1;
+    reason.count = kMaxDigits;
+    Fail(std::move(reason));
+  }
+  std::string digits;
+  for (std::size_t k = i; k < parts.decimals_end; ++k) {
+    if (IsDigit(text[k])) digits += static_cast<char>(text[k]);
+  }
+  Fraction fraction;
+  fraction.end = parts.end;
+  // Text with a leading 0 would be read as octal.
+  digits.erase(0, digits.find_first_not_of('0'));
+  fraction.numerator = digits.empty() ? Integer(0) : Integer(digits);
+  if (parts.decimals_end > parts.whole_end) {
+    fraction.denominator =
+        pow(Integer(10), static_cast<unsigned>(parts.decimals_end - parts.whole_end - 1));
+  } else if (parts.end > parts.whole_end) {
+    const SmallFraction vulgar = VulgarFraction(text[parts.whole_end]);
+    fraction.denominator = vulgar.denominator;
+    fraction.numerator = fraction.numerator * vulgar.denominator + vulgar.numerator;
+  }
+  if (fraction.numerator == 0) FailAt(ReasonKind::kZeroCount, i);
+  const Integer common = gcd(fraction.numerator, fraction.denominator);
+  fraction.numerator /= common;
+  fraction.denominator /= common;
+  return fraction;
 }
 
 }  // namespace quorvel::chemistry::detail

@@ -20,4 +20,19 @@ int AsciiDigit(char32_t c);
 enum class NumberRole { kCount, kCharge };
 Number ReadNumber(const SourceText& text, std::size_t i, int (*digit)(char32_t), NumberRole role);
 
+// A count written as a fraction or decimal, in lowest terms: 5, 0.5, ½, 1½.
+struct Fraction {
+  Integer numerator;
+  Integer denominator = 1;
+  std::size_t end = 0;
+};
+
+// The length of the number at i written with ASCII digits, a decimal point
+// or a vulgar fraction (2, 0.5, ½, 1½); 0 when none starts there.
+std::size_t FractionLength(const SourceText& text, std::size_t i);
+
+// Reads the count FractionLength finds at i. Fails on a value of 0 or on
+// more than kMaxDigits digits.
+Fraction ReadFraction(const SourceText& text, std::size_t i);
+
 }  // namespace quorvel::chemistry::detail

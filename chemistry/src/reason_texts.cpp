@@ -191,8 +191,9 @@ Entry EntryFor(const Reason& r) {
               QuotedEn(r.text) + " " + at + " starts no charge: write it like ^2+, ^- or {3+}",
               zh + QuotedZh(r.text) + "后面不是电荷：电荷应写成 ^2+、^- 或 {3+} 这样"};
     case ReasonKind::kUnsignedCharge:
-      return {"unsigned_charge", "the superscript charge " + at + " has no sign",
-              zh + "处的上标电荷缺少正负号"};
+      return {"unsigned_charge",
+              "the superscript charge " + at + " has no sign: write it like ²⁺ or ²⁻",
+              zh + "处的上标电荷缺少正负号：应写成 ²⁺ 或 ²⁻ 这样"};
     case ReasonKind::kZeroCount:
       return {"zero_count", "a count of 0 " + at, zh + "处的下标是 0：下标必须是正整数"};
     case ReasonKind::kZeroCharge:
@@ -204,6 +205,46 @@ Entry EntryFor(const Reason& r) {
     case ReasonKind::kLongCharge:
       return {"long_charge", "the charge " + at + " has more than " + n + " digits",
               zh + "处的电荷超过 " + n + " 位数字"};
+    case ReasonKind::kSecondCoefficient:
+      return {"second_coefficient",
+              "the number " + at +
+                  " stands before a formula that has a coefficient already: write one number",
+              zh + "处的数字前面已经有系数了：一个化学式前只写一个系数"};
+    case ReasonKind::kCountAfterOxidation:
+      return {"count_after_oxidation",
+              "the count " + at + " follows the oxidation state " + QuotedEn(r.other_text) + " " +
+                  AtEn(r.other_position) +
+                  ", which counts no atoms: write the count right after the symbol",
+              zh + "处的下标写在了" + AtZh(r.other_position) + "的化合价" + QuotedZh(r.other_text) +
+                  "后面：化合价不计原子数，下标应紧跟在元素符号后"};
+    case ReasonKind::kSubscriptThenDigits:
+      return {"digits_after_subscript",
+              "the digits " + QuotedEn(r.text) + " " + at +
+                  " follow a subscript: write a count all in subscripts (O₂) or all in digits "
+                  "(O2), and a charge after it as ²⁻ or ^2-",
+              zh + "的数字" + QuotedZh(r.text) +
+                  "跟在下标后面：下标要么全用下标数字（O₂），要么全用普通数字（O2）；"
+                  "电荷写在后面，如 ²⁻ 或 ^2-"};
+    case ReasonKind::kMisplacedFraction:
+      return {"misplaced_fraction",
+              "the fraction " + QuotedEn(r.text) + " " + at +
+                  " counts a whole part only: write it after an adduct dot (CaSO4·½H2O) or "
+                  "before the formula as its coefficient",
+              zh + "的分数" + QuotedZh(r.text) +
+                  "只能表示整个部分的数目：应写在圆点后（CaSO4·½H2O），或作为系数写在化学式前"};
+    case ReasonKind::kLabelledIsotope:
+      return {"labelled_isotope",
+              "the mass number " + at + " labels " + r.text + ", which has its own: write " +
+                  r.text + " alone, or ^2H or ^3H",
+              zh + "的质量数标在了 " + r.text + " 上，而 " + r.text + " 本身已表示同位素：只写 " +
+                  r.text + "，或写成 ^2H、^3H"};
+    case ReasonKind::kNoSuchIsotope:
+      return {"no_such_isotope",
+              "the mass number " + QuotedEn(r.text) + " " + at + " is no isotope of " +
+                  r.other_text +
+                  ": a mass number is at least the atomic number, as in ¹⁴C or [14C]",
+              zh + "的质量数" + QuotedZh(r.text) + "不是 " + r.other_text +
+                  " 的同位素：质量数不小于原子序数，如 ¹⁴C 或 [14C]"};
     case ReasonKind::kOneSided:
       return OneSided(r);
     case ReasonKind::kNoCoefficients:

@@ -21,19 +21,14 @@ std::optional<Lead> ReadLead(unsigned char byte) {
   return std::nullopt;
 }
 
-char32_t AsciiForm(char32_t c) {
-  switch (c) {
-    case U'＋':
-      return U'+';
-    case U'（':
-      return U'(';
-    case U'）':
-      return U')';
-    case U'＝':
-      return U'=';
-    default:
-      return c;
-  }
+// A Chinese input method types letters, digits and signs full-width
+// (U+FF01 to U+FF5E); each reads as the ASCII character it stands for.
+char32_t AsciiForm(char32_t c) { return c >= 0xFF01 && c <= 0xFF5E ? c - 0xFEE0 : c; }
+
+// Characters that show nothing and mean nothing here: a byte-order mark,
+// zero-width spaces and joiners, a soft hyphen. Copied text brings them in.
+bool IsInvisible(char32_t c) {
+  return c == 0xFEFF || c == 0x200B || c == 0x200C || c == 0x200D || c == 0x2060 || c == 0xAD;
 }
 
 }  // namespace
@@ -59,8 +54,10 @@ std::optional<SourceText> SourceText::Decode(std::string_view bytes, std::size_t
       bad_byte = i + 1;
       return std::nullopt;
     }
-    text.starts_.push_back(i);
-    text.chars_.push_back(AsciiForm(code));
+    if (!IsInvisible(code)) {
+      text.starts_.push_back(i);
+      text.chars_.push_back(AsciiForm(code));
+    }
     i += lead->length;
   }
   text.starts_.push_back(bytes.size());
@@ -70,7 +67,12 @@ std::optional<SourceText> SourceText::Decode(std::string_view bytes, std::size_t
 std::string SourceText::Typed(std::size_t from, std::size_t to) const {
   from = std::min(from, chars_.size());
   to = std::min(to, chars_.size());
-  return std::string(bytes_.substr(starts_[from], starts_[to] - starts_[from]));
+  if (from >= to) return "";
+  // Up to the end of the last character, not the start of the next: the
+  // invisible characters skipped after it are no part of what it shows.
+  const std::size_t last = starts_[to - 1];
+  const std::size_t end = last + ReadLead(static_cast<unsigned char>(bytes_[last]))->length;
+  return std::string(bytes_.substr(starts_[from], end - starts_[from]));
 }
 
 }  // namespace quorvel::chemistry::detail

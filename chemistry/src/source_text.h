@@ -12,8 +12,9 @@ namespace quorvel::chemistry::detail {
 inline constexpr char32_t kEndOfText = 0x110000;
 
 // The equation as characters, each with the byte where it starts, so that a
-// species can be given back exactly as typed. The full-width signs the window
-// accepts (＋ （ ） ＝) read as their ASCII forms; the bytes keep them.
+// species can be given back exactly as typed. Full-width letters, digits and
+// signs read as their ASCII forms, and invisible characters are skipped; the
+// bytes keep them.
 class SourceText {
  public:
   // nullopt when `bytes` is not UTF-8; `bad_byte` then holds the 1-based byte

@@ -29,7 +29,7 @@ std::vector<std::string> WindowNotes(const Equation& equation, const Solution& s
   if (const Species* typed =
           FirstWhere(equation, [](const Species& s) { return !s.typed_coefficient.empty(); })) {
     notes.push_back("the window reads the typed coefficient of " + typed->typed_coefficient +
-                    typed->text + " as part of the formula");
+                    (typed->adduct ? " " : "") + typed->text + " as part of the formula");
   }
   if (const Species* longer =
           FirstWhere(equation, [](const Species& s) { return !s.long_count.empty(); })) {

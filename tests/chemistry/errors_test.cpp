@@ -111,13 +111,63 @@ INSTANTIATE_TEST_SUITE_P(
                     ErrorRow{{"charge_zero"}, "Fe^0+ = Fe", "a charge of 0 at position 4"},
                     ErrorRow{{"superscript_without_sign"},
                              "Fe³ = Fe",
-                             "the superscript charge at position 3 has no sign"},
+                             "the superscript charge at position 3 has no sign: write it like ²⁺ or ²⁻"},
                     ErrorRow{{"electron_without_charge"},
                              "e = H",
                              "the electron at position 1 is written e-, e^- or e⁻"},
                     ErrorRow{{"positive_electron"},
                              "e+ = H",
                              "the electron at position 1 is written e-, e^- or e⁻"}),
+    RowName());
+
+// What stays unreadable says where, and what to write instead.
+INSTANTIATE_TEST_SUITE_P(
+    Notation, ErrorTest,
+    testing::Values(
+        ErrorRow{{"fraction_inside_a_formula"},
+                 "H½ = H2",
+                 "the fraction \"½\" at position 2 counts a whole part only: write it after an "
+                 "adduct dot (CaSO4·½H2O) or before the formula as its coefficient"},
+        ErrorRow{{"subscripts_then_digits_without_sign"},
+                 "SO₄2 = S",
+                 "the digits \"2\" at position 4 follow a subscript: write a count all in "
+                 "subscripts (O₂) or all in digits (O2), and a charge after it as ²⁻ or ^2-"},
+        ErrorRow{{"two_coefficients"},
+                 "3 2H2 = H2",
+                 "the number at position 3 stands before a formula that has a coefficient "
+                 "already: write one number"},
+        ErrorRow{{"count_after_oxidation_state"},
+                 "Fe(III)2 = Fe",
+                 "the count at position 8 follows the oxidation state \"(III)\" at position 3, "
+                 "which counts no atoms: write the count right after the symbol"},
+        ErrorRow{{"mass_number_zero"},
+                 "^0C = C",
+                 "the mass number \"0\" at position 2 is no isotope of C: a mass number is at "
+                 "least the atomic number, as in ¹⁴C or [14C]"},
+        ErrorRow{{"mass_number_below_atomic_number"},
+                 "[1C] = C",
+                 "the mass number \"1\" at position 2 is no isotope of C: a mass number is at "
+                 "least the atomic number, as in ¹⁴C or [14C]"},
+        ErrorRow{{"mass_number_of_a_hundred_digits"},
+                 "^" + std::string(100, '9') + "C = C",
+                 "the mass number \"" + std::string(100, '9') +
+                     "\" at position 2 is no isotope of C: a mass number is at least the atomic "
+                     "number, as in ¹⁴C or [14C]"},
+        ErrorRow{{"mass_number_on_deuterium"},
+                 "^2D = D",
+                 "the mass number at position 2 labels D, which has its own: write D alone, or "
+                 "^2H or ^3H"},
+        ErrorRow{{"decimal_count_of_zero"}, "CaSO4·0.0H2O = CaSO4", "a count of 0 at position 7"},
+        ErrorRow{{"decimal_coefficient_of_zero"}, "0.0O2 = O2", "a coefficient of 0 at position 1"},
+        ErrorRow{{"condition_across_a_line_break"},
+                 "SO3 =O2\nO2= SO3",
+                 "unexpected U+000A at position 8: expected \"+\" or an arrow"},
+        ErrorRow{{"control_character_before_an_invisible_one"},
+                 "H2\n\xEF\xBB\xBF = H2",
+                 "unexpected U+000A at position 3: expected \"+\" or an arrow"},
+        ErrorRow{{"condition_touching_one_sign_only"},
+                 "H2 =H2O = H2O",
+                 "a second arrow \"=\" at position 9: an equation has one"}),
     RowName());
 
 TEST(ErrorLimitTest, MoreThanTenThousandSpeciesStop) {

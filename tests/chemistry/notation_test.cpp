@@ -15,16 +15,20 @@ namespace {
 using quorvel_test::Row;
 using quorvel_test::RowName;
 
-// "K4 Fe1 C6 N6", then the charge when there is one: "S1 O4 2-".
+// "K4 Fe1 C6 N6", then the charge when there is one: "S1 O4 2-". A labelled
+// atom shows its mass number, "^14C1", and a species counted for several
+// formula units says how many: "Ca2 S2 O9 H2 in 2".
 std::string Reading(const Species& species) {
   std::string out;
   for (const AtomCount& atoms : species.atoms) {
-    out += (out.empty() ? "" : " ") + std::string(ElementSymbol(atoms.element)) + atoms.count.str();
+    out += (out.empty() ? "" : " ") + (atoms.mass != 0 ? "^" + std::to_string(atoms.mass) : "") +
+           std::string(ElementSymbol(atoms.element)) + atoms.count.str();
   }
   if (species.charge != 0) {
     const Integer magnitude = species.charge > 0 ? species.charge : Integer(-species.charge);
     out += (out.empty() ? "" : " ") + magnitude.str() + (species.charge > 0 ? "+" : "-");
   }
+  if (species.units != 1) out += " in " + species.units.str();
   return out;
 }
 
@@ -107,6 +111,51 @@ INSTANTIATE_TEST_SUITE_P(
                                "Fe1 1000000000000000000000000000000+"}),
     RowName());
 
+INSTANTIATE_TEST_SUITE_P(
+    AsChemistsWrite, FormulaTest,
+    testing::Values(FormulaRow{{"oxidation_state_alone"}, "Fe(II)", "Fe1 2+"},
+                    FormulaRow{{"oxidation_state_zero"}, "Fe(0)", "Fe1"},
+                    FormulaRow{{"oxidation_state_in_formula"}, "Fe(III)Cl3", "Fe1 Cl3"},
+                    FormulaRow{{"oxidation_state_before_group"}, "Fe(III)(OH)3", "Fe1 O3 H3"},
+                    FormulaRow{
+                        {"group_of_iodine_after_symbol_stays_a_group"}, "Ca(IO3)2", "Ca1 I2 O6"},
+                    FormulaRow{{"superscript_sign_after_lone_symbol"}, "Fe3⁺", "Fe1 3+"},
+                    FormulaRow{{"superscript_sign_after_formula"}, "MnO4⁻", "Mn1 O4 1-"},
+                    FormulaRow{{"two_pluses"}, "Fe++", "Fe1 2+"},
+                    FormulaRow{{"three_pluses"}, "Fe+++", "Fe1 3+"},
+                    FormulaRow{{"two_minuses"}, "SO4--", "S1 O4 2-"},
+                    FormulaRow{{"superscript_digits_plain_sign"}, "SO4²-", "S1 O4 2-"},
+                    FormulaRow{{"caret_superscripts"}, "Fe^³⁺", "Fe1 3+"},
+                    FormulaRow{{"subscripts_then_plain_charge"}, "SO₄2-", "S1 O4 2-"},
+                    FormulaRow{{"hyphen"}, "Cl\u2010", "Cl1 1-"},
+                    FormulaRow{{"figure_dash"}, "Cl\u2012", "Cl1 1-"},
+                    FormulaRow{{"en_dash"}, "Cl\u2013", "Cl1 1-"},
+                    FormulaRow{{"small_hyphen_minus"}, "Cl\uFE63", "Cl1 1-"},
+                    FormulaRow{{"full_width_minus"}, "Cl\uFF0D", "Cl1 1-"},
+                    FormulaRow{{"full_width_letters_and_digits"}, "Ｈ２Ｏ", "H2 O1"},
+                    FormulaRow{{"full_width_brackets"}, "Ｋ４［Ｆｅ（ＣＮ）６］", "K4 Fe1 C6 N6"},
+                    FormulaRow{{"full_width_caret_and_braces"}, "Fe＾｛3+｝", "Fe1 3+"},
+                    FormulaRow{{"full_width_point"}, "CuSO4．5H2O", "Cu1 S1 O9 H10"},
+                    FormulaRow{{"soft_hyphen_and_zero_width"}, "H\u00AD2\u200BO\u200D", "H2 O1"},
+                    FormulaRow{{"crystal_mark"}, "NaCl(cr)", "Na1 Cl1"},
+                    FormulaRow{{"gas_mark_then_arrow"}, "O2(g)↑", "O2"},
+                    FormulaRow{{"half"}, "CaSO4·½H2O", "Ca2 S2 O9 H2 in 2"},
+                    FormulaRow{{"decimal_half"}, "CaSO4·0.5H2O", "Ca2 S2 O9 H2 in 2"},
+                    FormulaRow{{"whole_and_a_half"}, "CaSO4·1½H2O", "Ca2 S2 O11 H6 in 2"},
+                    FormulaRow{{"thirds_and_quarters"}, "Al·⅓H2O·¼CO2", "Al12 H8 O10 C3 in 12"},
+                    FormulaRow{{"count_of_the_first_part"}, "2CaSO4·H2O", "Ca2 S2 O9 H2"},
+        FormulaRow{{"leading_zeros_are_decimal"}, "CaSO4·08H2O·00.50CO2", "Ca2 S2 O26 H32 C1 in 2"},
+                    FormulaRow{{"spaces_around_the_dot"}, "CuSO4 · 5H2O", "Cu1 S1 O9 H10"},
+                    FormulaRow{{"decimal_after_a_group"}, "Ca(OH)2.5H2O", "Ca1 O7 H12"},
+                    FormulaRow{{"deuterium"}, "D2O", "^2H2 O1"},
+                    FormulaRow{{"tritium_beside_hydrogen"}, "HTO", "H1 ^3H1 O1"},
+                    FormulaRow{{"superscript_mass"}, "¹⁴CO2", "^14C1 O2"},
+                    FormulaRow{{"caret_mass"}, "^13CH4", "^13C1 H4"},
+                    FormulaRow{{"braced_mass"}, "^{18}O2", "^18O2"},
+                    FormulaRow{{"bracketed_mass"}, "CH3[14C]OOH", "C1 H4 ^14C1 O2"},
+                    FormulaRow{{"bracketed_hydrogen_is_deuterium"}, "[2H]2O", "^2H2 O1"}),
+    RowName());
+
 // How an equation splits into species: "+" between species, a charge's sign
 // only where it ends a species, the arrow as typed.
 struct SplitRow : Row {
@@ -157,15 +206,26 @@ INSTANTIATE_TEST_SUITE_P(
         SplitRow{{"full_width_signs"}, "Ca（OH）2＋HCl＝CaCl2", "Ca（OH）2|HCl ＝ CaCl2"}),
     RowName());
 
-INSTANTIATE_TEST_SUITE_P(Arrows, SplitTest,
-                         testing::Values(SplitRow{{"double_equals"}, "H2==H2", "H2 == H2"},
-                                         SplitRow{{"hyphen_arrow"}, "H2->H2", "H2 -> H2"},
-                                         SplitRow{{"arrow"}, "H2→H2", "H2 → H2"},
-                                         SplitRow{{"long_arrow"}, "H2⟶H2", "H2 ⟶ H2"},
-                                         SplitRow{{"equilibrium"}, "H2⇌H2", "H2 ⇌ H2"},
-                                         SplitRow{{"double_headed"}, "H2<=>H2", "H2 <=> H2"},
-                                         SplitRow{{"single_headed_pair"}, "H2<->H2", "H2 <-> H2"}),
-                         RowName());
+INSTANTIATE_TEST_SUITE_P(
+    Arrows, SplitTest,
+    testing::Values(
+        SplitRow{{"double_equals"}, "H2==H2", "H2 == H2"},
+        SplitRow{{"hyphen_arrow"}, "H2->H2", "H2 -> H2"}, SplitRow{{"arrow"}, "H2→H2", "H2 → H2"},
+        SplitRow{{"long_arrow"}, "H2⟶H2", "H2 ⟶ H2"}, SplitRow{{"equilibrium"}, "H2⇌H2", "H2 ⇌ H2"},
+        SplitRow{{"double_headed"}, "H2<=>H2", "H2 <=> H2"},
+        SplitRow{{"single_headed_pair"}, "H2<->H2", "H2 <-> H2"},
+        SplitRow{{"fat_arrow"}, "H2=>H2", "H2 => H2"},
+        SplitRow{{"long_hyphen_arrow"}, "H2 --> H2", "H2 --> H2"},
+        SplitRow{{"left_right"}, "H2↔H2", "H2 ↔ H2"},
+        SplitRow{{"right_over_left"}, "H2⇄H2", "H2 ⇄ H2"},
+        SplitRow{{"long_left_right"}, "H2⟷H2", "H2 ⟷ H2"},
+        SplitRow{{"left_over_right_harpoons"}, "H2⇋H2", "H2 ⇋ H2"},
+        SplitRow{
+            {"condition_kept_with_the_signs"}, "KClO3=MnO2,△=KCl+O2↑", "KClO3 =MnO2,△= KCl|O2↑"},
+        SplitRow{{"condition_between_arrows"}, "CaCO3 →高温→ CaO + CO2", "CaCO3 →高温→ CaO|CO2"},
+        SplitRow{{"spaced_signs_hold_no_condition"}, "H2 = H2 + H2O", "H2 = H2|H2O"},
+        SplitRow{{"byte_order_mark"}, "\xEF\xBB\xBFH2 = H2", "H2 = H2"}),
+    RowName());
 
 TEST(PeriodicTableTest, KnowsAll118SymbolsOnce) {
   for (int z = 1; z <= kElementCount; ++z) {

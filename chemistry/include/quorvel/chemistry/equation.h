@@ -11,14 +11,22 @@ namespace quorvel::chemistry {
 struct AtomCount {
   int element = 0;  // atomic number
   Integer count;
+  int mass = 0;  // a labelled atom's mass number (D is 2, ¹⁴C 14); 0 for the element as found
 };
 
 // One species as read from the equation.
 struct Species {
   // As typed, without the typed coefficient: formula, charge and state mark.
   std::string text;
-  std::vector<AtomCount> atoms;  // each element once, in order of first appearance
+  std::vector<AtomCount> atoms;  // each kind of atom once, in order of first appearance
   Integer charge;                // in elementary charges; the electron has -1
+  // How many formula units `atoms` and `charge` count: more than 1 only when
+  // a part of an adduct has a fractional count (CaSO4·½H2O is counted twice
+  // over, as Ca2S2O9H2).
+  Integer units = 1;
+  // Parts joined by adduct dots (CuSO4·5H2O). Digits right before an adduct
+  // count its first part (2CaSO4·H2O), so a coefficient stands apart from it.
+  bool adduct = false;
 
   // Where the window's simpler reading of this species would differ.
   std::string typed_coefficient;  // the digits typed before the formula

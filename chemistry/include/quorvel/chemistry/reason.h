@@ -48,6 +48,12 @@ enum class ReasonKind {
   kZeroCharge,           // a charge of 0
   kLongCount,            // count: the most digits allowed
   kLongCharge,           // count: the most digits allowed
+  kSecondCoefficient,    // a number before a formula that has a coefficient already
+  kCountAfterOxidation,  // other_*: the oxidation state the count follows
+  kSubscriptThenDigits,  // text: ASCII digits after subscripts that are no charge
+  kMisplacedFraction,    // text: a fraction where only a whole count may stand
+  kLabelledIsotope,      // text: D or T, which a mass number labels again
+  kNoSuchIsotope,        // text: the mass number; other_text: the element symbol
 
   // Balancing outcomes.
   kOneSided,        // items: elements only among the reactants; other_items: only

@@ -33,7 +33,8 @@ struct Solution {
   // when one way remains: that way, smallest, negative for the species that
   // belong on the other side; zero for those held at 0.
   std::vector<Integer> coefficients;
-  std::vector<int> one_sided;             // kOneSided: atomic numbers; 0 is the charge
+  std::vector<int> one_sided;             // kOneSided: atom kinds (atomic numbers
+                                          // for unlabelled atoms); 0 is the charge
   std::vector<std::size_t> zero_species;  // kZeroOnly: indices of the species held at 0
   std::size_t reaction_count = 0;         // independent reactions (0 for kOneSided, kTooLarge)
   std::vector<std::vector<Integer>> reactions;  // kSeveral: the first kListedReactions of a basis

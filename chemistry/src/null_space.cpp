@@ -80,17 +80,17 @@ Integer SharedDivisor(const Integer& divisor, const Integer& x) {
 }
 
 IntegerRow NullVector(const ReducedMatrix& reduced, std::size_t columns, std::size_t free) {
-  // Row r reads pivot * x[pivots[r]] + entry * x[free] = 0, so x[free] must be
-  // a multiple of pivot / gcd(pivot, entry) in every row.
+  // Row r reads pivot * x[pivots[r]] + entry * x[free] = 0: with x[free] a
+  // multiple of every pivot, the vector is in integers, and dividing by its
+  // gcd leaves the one primitive vector. The pivots of a dense system mostly
+  // share one value, so that a division finds most of them dividing already,
+  // where a gcd of numbers of thousands of bits costs ten times as much.
   Integer scale = 1;
   for (std::size_t r = 0; r < reduced.rows.size(); ++r) {
     const IntegerRow& row = reduced.rows[r];
     if (row[free] == 0) continue;
     const Integer& pivot = row[reduced.pivots[r]];
-    // The pivots of a dense system mostly share one value: a division finds
-    // that nothing changes, where a gcd would cost ten times as much.
-    if (scale % pivot == 0) continue;
-    scale = lcm(scale, pivot / gcd(pivot, row[free]));
+    if (scale % pivot != 0) scale = scale == 1 ? pivot : Integer(lcm(scale, pivot));
   }
   IntegerRow vector(columns);
   vector[free] = scale;

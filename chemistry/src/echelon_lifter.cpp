@@ -88,28 +88,46 @@ Integer HalfSquareRoot(const Integer& m) {
 
 }  // namespace
 
+// Modulo an unlucky prime an entry vanishes that the exact form has: the rank
+// drops, a pivot moves right, or a pivot comes from a later row. The exact
+// form's images come first in this order.
 bool EchelonLifter::Better(const ModularEchelon& image) const {
   if (image.pivots.size() != pivots_.size()) return image.pivots.size() > pivots_.size();
-  return image.pivots < pivots_;
+  if (image.pivots != pivots_) return image.pivots < pivots_;
+  return image.pivot_rows < pivot_rows_;
 }
 
 void EchelonLifter::Add(const ModularEchelon& image, const PrimeField& field) {
   if (primes_.empty() || Better(image)) {
     pivots_ = image.pivots;
+    pivot_rows_ = image.pivot_rows;
     free_columns_ = image.free_columns;
     primes_.clear();
     digits_.clear();
     modulus_ = 1;
-  } else if (image.pivots != pivots_) {
+  } else if (image.pivots != pivots_ || image.pivot_rows != pivot_rows_) {
     return;
   }
   Combine(image, field);
 }
 
+std::size_t EchelonLifter::ModulusBits() const { return BitLength(modulus_); }
+
 // Chinese remaindering: x (mod m) and r (mod p) give x + m * t (mod m * p)
 // with t = (r - x) / m (mod p), the new digit.
 void EchelonLifter::Combine(const ModularEchelon& image, const PrimeField& field) {
-  const std::size_t entries = Entries();
+  // The entries, the determinant, and the entries times the determinant.
+  std::vector<std::uint64_t> residues;
+  residues.reserve(2 * Entries() + 1);
+  for (const std::vector<std::uint64_t>& row : image.free_entries) {
+    residues.insert(residues.end(), row.begin(), row.end());
+  }
+  residues.push_back(image.determinant);
+  for (std::size_t e = 0; e < Entries(); ++e) {
+    residues.push_back(field.Multiply(residues[e], image.determinant));
+  }
+
+  const std::size_t entries = residues.size();
   const std::uint64_t prime = field.prime();
   std::vector<PrimeField::Wide> sums(entries);  // x (mod p), before reduction
   std::uint64_t place = 1;                      // the primes before the i-th (mod p)
@@ -120,12 +138,10 @@ void EchelonLifter::Combine(const ModularEchelon& image, const PrimeField& field
   }
   const std::uint64_t inverse = field.Inverse(place);
   std::vector<std::uint32_t>& digit = digits_.emplace_back(entries);
-  for (std::size_t r = 0, e = 0; r < pivots_.size(); ++r) {
-    for (std::size_t k = 0; k < free_columns_.size(); ++k, ++e) {
-      const std::uint64_t known = field.ReduceWide(sums[e]);
-      digit[e] = static_cast<std::uint32_t>(
-          field.Multiply(field.Subtract(image.free_entries[r][k], known), inverse));
-    }
+  for (std::size_t e = 0; e < entries; ++e) {
+    const std::uint64_t known = field.ReduceWide(sums[e]);
+    digit[e] = static_cast<std::uint32_t>(
+        field.Multiply(field.Subtract(residues[e], known), inverse));
   }
   primes_.push_back(prime);
   modulus_ *= prime;
@@ -192,10 +208,41 @@ std::optional<ReducedMatrix> EchelonLifter::Candidate(std::size_t columns,
     row[pivots_[r]] = common;
     Integer divisor = common;
     for (std::size_t k = 0; k < free_columns_.size(); ++k) {
-      if (divisor != 1) divisor = gcd(divisor, (*numerators)[k]);
+      if (divisor != 1) divisor = SharedDivisor(divisor, (*numerators)[k]);
       row[free_columns_[k]] = std::move((*numerators)[k]);
     }
     if (divisor > 1) {
+      for (Integer& entry : row) entry /= divisor;
+    }
+  }
+  return reduced;
+}
+
+std::optional<ReducedMatrix> EchelonLifter::IntegerCandidate(std::size_t columns,
+                                                             Deadline deadline) const {
+  const Integer half = modulus_ / 2;
+  // The residue nearest 0.
+  const auto least = [&](Integer x) {
+    if (x > half) x -= modulus_;
+    return x;
+  };
+  const Integer determinant = least(Residue(Entries()));
+  ReducedMatrix reduced;
+  reduced.pivots = pivots_;
+  reduced.free_columns = free_columns_;
+  for (std::size_t r = 0; r < pivots_.size(); ++r) {
+    if (Passed(deadline)) return std::nullopt;
+    IntegerRow& row = reduced.rows.emplace_back(columns);
+    row[pivots_[r]] = determinant;
+    Integer divisor = abs(row[pivots_[r]]);
+    for (std::size_t k = 0; k < free_columns_.size(); ++k) {
+      Integer& entry = row[free_columns_[k]];
+      entry = least(Residue(Entries() + 1 + r * free_columns_.size() + k));
+      if (divisor != 1) divisor = SharedDivisor(divisor, entry);
+    }
+    // Primitive, with its pivot positive.
+    if (row[pivots_[r]] < 0) divisor = -divisor;
+    if (divisor != 1) {
       for (Integer& entry : row) entry /= divisor;
     }
   }

@@ -21,11 +21,22 @@ class EchelonLifter {
   void Add(const ModularEchelon& image, const PrimeField& field);
 
   std::size_t primes() const { return primes_.size(); }
+  // The bits of the product of the primes.
+  std::size_t ModulusBits() const;
 
   // The integer form whose images these are, once the product of the primes
   // is large enough to tell its fractions; nullopt before. It is a candidate
   // until Proves says otherwise. Nullopt too once `deadline` passes.
   std::optional<ReducedMatrix> Candidate(std::size_t columns, Deadline deadline) const;
+
+  // The same form read from the images scaled by the determinant of the
+  // pivot rows' square part, which makes every entry an integer: a
+  // determinant of the same rows with one column swapped for a free one
+  // (Cramer's rule). Where a fraction needs a modulus above twice the
+  // product of its parts, these need one above twice the largest such
+  // determinant: about half the primes for a large answer. Right once the
+  // modulus is that large; a candidate as above.
+  std::optional<ReducedMatrix> IntegerCandidate(std::size_t columns, Deadline deadline) const;
 
   // Whether the residues prove `candidate` the exact form of `rows`: each
   // image's null vectors are null vectors of `rows` modulo its prime, and the
@@ -46,10 +57,13 @@ class EchelonLifter {
   bool Better(const ModularEchelon& image) const;
   void Combine(const ModularEchelon& image, const PrimeField& field);
   std::size_t Entries() const { return pivots_.size() * free_columns_.size(); }
-  // The residue of entry (row r, free column k) at index r * free columns + k.
+  // The residue of entry (row r, free column k) at index r * free columns + k,
+  // of the determinant at index Entries(), and of the entry times the
+  // determinant at index Entries() + 1 + r * free columns + k.
   Integer Residue(std::size_t entry) const;
 
   std::vector<std::size_t> pivots_;
+  std::vector<std::size_t> pivot_rows_;
   std::vector<std::size_t> free_columns_;
   std::vector<std::uint64_t> primes_;
   // Mixed radix (Garner): an entry's residue modulo the product of the primes

@@ -16,6 +16,12 @@ namespace quorvel::chemistry::detail {
 // those few the rank drops or a pivot moves right.
 struct ModularEchelon {
   std::vector<std::size_t> pivots;  // increasing
+  // The row that gave each pivot: per pivot column, the first row not yet
+  // used with an entry there once the earlier pivots are cleared.
+  std::vector<std::size_t> pivot_rows;
+  // The determinant of the square part of the matrix in the pivot rows (in
+  // that order) and the pivot columns: the product of the pivots met.
+  std::uint64_t determinant = 1;
   std::vector<std::size_t> free_columns;
   // Per pivot row, its entries in the free columns (in their order); its
   // other entries are 0 but for the pivot's 1.

@@ -19,6 +19,11 @@ struct ReducedMatrix {
   std::vector<std::size_t> free_columns;
 };
 
+// gcd(divisor, x) for divisor > 0, the divisor of a row or vector so far: x
+// is reduced modulo it first, a division, where the gcd of a small number and
+// a large one would walk all the large one's bits.
+Integer SharedDivisor(const Integer& divisor, const Integer& x);
+
 // The exact reduced form, from the form modulo as many primes as its
 // fractions need (checked against `rows` before it is returned); nullopt once
 // `deadline` passes.

@@ -7,7 +7,7 @@
 //   MyView view;                       // a FormView over real controls
 //   MyInstanceCheck previous;          // a PreviousInstance
 //   quorvel::form::FormController form(view, previous);
-//   if (!form.Form_Load()) return 0;   // another instance runs: told, ends
+//   if (!form.Form_Load()) return kRefusedStartExitStatus;  // told; ends
 //   // ... show the window; forward clicks, keys, ticks and the close:
 //   form.Command1_Click();
 //

@@ -649,6 +649,8 @@ void CloseDuringAMegabyteBalance() {
   std::printf("closed in the middle of a pasted megabyte's balance: ended after %.0f ms\n", ms);
   EXPECT_EQ(code, std::optional<DWORD>(0));
   EXPECT_LE(ms, kCloseContractMs);
+}
+
 // --- The chemistry mode: last, for the choice it stores ---------------------
 
 constexpr wchar_t kSettingsKey[] = L"Software\\Quorvel";

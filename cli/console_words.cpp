@@ -1,22 +1,18 @@
 #include "console_words.h"
 
-using quorvel::chemistry::Language;
+using quorvel::messages::Format;
+using quorvel::messages::Message;
 
 std::string ConsoleWords::Line(long long number) const {
-  const std::string n = std::to_string(number);
-  return language_ == Language::kChinese ? "第 " + n + " 行" : "line " + n;
+  return Format(Message::kConsoleLine, language_, {std::to_string(number)});
 }
 
 std::string ConsoleWords::Argument(std::size_t number) const {
-  const std::string n = std::to_string(number);
-  return language_ == Language::kChinese ? "第 " + n + " 个方程式参数" : "equation argument " + n;
+  return Format(Message::kConsoleArgument, language_, {std::to_string(number)});
 }
 
 std::string ConsoleWords::Reaction(std::size_t number) const {
-  const std::string n = std::to_string(number);
-  return language_ == Language::kChinese ? "反应 " + n + "：" : "reaction " + n + ": ";
+  return Format(Message::kConsoleReaction, language_, {std::to_string(number)});
 }
 
-std::string ConsoleWords::Note() const {
-  return language_ == Language::kChinese ? "说明：" : "note: ";
-}
+std::string ConsoleWords::Note() const { return Format(Message::kConsoleNote, language_); }

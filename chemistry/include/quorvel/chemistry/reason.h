@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "quorvel/messages.h"
+
 namespace quorvel::chemistry {
 
 enum class ReasonKind {
@@ -91,7 +93,7 @@ struct Reason {
   bool charged = false;  // kNoCoefficients: some species carries a charge
 };
 
-enum class Language { kEnglish, kChinese };
+using Language = messages::Language;
 
 // One line, without a failure prefix; empty for kNone.
 std::string Explain(const Reason& reason, Language language);

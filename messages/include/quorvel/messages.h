@@ -35,6 +35,16 @@ enum class Message {
   kConsoleReaction,  // before one of several independent reactions: {1} its number
   kConsoleNote,      // before a note
 
+  // The window's texts (both toolkits), the CPU line, the second-instance box.
+
+  // Why an equation cannot be read or balanced (the chemistry library's reasons).
+
+  // Reasons for textbook notation.
+
+  // The details of an answer: masses, oxidation states, bridges, type, amounts.
+
+  // Names of substances.
+
   kCount  // not a message: one past the last, so that loops reach every message
 };
 

@@ -42,6 +42,7 @@ timeout 180 "${wine[@]}" wineboot --init >"$build/wineboot-gui.log" 2>&1 || {
   echo "check-windows-gui: Wine could not start" >&2
   exit 1
 }
+wine_pin_faces "${wine[@]}"
 # Wine draws the frames itself: without a window manager, a window left to
 # one takes seconds to go away.
 "${wine[@]}" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1

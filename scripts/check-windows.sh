@@ -73,6 +73,7 @@ timeout 180 "$wine" wineboot --init >"$build/wineboot.log" 2>&1 || {
   echo "check-windows: Wine could not start" >&2
   exit 1
 }
+wine_pin_faces "$wine"
 # Keep one server running across the programs: each start is then quick.
 "$wineserver" -p 60 >/dev/null 2>&1 || true
 

@@ -37,6 +37,40 @@ wine_prefix_remove() {
   if [ -n "${wine_tmpdir_before-}" ]; then TMPDIR=$wine_tmpdir_before; else unset TMPDIR; fi
 }
 
+# The faces the window asks for, each pinned to a font that
+# scripts/install-deps.sh installs. Without this Wine picks a stand-in from
+# whatever fontconfig offers, and one more installed font changes the result:
+# with fonts-droid-fallback (which imagemagick pulls in through ghostscript)
+# 微软雅黑 became Droid Sans Fallback, one pixel taller at the same size. A
+# substitute wins over any font of that name, installed or not; SimSun (宋体)
+# is the face Wine falls back to for Chinese and the window's default face in
+# a Chinese locale. The Win32 tests read these entries back and check that
+# each face is drawn from its pinned font.
+wine_pinned_faces=(
+  "微软雅黑=WenQuanYi Micro Hei"
+  "Microsoft YaHei=WenQuanYi Micro Hei"
+  "SimSun=WenQuanYi Micro Hei"
+  "宋体=WenQuanYi Micro Hei"
+  "Verdana=WenQuanYi Micro Hei"
+)
+
+# After wineboot, with the Wine command to use: wine_pin_faces "$wine"
+wine_pin_faces() {
+  local entries=$WINEPREFIX/pinned-faces.reg pin
+  {
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+    printf '[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n'
+    for pin in "${wine_pinned_faces[@]}"; do
+      printf '"%s"="%s"\r\n' "${pin%%=*}" "${pin#*=}"
+    done
+  } | iconv -f UTF-8 -t UTF-16 >"$entries"
+  # Wine maps the root of the file system to drive Z:.
+  "$@" reg import "Z:${entries//\//\\}" >/dev/null 2>&1 || {
+    echo "wine-env: the font substitutes could not be written" >&2
+    return 1
+  }
+}
+
 # What of the user's home a Wine run could write to: the folders of desktop
 # entries, icons, menus and MIME types, the fontconfig cache, and a default
 # prefix. One line per file: path, size and modification time.

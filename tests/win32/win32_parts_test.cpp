@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -48,6 +49,33 @@ const FontCase kFontCases[] = {
 
 class FontTest : public testing::TestWithParam<FontCase> {};
 
+bool RunsUnderWine() {
+  const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+  return ntdll && GetProcAddress(ntdll, "wine_get_version");
+}
+
+// The font a Wine prefix pins a face to (scripts/wine-env.sh), or empty.
+std::wstring PinnedFont(const wchar_t* face) {
+  wchar_t font[LF_FACESIZE] = {};
+  DWORD size = sizeof font;
+  const LSTATUS status = RegGetValueW(
+      HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes", face,
+      RRF_RT_REG_SZ, nullptr, font, &size);
+  return status == ERROR_SUCCESS ? font : L"";
+}
+
+// The family named inside the font file that draws the selected font: a
+// substitute keeps the requested name in GetTextFaceW, not here.
+std::wstring DrawnFamily(HDC device) {
+  const UINT size = GetOutlineTextMetricsW(device, 0, nullptr);
+  if (size == 0) return L"";
+  std::vector<char> buffer(size);
+  auto* metrics = reinterpret_cast<OUTLINETEXTMETRICW*>(buffer.data());
+  if (GetOutlineTextMetricsW(device, size, metrics) == 0) return L"";
+  const auto offset = reinterpret_cast<std::uintptr_t>(metrics->otmpFamilyName);
+  return reinterpret_cast<const wchar_t*>(buffer.data() + offset);
+}
+
 TEST_P(FontTest, AsksForTheTablesFontAndGetsItsSize) {
   const FontCase& c = GetParam();
   const LOGFONTW asked = FontDescription(c.role, c.dpi);
@@ -64,13 +92,19 @@ TEST_P(FontTest, AsksForTheTablesFontAndGetsItsSize) {
   const HGDIOBJ previous = SelectObject(device, fonts.For(c.role));
   TEXTMETRICW got{};
   ASSERT_TRUE(GetTextMetricsW(device, &got));
-  wchar_t face[LF_FACESIZE] = {};
-  GetTextFaceW(device, LF_FACESIZE, face);
+  const std::string drawn = Utf8Of(DrawnFamily(device).c_str());
   SelectObject(device, previous);
   DeleteDC(device);
-  EXPECT_EQ(got.tmHeight - got.tmInternalLeading, -c.height) << "face " << Utf8Of(face);
-  EXPECT_EQ(got.tmWeight >= 600, c.weight >= 600) << "face " << Utf8Of(face);
+  EXPECT_EQ(got.tmHeight - got.tmInternalLeading, -c.height) << "font " << drawn;
+  EXPECT_EQ(got.tmWeight >= 600, c.weight >= 600) << "font " << drawn;
   EXPECT_FALSE(got.tmItalic || got.tmUnderlined || got.tmStruckOut);
+  // Under Wine the stand-in would otherwise be whichever font fontconfig
+  // offers first, and the sizes above would hold on some machines only.
+  if (RunsUnderWine()) {
+    const std::wstring pinned = PinnedFont(c.face);
+    EXPECT_FALSE(pinned.empty()) << "the Wine prefix pins no font for " << Utf8Of(c.face);
+    EXPECT_EQ(drawn, Utf8Of(pinned.c_str())) << "face " << Utf8Of(c.face);
+  }
 }
 
 std::string CaseName(const testing::TestParamInfo<FontCase>& row) {
@@ -164,20 +198,31 @@ struct EditMenuCase {
 TEST(EditMenu, OffersWhatCanBeDoneThenTheModeItem) {
   // Writable, can undo, selected, has text, all selected, clipboard text.
   const EditMenuCase cases[] = {
-      {"empty", {true, false, false, false, false, false}, false,
+      {"empty",
+       {true, false, false, false, false, false},
+       false,
        {false, false, false, false, false, false}},
-      {"typed, nothing selected, text to paste", {true, true, false, true, false, true}, true,
+      {"typed, nothing selected, text to paste",
+       {true, true, false, true, false, true},
+       true,
        {true, false, false, true, false, true}},
-      {"part selected", {true, false, true, true, false, false}, false,
+      {"part selected",
+       {true, false, true, true, false, false},
+       false,
        {false, true, true, false, true, true}},
-      {"all selected", {true, false, true, true, true, false}, true,
+      {"all selected",
+       {true, false, true, true, true, false},
+       true,
        {false, true, true, false, true, false}},
       // Only copying and selecting change nothing.
-      {"read-only", {false, true, true, true, false, true}, false,
+      {"read-only",
+       {false, true, true, true, false, true},
+       false,
        {false, false, true, false, false, true}},
   };
-  const std::vector<std::string> labels = {"撤消(&U)", "", "剪切(&T)", "复制(&C)", "粘贴(&P)",
-                                           "删除(&D)", "", "全选(&A)", "", form::kChemistryMenuItem};
+  const std::vector<std::string> labels = {
+      "撤消(&U)", "", "剪切(&T)", "复制(&C)", "粘贴(&P)",
+      "删除(&D)", "", "全选(&A)", "",         form::kChemistryMenuItem};
   for (const EditMenuCase& c : cases) {
     SCOPED_TRACE(c.name);
     const HMENU menu = BuildEditMenu(c.box, {WideFromUtf8(form::kChemistryMenuItem), c.checked});

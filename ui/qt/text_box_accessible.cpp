@@ -131,9 +131,13 @@ class TextBoxAccessible : public QAccessibleWidget,
  public:
   explicit TextBoxAccessible(TextBox* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
 
+  // A read-only box offers no editable text: the toolkit's bridge answers
+  // every edit over the bus with success whatever the box did with it, so
+  // only the interfaces offered can tell a screen reader the truth.
   void* interface_cast(QAccessible::InterfaceType type) override {
     if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
     if (type == QAccessible::EditableTextInterface) {
+      if (Box().isReadOnly()) return nullptr;
       return static_cast<QAccessibleEditableTextInterface*>(this);
     }
     return QAccessibleWidget::interface_cast(type);
@@ -208,7 +212,8 @@ class TextBoxAccessible : public QAccessibleWidget,
     return {};
   }
 
-  // Editable text: edits the user can undo, refused by a read-only box.
+  // Editable text: edits the user can undo, refused (as typing is) while
+  // the box is disabled.
   void deleteText(int start, int end) override { Box().replaceRange(start, end, {}); }
   void insertText(int offset, const QString& text) override {
     Box().replaceRange(offset, offset, text);

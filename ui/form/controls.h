@@ -62,6 +62,16 @@ inline constexpr TwipsRect kClientArea{0, 0, 8145, 2400};
 inline constexpr const char* kTimerName = "Timer1";
 inline constexpr int kTimerIntervalMs = 1000;
 
+// The controls keep the names the window's design gave them; what each does:
+//   Label3, Label4, Label6  the three lines of hints at the top
+//   Label1    the caption before the equation box
+//   Text1     the equation the user types
+//   Command1  the button that balances it (Enter in Text1 does the same)
+//   Label2    the caption before the result box
+//   Text3     the balanced equation or the failure text, read-only
+//   Label5    the maker's name, in red
+//   Label7    the CPU usage line, renewed by Timer1 once a second
+//   Text2     the composition matrix, below the visible area
 // clang-format off
 inline constexpr std::array<ControlSpec, 11> kControls{{
   {ControlId::kLabel3,   "Label3",   ControlKind::kLabel,   kLabel3Caption,   {120, 0, 6840, 210},    FontRole::kHint,    6,  false, false, false},

@@ -28,12 +28,10 @@ QString SingleInstanceLock::ThisProgramPath() {
 }
 
 QString SingleInstanceLock::LockFileName(const QString& program_path) {
-#ifdef Q_OS_WIN
-  const QByteArray key = program_path.toLower().toUtf8();
-#else
-  const QByteArray key = program_path.toUtf8();
-#endif
-  const QByteArray digest = QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex();
+  // File names are case-sensitive where this front end builds (Linux): two
+  // spellings are two programs.
+  const QByteArray digest =
+      QCryptographicHash::hash(program_path.toUtf8(), QCryptographicHash::Sha1).toHex();
   return QStringLiteral("quorvel-") + QString::fromLatin1(digest.left(16)) +
          QStringLiteral(".lock");
 }

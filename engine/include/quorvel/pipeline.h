@@ -16,9 +16,9 @@ inline constexpr const char* kFailureTextUtf8 =
 // and returns the balanced equation. Throws BalanceFailure or BalanceAbandoned.
 Text BalanceEquation(BalanceHost& host);
 
-// The eighteen passes: spaces out, full-width brackets and plus made ASCII,
-// "-" to "=", runs of "=" halved eight times. Yields after each of the last
-// eighteen passes.
+// Twenty-three passes: spaces out, full-width brackets and plus made ASCII,
+// "-" to "=", ten passes that drop "-" (none is left by then), runs of "="
+// halved eight times. Yields after each of the last eighteen passes.
 void NormalizeEquation(BalanceHost& host);
 
 // Splits at "+" and "=" into `compounds` (empty pieces kept) and returns the

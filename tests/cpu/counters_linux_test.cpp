@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdio>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -10,6 +9,7 @@
 #include "case_name.h"
 #include "quorvel/cpu/module1.h"
 #include "quorvel/cpu/proc_stat.h"
+#include "scratch_folder.h"
 
 namespace quorvel::cpu {
 namespace {
@@ -24,8 +24,8 @@ class ProcStatSource : public testing::TestWithParam<StatFileCase> {};
 
 TEST_P(ProcStatSource, FailsQueriesOnUnusableFiles) {
   const StatFileCase& c = GetParam();
-  const std::string path = testing::TempDir() + "quorvel_stat_" + c.name;
-  std::remove(path.c_str());
+  const quorvel_test::ScratchFolder folder("stat-" + c.name);
+  const std::string path = folder.File("stat");
   if (c.content) std::ofstream(path, std::ios::binary) << *c.content;
 
   const auto source = MakeProcStatCounterSource(path);
@@ -38,7 +38,6 @@ TEST_P(ProcStatSource, FailsQueriesOnUnusableFiles) {
     EXPECT_EQ(module.PrevIdleTime(), 0);
     EXPECT_EQ(module.PrevSystemTime(), 0);
   }
-  std::remove(path.c_str());
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "quorvel/pipeline.h"
+#include "scratch_folder.h"
 #include "test_support.h"
 
 namespace {
@@ -35,7 +36,8 @@ std::string Slurp(const std::string& path) {
 
 // Runs the console with `input` on its standard input.
 ConsoleRun RunConsole(const std::string& name, const std::string& input) {
-  const std::string base = testing::TempDir() + "quorvel_console_" + name;
+  const quorvel_test::ScratchFolder folder("console-" + name);
+  const std::string base = folder.File("run");
   {
     std::ofstream file(base + ".in", std::ios::binary);
     file << input;

@@ -3,6 +3,7 @@
 #include <iostream>
 #include <nlohmann/json.hpp>
 
+#include "default_reading.h"
 #include "exit_status.h"
 #include "quorvel/chemistry.h"
 
@@ -36,7 +37,8 @@ void PrintJson(const std::string& line, const Answer& answer) {
       {"reason", answer.ok() ? nlohmann::ordered_json()
                              : nlohmann::ordered_json(ReasonKey(answer.reason.kind))},
       {"notes", answer.notes},
-      {"reactions", answer.reactions}};
+      {"reactions", answer.reactions},
+      {"default_reading_differences", DefaultReadingDifferences(answer)}};
   // Input that is not UTF-8 is shown with U+FFFD where its faults are.
   std::cout << object.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
             << '\n';

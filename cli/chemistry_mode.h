@@ -14,7 +14,8 @@ inline constexpr std::size_t kChemistryLineBytes = quorvel::chemistry::kMaxEquat
 // exactly. Standard output gets one line per equation, the balanced equation
 // or an empty line; the reason, the independent reactions and the notes go to
 // standard error, in the user's language. With --json, one object per
-// equation instead, its "error" always in English for scripts.
+// equation instead, its "error" always in English for scripts, and with
+// where the default mode would read the equation otherwise.
 class ChemistrySession {
  public:
   ChemistrySession(bool json, const ConsoleWords& words) : json_(json), words_(words) {}

@@ -101,6 +101,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string chinese = chem::Explain(answer.reason, chem::Language::kChinese);
   CheckOneLine(chinese, input);
   if (chinese.empty() != answer.ok()) Fail("a failure without its Chinese line", input);
+  // Only an answer to a text that was read has a reading and a matrix.
+  const bool read = answer.ok() || answer.status == chem::Answer::Status::kUnbalanced;
+  if ((answer.equation != nullptr) != read || (!read && !answer.matrix.empty())) {
+    Fail("the answer's reading and matrix do not match its status", input);
+  }
   if (answer.ok()) {
     if (!answer.error.empty() || !answer.reactions.empty()) Fail("an answer with an error", input);
     CheckBalanced(answer, input);

@@ -1,8 +1,12 @@
 #include "quorvel/chemistry.h"
 
+#include <memory>
+#include <utility>
+
 #include "explain.h"
 #include "formula_units.h"
 #include "quorvel/chemistry/format.h"
+#include "quorvel/chemistry/matrix_text.h"
 #include "quorvel/chemistry/parser.h"
 #include "quorvel/chemistry/solve.h"
 
@@ -24,7 +28,10 @@ Answer Balance(std::string_view equation_text) {
     answer.reason = std::move(parsed.error.reason);
     return answer;
   }
-  const Equation& equation = *parsed.equation;
+  // One reading serves the answer and every front end that shows it.
+  answer.equation = std::make_shared<const Equation>(std::move(*parsed.equation));
+  const Equation& equation = *answer.equation;
+  answer.matrix = CompositionMatrixText(equation);
   Solution solution = Solve(equation);
   detail::CountFormulaUnits(equation, solution);
   detail::Explanation explanation = detail::Explain(equation, solution);
@@ -42,9 +49,6 @@ Answer Balance(std::string_view equation_text) {
     answer.reactions = std::move(explanation.reactions);
   }
   for (std::string& note : explanation.notes) answer.notes.push_back(std::move(note));
-  for (std::string& note : detail::WindowNotes(equation, solution)) {
-    answer.notes.push_back(std::move(note));
-  }
   return answer;
 }
 

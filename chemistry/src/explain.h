@@ -19,8 +19,4 @@ struct Explanation {
 
 Explanation Explain(const Equation& equation, const Solution& solution);
 
-// Where the window, with its simpler reading, answers this equation
-// differently, and why.
-std::vector<std::string> WindowNotes(const Equation& equation, const Solution& solution);
-
 }  // namespace quorvel::chemistry::detail

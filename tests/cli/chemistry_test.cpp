@@ -66,8 +66,9 @@ TEST_P(ChemistryGoldenTest, JsonGivesTheSameAnswer) {
   const nlohmann::ordered_json object = nlohmann::ordered_json::parse(outcome.out);
   std::vector<std::string> keys;
   for (const auto& item : object.items()) keys.push_back(item.key());
-  EXPECT_EQ(keys, (std::vector<std::string>{"input", "result", "ok", "coefficients", "error",
-                                            "reason", "notes", "reactions"}));
+  EXPECT_EQ(keys,
+            (std::vector<std::string>{"input", "result", "ok", "coefficients", "error", "reason",
+                                      "notes", "reactions", "default_reading_differences"}));
   EXPECT_EQ(object["input"], row.equation);
   EXPECT_EQ(object["ok"], !Fails(row));
   EXPECT_EQ(object["result"], Fails(row) ? "" : row.expected);
@@ -246,6 +247,67 @@ INSTANTIATE_TEST_SUITE_P(
                     {},
                     "H2 = \xff\n",
                     "quorvel-cli: line 1: not valid UTF-8; equation skipped\n"}),
+    RowName());
+
+struct DifferenceRow : Row {
+  std::string equation;
+  std::vector<std::string> differences;
+};
+
+class DefaultReadingTest : public testing::TestWithParam<DifferenceRow> {};
+
+// Where the default mode reads an equation otherwise is for scripts that
+// compare the modes: under --json alone, never among the notes on standard
+// error, which speak of the chemistry reading only.
+TEST_P(DefaultReadingTest, OnlyJsonComparesWithTheDefaultReading) {
+  const DifferenceRow& row = GetParam();
+  const nlohmann::json object =
+      nlohmann::json::parse(RunCli({"--chemistry", "--json", row.equation}).out);
+  EXPECT_EQ(object["default_reading_differences"].get<std::vector<std::string>>(), row.differences);
+  EXPECT_TRUE(object["notes"].empty()) << object["notes"];
+  const CliOutcome text = RunCli({"--chemistry", row.equation});
+  EXPECT_EQ(text.err.find("note:"), std::string::npos) << text.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Equations, DefaultReadingTest,
+    testing::Values(
+        DifferenceRow{{"long_count_and_coefficient"},
+                      "C12H22O11 + O2 = CO2 + H2O",
+                      {"the default reading takes one digit per count, so it reads 12 in "
+                       "C12H22O11 as 1",
+                       "the default reading's coefficients go up to 9; this answer needs 12"}},
+        DifferenceRow{{"second_group"},
+                      "Co(NH3)4(NO2)2 + O2 = Co + NO2 + H2O",
+                      {"the default reading counts only the first group in parentheses, so it "
+                       "reads Co(NH3)4(NO2)2 differently"}},
+        DifferenceRow{{"square_brackets"},
+                      "K4[Fe(CN)6] + H2SO4 + H2O = K2SO4 + FeSO4 + (NH4)2SO4 + CO",
+                      {"the default reading counts only the first group in parentheses, so it "
+                       "reads K4[Fe(CN)6] differently"}},
+        DifferenceRow{{"typed_coefficient"},
+                      "2H2 + O2 = 2H2O",
+                      {"the default reading takes the typed coefficient of 2H2 as part of the "
+                       "formula"}},
+        DifferenceRow{{"typed_coefficient_of_an_adduct"},
+                      "2 CaSO4·½H2O + 3H2O = 2 CaSO4·2H2O",
+                      {"the default reading takes the typed coefficient of 2 CaSO4·½H2O as part "
+                       "of the formula"}},
+        // A failure is compared too: its reading is the same.
+        DifferenceRow{{"more_than_nine_formulas"},
+                      "Fe + Cl2 + O2 + H2 + N2 + C + S + P + K = FeCl3 + H2O",
+                      {"the default reading balances nine formulas at most; this equation has "
+                       "11"}},
+        // The largest coefficient by value, not by its first digit.
+        DifferenceRow{{"coefficient_past_a_machine_word"},
+                      "H1000000000000000000000000000001 + O2 = H2O",
+                      {"the default reading takes one digit per count, so it reads "
+                       "1000000000000000000000000000001 in H1000000000000000000000000000001 as "
+                       "1",
+                       "the default reading's coefficients go up to 9; this answer needs "
+                       "2000000000000000000000000000002"}},
+        DifferenceRow{{"read_alike"}, "CH4 + O2 = CO2 + H2O", {}},
+        DifferenceRow{{"unreadable"}, "H2 + = H2O", {}}),
     RowName());
 
 TEST(ChemistryOptionsTest, MatrixIsAUsageError) {

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "form/texts.h"
+#include "quorvel/chemistry.h"
 #include "quorvel/pipeline.h"
 
 namespace quorvel::form {
@@ -398,6 +399,32 @@ TEST(FormController, ChemistryModeAnswersAsTheConsole) {
   }
 }
 
+// Each Enter shows the matrix of the reading that answered it: none for a
+// text the library refuses unread, however well the reader alone would take
+// it, and nothing left from the Enter before.
+TEST(FormController, ChemistryMatrixIsTheAnswersOwn) {
+  struct Step {
+    std::string input;
+    const char* text2;
+  };
+  const Step steps[] = {
+      {"H2 + O2 = H2O", "2    0    -2    \r\n0    2    -1    \r\n"},
+      {"H2 + = H2O", ""},
+      {"H2 + O2 = N2", "2    0    0    \r\n0    2    0    \r\n0    0    -2    \r\n"},
+      {std::string(chemistry::kMaxEquationBytes, ' ') + "H2 + O2 = H2O", ""},
+  };
+  Fixture f;
+  FakeSettings settings;
+  f.form.LoadSettings(settings, true);
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.input.substr(0, 16));
+    f.view.texts[ControlId::kText1] = step.input;
+    f.form.Command1_Click();
+    ASSERT_TRUE(f.view.WaitAndPump(f.form));
+    EXPECT_EQ(f.view.texts[ControlId::kText2], step.text2);
+  }
+}
+
 // A chemistry balance of `input` started and still running.
 struct ChemistryFixture : Fixture {
   explicit ChemistryFixture(const char* input) {
@@ -480,8 +507,8 @@ TEST(FormController, MenuSwitchStoresAndHoldsWhenTheStoreRefuses) {
       EXPECT_EQ(f.form.ChemistryMode(), on);
       EXPECT_EQ(f.view.caption, on ? kChemistryWindowCaption : kWindowCaption);
       const std::optional<std::string> stored = settings.Value(kChemistrySettingKey);
-      EXPECT_EQ(stored, writable ? std::optional<std::string>(on ? "true" : "false")
-                                 : std::nullopt);
+      EXPECT_EQ(stored,
+                writable ? std::optional<std::string>(on ? "true" : "false") : std::nullopt);
     }
     // The switch takes effect for the next balance at once.
     f.view.texts[ControlId::kText1] = "C6H12O6 + O2 = CO2 + H2O";

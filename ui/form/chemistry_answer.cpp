@@ -3,8 +3,6 @@
 #include <string>
 
 #include "form/texts.h"
-#include "quorvel/chemistry/matrix_text.h"
-#include "quorvel/chemistry/parser.h"
 
 namespace quorvel::form {
 namespace {
@@ -21,11 +19,10 @@ Text ChemistryFailureText(const chemistry::Answer& answer) {
 }
 
 ChemistryTexts BalanceChemistry(const Text& equation) {
-  const std::string line = EncodeUtf8(equation);
+  // One balance: the matrix shown is the one of the reading that answered.
+  const chemistry::Answer answer = chemistry::Balance(EncodeUtf8(equation));
   ChemistryTexts texts;
-  const chemistry::ParseResult reading = chemistry::ParseEquation(line);
-  if (reading.equation) texts.matrix = FromUtf8(chemistry::CompositionMatrixText(*reading.equation));
-  const chemistry::Answer answer = chemistry::Balance(line);
+  texts.matrix = FromUtf8(answer.matrix);
   texts.result = answer.ok() ? FromUtf8(answer.result) : ChemistryFailureText(answer);
   return texts;
 }

@@ -15,10 +15,12 @@
 //     // or in Chinese: Explain(answer.reason, quorvel::chemistry::Language::kChinese)
 //   }
 //   for (const std::string& note : answer.notes) std::cerr << "note: " << note << '\n';
+//   std::cout << answer.matrix;  // the composition matrix, when the text was read
 //
 // The parts (ParseEquation, Solve, FormatEquation) are in quorvel/chemistry/.
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +28,10 @@
 #include "quorvel/chemistry/reason.h"
 
 namespace quorvel::chemistry {
+
+// quorvel/chemistry/equation.h: its counts are big integers, which callers
+// that only show the answer need not compile.
+struct Equation;
 
 struct Answer {
   enum class Status {
@@ -39,8 +45,14 @@ struct Answer {
   std::vector<std::string> coefficients;  // decimal, one per species in input order
   Reason reason;                          // why not; kind kNone when balanced
   std::string error;                      // one line of English: Explain(reason, kEnglish)
-  std::vector<std::string> notes;         // readings, hints and the window's differences
+  std::vector<std::string> notes;         // how notation that reads two ways was read, and hints
   std::vector<std::string> reactions;     // the independent reactions when there are several
+  // The reading the answer came from (species, counts, charges, the arrow);
+  // null when the text could not be read.
+  std::shared_ptr<const Equation> equation;
+  // The composition matrix as the window's matrix box shows it
+  // (CompositionMatrixText); empty when the text could not be read.
+  std::string matrix;
 
   bool ok() const { return status == Status::kBalanced; }
 };

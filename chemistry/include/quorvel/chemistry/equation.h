@@ -28,7 +28,8 @@ struct Species {
   // count its first part (2CaSO4·H2O), so a coefficient stands apart from it.
   bool adduct = false;
 
-  // Where the window's simpler reading of this species would differ.
+  // What was typed that a reading with one-digit counts, parenthesised
+  // groups only and no coefficients would take otherwise.
   std::string typed_coefficient;  // the digits typed before the formula
   std::string long_count;         // the first subscript or group count of two or more digits
   std::size_t group_count = 0;    // bracketed groups of any kind

@@ -78,7 +78,7 @@ FormulaReading CountAtoms(const SourceText& text, const FormulaShape& shape, std
         take_count();
         break;
       case TokenKind::kDot:
-        // The leading count is not a subscript: it is not the window's concern.
+        // The leading count counts the part, not an atom: it is no long count.
         start_part();
         break;
       case TokenKind::kCount:

@@ -92,7 +92,7 @@ TEST(WindowDefaultFont, IsTheMessageFontAtTheWindowsResolution) {
 // A label is as large as its caption in its font: the width grows with the
 // resolution, the height is one line even for an empty caption.
 TEST(LabelExtent, GrowsWithTheResolutionAndKeepsItsLine) {
-  const std::wstring caption = WideFromUtf8(form::kLabel4Caption);
+  const std::wstring caption = WideFromUtf8(form::WindowText(form::Message::kWindowHintCase));
   const FontSet at96(96);
   const FontSet at144(144);
   const SIZE small = TextExtent(nullptr, at96.For(FontRole::kHint), caption);
@@ -164,23 +164,39 @@ struct EditMenuCase {
 TEST(EditMenu, OffersWhatCanBeDoneThenTheModeItem) {
   // Writable, can undo, selected, has text, all selected, clipboard text.
   const EditMenuCase cases[] = {
-      {"empty", {true, false, false, false, false, false}, false,
+      {"empty",
+       {true, false, false, false, false, false},
+       false,
        {false, false, false, false, false, false}},
-      {"typed, nothing selected, text to paste", {true, true, false, true, false, true}, true,
+      {"typed, nothing selected, text to paste",
+       {true, true, false, true, false, true},
+       true,
        {true, false, false, true, false, true}},
-      {"part selected", {true, false, true, true, false, false}, false,
+      {"part selected",
+       {true, false, true, true, false, false},
+       false,
        {false, true, true, false, true, true}},
-      {"all selected", {true, false, true, true, true, false}, true,
+      {"all selected",
+       {true, false, true, true, true, false},
+       true,
        {false, true, true, false, true, false}},
       // Only copying and selecting change nothing.
-      {"read-only", {false, true, true, true, false, true}, false,
+      {"read-only",
+       {false, true, true, true, false, true},
+       false,
        {false, false, true, false, false, true}},
   };
-  const std::vector<std::string> labels = {"撤消(&U)", "", "剪切(&T)", "复制(&C)", "粘贴(&P)",
-                                           "删除(&D)", "", "全选(&A)", "", form::kChemistryMenuItem};
+  const std::vector<std::string> labels = {
+      "撤消(&U)", "",
+      "剪切(&T)", "复制(&C)",
+      "粘贴(&P)", "删除(&D)",
+      "",         "全选(&A)",
+      "",         form::WindowText(form::Message::kWindowChemistryMenuItem)};
   for (const EditMenuCase& c : cases) {
     SCOPED_TRACE(c.name);
-    const HMENU menu = BuildEditMenu(c.box, {WideFromUtf8(form::kChemistryMenuItem), c.checked});
+    const HMENU menu = BuildEditMenu(
+        c.box,
+        {WideFromUtf8(form::WindowText(form::Message::kWindowChemistryMenuItem)), c.checked});
     ASSERT_TRUE(menu);
     std::vector<std::string> shown;
     std::vector<bool> enabled;

@@ -16,15 +16,16 @@ Text FromUtf8(const std::string& text) { return DecodeUtf8(text).value_or(Text()
 }  // namespace
 
 Text ChemistryFailureText(const chemistry::Answer& answer) {
-  return FromUtf8(std::string(kChemistryFailurePrefix) +
-                  chemistry::Explain(answer.reason, chemistry::Language::kChinese));
+  return FromUtf8(WindowText(Message::kWindowChemistryFailure,
+                             {chemistry::Explain(answer.reason, kWindowLanguage)}));
 }
 
 ChemistryTexts BalanceChemistry(const Text& equation) {
   const std::string line = EncodeUtf8(equation);
   ChemistryTexts texts;
   const chemistry::ParseResult reading = chemistry::ParseEquation(line);
-  if (reading.equation) texts.matrix = FromUtf8(chemistry::CompositionMatrixText(*reading.equation));
+  if (reading.equation)
+    texts.matrix = FromUtf8(chemistry::CompositionMatrixText(*reading.equation));
   const chemistry::Answer answer = chemistry::Balance(line);
   texts.result = answer.ok() ? FromUtf8(answer.result) : ChemistryFailureText(answer);
   return texts;

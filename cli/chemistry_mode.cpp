@@ -14,11 +14,9 @@ using quorvel::chemistry::Answer;
 using quorvel::chemistry::Explain;
 using quorvel::chemistry::ReasonKey;
 
-std::string Prefix(const std::string& where) { return "quorvel-cli: " + where + ": "; }
-
 void PrintText(const Answer& answer, const std::string& where, const ConsoleWords& words) {
   std::cout << answer.result << '\n';
-  const std::string prefix = Prefix(where);
+  const std::string prefix = words.Where(where);
   if (!answer.ok()) std::cerr << prefix << Explain(answer.reason, words.language()) << '\n';
   for (std::size_t k = 0; k < answer.reactions.size(); ++k) {
     std::cerr << prefix << words.Reaction(k + 1) << answer.reactions[k] << '\n';
@@ -50,7 +48,8 @@ void ChemistrySession::Answer(const std::string& line, const std::string& where)
   const ::Answer answer = quorvel::chemistry::Balance(line);
   if (answer.status == ::Answer::Status::kInvalidUtf8) {
     bad_input_ = true;
-    if (json_) std::cerr << Prefix(where) << Explain(answer.reason, words_.language()) << '\n';
+    if (json_)
+      std::cerr << words_.Where(where) << Explain(answer.reason, words_.language()) << '\n';
   } else if (!answer.ok()) {
     failed_ = true;
   }

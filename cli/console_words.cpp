@@ -16,3 +16,7 @@ std::string ConsoleWords::Reaction(std::size_t number) const {
 }
 
 std::string ConsoleWords::Note() const { return Format(Message::kConsoleNote, language_); }
+
+std::string ConsoleWords::Where(const std::string& where) const {
+  return Format(Message::kConsoleWhere, language_, {where});
+}

@@ -16,6 +16,8 @@ class ConsoleWords {
   std::string Argument(std::size_t number) const;  // "equation argument 2"
   std::string Reaction(std::size_t number) const;  // "reaction 1: "
   std::string Note() const;                        // "note: "
+  // Before a message about one equation: "quorvel-cli: line 7: ".
+  std::string Where(const std::string& where) const;
 
  private:
   quorvel::chemistry::Language language_;

@@ -2,9 +2,11 @@
 // equation, the text the window's result box would show.
 
 #include <cstring>
+#include <initializer_list>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "arguments.h"
@@ -18,7 +20,10 @@
 
 namespace {
 
-constexpr const char* kNotUtf8 = "not valid UTF-8";
+using quorvel::messages::Format;
+using quorvel::messages::Language;
+using quorvel::messages::Message;
+
 // The JSON "failure" of a line that is not UTF-8, and of a failure that is
 // none of the engine's (running out of memory, say).
 constexpr const char* kNotUtf8Keyword = "invalid_utf8";
@@ -31,37 +36,13 @@ struct Options {
   std::vector<std::string> equations;
 };
 
-void PrintUsage(std::ostream& out) {
-  out << "Usage: quorvel-cli [--matrix] [--json] [EQUATION ...]\n"
-         "       quorvel-cli --chemistry [--json] [EQUATION ...]\n"
-         "Balances chemical equations such as \"H2 + O2 = H2O\".\n"
-         "With no EQUATION, reads one equation per line from standard input.\n"
-         "\n"
-         "  --matrix   print the composition matrix after each result\n"
-         "  --json     print one JSON object per equation\n"
-         "  --help     show this help\n"
-         "  --version  show the version\n"
-         "  --chemistry  read chemistry's own notation and balance exactly (below)\n"
-         "\n"
-         "With --chemistry: subscripts and coefficients of any size; nested groups\n"
-         "( ) [ ] { }; hydrates CuSO4·5H2O; charges Fe^3+, Fe3+, Fe+3, SO4^2-, OH-,\n"
-         "Fe³⁺ and the electron e-; H₂O; state marks (s) (l) (g) (aq); the sides\n"
-         "joined by = -> → ⟶ ⇌ <=> or <->. Each equation gives its balanced form or\n"
-         "an empty line; why it does not balance, its independent reactions and notes\n"
-         "go to standard error, in Chinese when the user's language is Chinese.\n"
-         "--json gives the keys input, result, ok, coefficients, error (always in\n"
-         "English), reason (a stable name for the kind of failure), notes, reactions\n"
-         "and default_reading_differences (where the default mode reads it otherwise).\n"
-         "A line longer than 512 KiB is refused unread (reason too_long), and so is an\n"
-         "equation whose exact arithmetic takes more than 1 s (too_large).\n"
-         "  quorvel-cli --chemistry \"C12H22O11 + O2 = CO2 + H2O\"\n"
-         "    C12H22O11 + 12O2 = 12CO2 + 11H2O\n"
-         "  quorvel-cli --chemistry \"MnO4- + Fe^2+ + H+ -> Mn^2+ + Fe^3+ + H2O\"\n"
-         "    MnO4- + 5Fe^2+ + 8H+ -> Mn^2+ + 5Fe^3+ + 4H2O\n"
-         "\n"
-         "Exit status: 0 when every equation balanced, 1 when any failed,\n"
-         "2 for a usage error or input that is not valid UTF-8.\n";
+// The console's own lines stay English whatever the user's language: they
+// come before the options are read, and scripts compare them.
+std::string Say(Message message, std::initializer_list<std::string_view> arguments = {}) {
+  return Format(message, Language::kEnglish, arguments);
 }
+
+void PrintUsage(std::ostream& out) { out << Say(Message::kConsoleUsage); }
 
 struct Answer {
   std::string equation;
@@ -69,7 +50,7 @@ struct Answer {
   std::string result;
   bool ok = false;
   const char* failure = nullptr;  // why it failed, for scripts
-  const char* error = nullptr;    // why the line was not balanced at all
+  std::string error;              // why the line was not balanced at all; empty when it was
 };
 
 Answer Balance(const quorvel::Text& input) {
@@ -84,7 +65,7 @@ Answer Balance(const quorvel::Text& input) {
     answer.failure = kInternalErrorKeyword;
   }
   // Every failure, whatever its cause, gets the one failure text.
-  if (!answer.ok) answer.result = quorvel::kFailureTextUtf8;
+  if (!answer.ok) answer.result = quorvel::FailureTextUtf8();
   answer.equation = quorvel::EncodeUtf8(host.EquationText());
   answer.matrix = quorvel::EncodeUtf8(host.MatrixText());
   return answer;
@@ -99,7 +80,7 @@ nlohmann::json ToJson(const std::string& line, const Answer& answer) {
                            {"result", answer.result},
                            {"ok", answer.ok}};
   object["failure"] = answer.failure == nullptr ? nlohmann::json() : answer.failure;
-  if (answer.error != nullptr) object["error"] = answer.error;
+  if (!answer.error.empty()) object["error"] = answer.error;
   return object;
 }
 
@@ -114,10 +95,11 @@ class Session {
       answer = Balance(*text);
       if (!answer.ok) failed_ = true;
     } else {
-      std::cerr << "quorvel-cli: " << where << ": " << kNotUtf8 << "; equation skipped\n";
+      answer.error = Say(Message::kConsoleNotUtf8);
+      std::cerr << Say(Message::kConsoleWhere, {where})
+                << Say(Message::kConsoleSkipped, {answer.error}) << '\n';
       bad_input_ = true;
       answer.failure = kNotUtf8Keyword;
-      answer.error = kNotUtf8;
     }
     if (options_.json) {
       // Every line gets its object, so that answer N belongs to line N; bytes
@@ -125,7 +107,7 @@ class Session {
       std::cout
           << ToJson(line, answer).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
           << '\n';
-    } else if (answer.error == nullptr) {
+    } else if (answer.error.empty()) {
       std::cout << answer.result << '\n';
       if (options_.matrix) std::cout << answer.matrix;
     }
@@ -161,10 +143,10 @@ int main(int argc, char** argv) {
         PrintUsage(std::cout);
         return kExitBalanced;
       } else if (arg == "--version") {
-        std::cout << "quorvel-cli " << QUORVEL_VERSION_TEXT << '\n';
+        std::cout << Say(Message::kConsoleVersion, {QUORVEL_VERSION_TEXT}) << '\n';
         return kExitBalanced;
       } else {
-        std::cerr << "quorvel-cli: unknown option " << arg << "\n";
+        std::cerr << Say(Message::kConsoleUnknownOption, {arg}) << '\n';
         PrintUsage(std::cerr);
         return kExitUsage;
       }
@@ -174,7 +156,7 @@ int main(int argc, char** argv) {
   }
 
   if (options.chemistry && options.matrix) {
-    std::cerr << "quorvel-cli: --matrix has no meaning with --chemistry\n";
+    std::cerr << Say(Message::kConsoleMatrixWithChemistry) << '\n';
     PrintUsage(std::cerr);
     return kExitUsage;
   }

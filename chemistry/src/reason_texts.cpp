@@ -1,25 +1,82 @@
-// The catalogue: for every reason kind its key for scripts and its line in
-// English and in Simplified Chinese, side by side, so that a new kind cannot
-// get one language without the other. The English lines are the library's
+// The catalogue of reasons: for every kind its key for scripts, and the line
+// that the messages' tables hold for it in each language, filled in with
+// pieces that are messages too. The English lines are the library's
 // long-standing messages; scripts and tests compare them exactly.
 
 #include "reason_texts.h"
 
 #include <array>
 #include <cstdio>
+#include <initializer_list>
 #include <string>
-#include <utility>
+#include <string_view>
 
 namespace quorvel::chemistry {
 namespace {
 
-struct Entry {
-  const char* key;
-  std::string english;
-  std::string chinese;
+using messages::Format;
+using messages::Message;
+
+struct KeyEntry {
+  ReasonKind kind;
+  std::string_view key;
 };
 
-std::string Number(std::size_t n) { return std::to_string(n); }
+// In ReasonKind's order, so that a kind is its own index.
+constexpr std::array kKeys{
+    KeyEntry{ReasonKind::kNone, "none"},
+    KeyEntry{ReasonKind::kInvalidUtf8, "invalid_utf8"},
+    KeyEntry{ReasonKind::kEmpty, "empty"},
+    KeyEntry{ReasonKind::kTooLong, "too_long"},
+    KeyEntry{ReasonKind::kTooManySpecies, "too_many_species"},
+    KeyEntry{ReasonKind::kNoArrow, "no_arrow"},
+    KeyEntry{ReasonKind::kSecondArrow, "second_arrow"},
+    KeyEntry{ReasonKind::kNoReactants, "no_reactants"},
+    KeyEntry{ReasonKind::kNothingBeforePlus, "nothing_before_plus"},
+    KeyEntry{ReasonKind::kNoProducts, "no_products"},
+    KeyEntry{ReasonKind::kNothingAfterSign, "nothing_after_sign"},
+    KeyEntry{ReasonKind::kUnexpected, "unexpected"},
+    KeyEntry{ReasonKind::kZeroCoefficient, "zero_coefficient"},
+    KeyEntry{ReasonKind::kCoefficientAlone, "coefficient_alone"},
+    KeyEntry{ReasonKind::kBadElectron, "bad_electron"},
+    KeyEntry{ReasonKind::kUnknownElement, "unknown_element"},
+    KeyEntry{ReasonKind::kNestedTooDeep, "nested_too_deep"},
+    KeyEntry{ReasonKind::kClosesNothing, "closes_nothing"},
+    KeyEntry{ReasonKind::kMismatchedBracket, "mismatched_bracket"},
+    KeyEntry{ReasonKind::kEmptyGroup, "empty_group"},
+    KeyEntry{ReasonKind::kNeverClosed, "never_closed"},
+    KeyEntry{ReasonKind::kNothingBeforeDot, "nothing_before_dot"},
+    KeyEntry{ReasonKind::kNothingAfterDot, "nothing_after_dot"},
+    KeyEntry{ReasonKind::kDotInGroup, "dot_in_group"},
+    KeyEntry{ReasonKind::kCountWithoutFormula, "count_without_formula"},
+    KeyEntry{ReasonKind::kNoCharge, "no_charge"},
+    KeyEntry{ReasonKind::kUnsignedCharge, "unsigned_charge"},
+    KeyEntry{ReasonKind::kZeroCount, "zero_count"},
+    KeyEntry{ReasonKind::kZeroCharge, "zero_charge"},
+    KeyEntry{ReasonKind::kLongCount, "long_count"},
+    KeyEntry{ReasonKind::kLongCharge, "long_charge"},
+    KeyEntry{ReasonKind::kSecondCoefficient, "second_coefficient"},
+    KeyEntry{ReasonKind::kCountAfterOxidation, "count_after_oxidation"},
+    KeyEntry{ReasonKind::kSubscriptThenDigits, "digits_after_subscript"},
+    KeyEntry{ReasonKind::kMisplacedFraction, "misplaced_fraction"},
+    KeyEntry{ReasonKind::kLabelledIsotope, "labelled_isotope"},
+    KeyEntry{ReasonKind::kNoSuchIsotope, "no_such_isotope"},
+    KeyEntry{ReasonKind::kOneSided, "one_sided"},
+    KeyEntry{ReasonKind::kNoCoefficients, "no_coefficients"},
+    KeyEntry{ReasonKind::kZeroOnly, "zero_only"},
+    KeyEntry{ReasonKind::kNoPositive, "no_positive"},
+    KeyEntry{ReasonKind::kSeveral, "several"},
+    KeyEntry{ReasonKind::kTooLarge, "too_large"},
+};
+
+consteval bool EveryKindInOrder() {
+  if (kKeys.size() != static_cast<std::size_t>(ReasonKind::kLastReason)) return false;
+  for (std::size_t i = 0; i < kKeys.size(); ++i) {
+    if (static_cast<std::size_t>(kKeys[i].kind) != i) return false;
+  }
+  return true;
+}
+static_assert(EveryKindInOrder(), "kKeys must list every ReasonKind once, in the enum's order");
 
 // A control character cannot be shown inside quotes: U+XXXX instead.
 std::string CodePointName(const std::string& typed) {
@@ -35,247 +92,67 @@ std::string CodePointName(const std::string& typed) {
   return "";
 }
 
-// The typed text as a message shows it; an empty text is the end of the line.
-std::string QuotedEn(const std::string& typed) {
-  if (typed.empty()) return "the end";
-  if (std::string name = CodePointName(typed); !name.empty()) return name;
-  return "\"" + typed + "\"";
+// The typed text as a reason shows it; an empty text is the end of the line.
+std::string Quoted(const std::string& typed, Language language) {
+  if (typed.empty()) return Format(Message::kReasonTheEnd, language);
+  if (const std::string name = CodePointName(typed); !name.empty()) {
+    return Format(Message::kReasonCodePoint, language, {name});
+  }
+  return Format(Message::kReasonQuoted, language, {typed});
 }
 
-std::string QuotedZh(const std::string& typed) {
-  if (typed.empty()) return "结尾";
-  if (std::string name = CodePointName(typed); !name.empty()) return " " + name + " ";
-  return "“" + typed + "”";
+std::string At(std::size_t position, Language language) {
+  return Format(Message::kReasonAt, language, {std::to_string(position)});
 }
 
-std::string AtEn(std::size_t position) { return "at position " + Number(position); }
-std::string AtZh(std::size_t position) { return "第 " + Number(position) + " 个字符"; }
-
-// "positive", "negative" or "" for a charge's sign.
-std::string SignEn(int sign) { return sign > 0 ? "positive" : sign < 0 ? "negative" : ""; }
-std::string SignZh(int sign) { return sign > 0 ? "正" : sign < 0 ? "负" : ""; }
+std::string Sign(int sign, Language language) {
+  return Format(sign > 0 ? Message::kReasonPositive : Message::kReasonNegative, language);
+}
 
 // An element or the charge on one side only; each part names its side.
-Entry OneSided(const Reason& r) {
-  Entry e{"one_sided", "", ""};
-  auto add = [&e](const std::string& english, const std::string& chinese) {
-    e.english += (e.english.empty() ? "" : "; ") + english;
-    e.chinese += (e.chinese.empty() ? "" : "；") + chinese;
+std::string OneSided(const Reason& r, Language language) {
+  std::string parts;
+  const auto add = [&](const std::string& part) {
+    if (!parts.empty()) parts += Format(Message::kReasonPartSeparator, language);
+    parts += part;
   };
-  auto elements = [&](const std::vector<std::string>& names, const char* side_en,
-                      const char* side_zh) {
+  const auto elements = [&](const std::vector<std::string>& names, Message side) {
     if (names.empty()) return;
-    add(detail::JoinNames(names, Language::kEnglish) +
-            (names.size() == 1 ? " appears" : " appear") + " only among the " + side_en,
-        detail::JoinNames(names, Language::kChinese) + " 只出现在" + side_zh + "中");
+    add(Format(names.size() == 1 ? Message::kReasonOneOnlyAmong : Message::kReasonManyOnlyAmong,
+               language, {detail::JoinNames(names, language), Format(side, language)}));
   };
-  elements(r.items, "reactants", "反应物");
-  elements(r.other_items, "products", "生成物");
+  elements(r.items, Message::kReasonReactants);
+  elements(r.other_items, Message::kReasonProducts);
   const int left = r.reactant_charge_sign;
   const int right = r.product_charge_sign;
   if (left != 0 && right == 0) {
-    add(SignEn(left) + " charge appears only among the reactants",
-        SignZh(left) + "电荷只出现在反应物中");
+    add(Format(Message::kReasonChargeOnlyAmong, language,
+               {Sign(left, language), Format(Message::kReasonReactants, language)}));
   } else if (left == 0 && right != 0) {
-    add(SignEn(right) + " charge appears only among the products",
-        SignZh(right) + "电荷只出现在生成物中");
+    add(Format(Message::kReasonChargeOnlyAmong, language,
+               {Sign(right, language), Format(Message::kReasonProducts, language)}));
   } else if (left != 0 && right != 0) {
-    add("the reactants carry only " + SignEn(left) + " charge and the products only " +
-            SignEn(right) + " charge",
-        "反应物只带" + SignZh(left) + "电荷，生成物只带" + SignZh(right) + "电荷，电荷无法守恒");
+    add(Format(Message::kReasonChargesCannotCancel, language,
+               {Sign(left, language), Sign(right, language)}));
   }
-  return e;
+  return parts;
 }
 
-Entry Unexpected(const Reason& r) {
-  const bool formula = r.expected == kExpectFormula;
-  Entry e{"unexpected",
-          "unexpected " + QuotedEn(r.text) + " " + AtEn(r.position) + ": expected " +
-              (formula ? "a formula" : "\"+\" or an arrow"),
-          (r.text.empty() ? "方程式在" + AtZh(r.position) + "处意外结束"
-                          : AtZh(r.position) + QuotedZh(r.text) + "不应出现在这里") +
-              "：这里应是" + (formula ? "化学式" : "“+”或箭头")};
+std::string Unexpected(const Reason& r, Language language) {
+  const std::string expected =
+      Format(r.expected == kExpectFormula ? Message::kReasonExpectFormula
+                                          : Message::kReasonExpectSignOrArrow,
+             language);
+  const std::string at = At(r.position, language);
+  std::string line =
+      r.text.empty()
+          ? Format(Message::kReasonUnexpectedEnd, language, {at, expected})
+          : Format(Message::kReasonUnexpected, language, {Quoted(r.text, language), at, expected});
   if (r.other_position != 0) {
-    e.english += " (the \"+\" " + AtEn(r.other_position) + " was read as the charge of " +
-                 r.other_text + ")";
-    e.chinese += "（" + AtZh(r.other_position) + "“+”被当作了 " + r.other_text + " 的电荷）";
+    line += Format(Message::kReasonPlusReadAsCharge, language,
+                   {At(r.other_position, language), r.other_text});
   }
-  return e;
-}
-
-Entry EntryFor(const Reason& r) {
-  const std::string at = AtEn(r.position);
-  const std::string zh = AtZh(r.position);
-  const std::string n = Number(r.count);
-  switch (r.kind) {
-    case ReasonKind::kNone:
-    case ReasonKind::kLastReason:
-      break;
-    case ReasonKind::kInvalidUtf8:
-      return {"invalid_utf8", "not valid UTF-8 at byte " + Number(r.position),
-              "文字不是有效的 UTF-8 编码（第 " + Number(r.position) + " 个字节有误）"};
-    case ReasonKind::kEmpty:
-      return {"empty", "the equation is empty", "方程式是空的"};
-    case ReasonKind::kTooLong:
-      return {"too_long", "the equation is longer than " + n + " bytes",
-              "方程式超过 " + n + " 字节的长度上限"};
-    case ReasonKind::kTooManySpecies:
-      return {"too_many_species", "more than " + n + " species", "方程式中的物质超过 " + n + " 个"};
-    case ReasonKind::kNoArrow:
-      return {"no_arrow", "no \"=\" or arrow between the reactants and the products",
-              "反应物与生成物之间缺少“=”或箭头"};
-    case ReasonKind::kSecondArrow:
-      return {"second_arrow",
-              "a second arrow " + QuotedEn(r.text) + " " + at + ": an equation has one",
-              zh + "处又出现一个箭头" + QuotedZh(r.text) + "：一个方程式只能有一个箭头"};
-    case ReasonKind::kNoReactants:
-      return {"no_reactants", "no reactants before " + QuotedEn(r.text) + " " + at,
-              zh + QuotedZh(r.text) + "之前没有反应物"};
-    case ReasonKind::kNothingBeforePlus:
-      return {"nothing_before_plus", "nothing before \"+\" " + at, zh + "“+”之前没有物质"};
-    case ReasonKind::kNoProducts:
-      return {"no_products", "no products after " + QuotedEn(r.text) + " " + at,
-              zh + QuotedZh(r.text) + "之后没有生成物"};
-    case ReasonKind::kNothingAfterSign:
-      return {"nothing_after_sign", "nothing after " + QuotedEn(r.text) + " " + at,
-              zh + QuotedZh(r.text) + "之后没有物质"};
-    case ReasonKind::kUnexpected:
-      return Unexpected(r);
-    case ReasonKind::kZeroCoefficient:
-      return {"zero_coefficient", "a coefficient of 0 " + at,
-              zh + "处的系数是 0：系数必须是正整数"};
-    case ReasonKind::kCoefficientAlone:
-      return {"coefficient_alone", "the coefficient " + at + " stands before no formula",
-              zh + "处的系数后面没有化学式"};
-    case ReasonKind::kBadElectron:
-      return {"bad_electron", "the electron " + at + " is written e-, e^- or e⁻",
-              zh + "处的电子应写作 e-、e^- 或 e⁻"};
-    case ReasonKind::kUnknownElement: {
-      const bool small = r.expected == kExpectCapital;
-      return {"unknown_element",
-              "unknown element symbol \"" + r.text + "\" " + at +
-                  (small ? ": a symbol starts with a capital letter" : ""),
-              zh + "处的“" + r.text + "”不是元素符号" + (small ? "：元素符号以大写字母开头" : "")};
-    }
-    case ReasonKind::kNestedTooDeep:
-      return {"nested_too_deep", "groups nested more than " + n + " deep " + at,
-              zh + "处的括号嵌套超过 " + n + " 层"};
-    case ReasonKind::kClosesNothing:
-      return {"closes_nothing", QuotedEn(r.text) + " " + at + " closes nothing",
-              zh + QuotedZh(r.text) + "前面没有与之配对的左括号"};
-    case ReasonKind::kMismatchedBracket:
-      return {"mismatched_bracket",
-              QuotedEn(r.text) + " " + at + " does not close " + QuotedEn(r.other_text) + " " +
-                  AtEn(r.other_position),
-              zh + QuotedZh(r.text) + "与" + AtZh(r.other_position) + QuotedZh(r.other_text) +
-                  "不配对"};
-    case ReasonKind::kEmptyGroup:
-      return {"empty_group", "empty group " + at, zh + "处的括号里是空的"};
-    case ReasonKind::kNeverClosed:
-      return {"never_closed", QuotedEn(r.text) + " " + at + " is never closed",
-              zh + QuotedZh(r.text) + "缺少与之配对的右括号"};
-    case ReasonKind::kNothingBeforeDot:
-      return {"nothing_before_dot", "nothing before the adduct dot " + at,
-              zh + "处的圆点" + QuotedZh(r.text) + "之前没有内容"};
-    case ReasonKind::kNothingAfterDot:
-      return {"nothing_after_dot", "nothing after the adduct dot " + at,
-              zh + "处的圆点" + QuotedZh(r.text) + "之后没有内容"};
-    case ReasonKind::kDotInGroup:
-      return {"dot_in_group", "an adduct dot inside a group " + at,
-              zh + "处的圆点" + QuotedZh(r.text) + "在括号里：圆点不能写在括号内"};
-    case ReasonKind::kCountWithoutFormula:
-      return {"count_without_formula", "the count " + at + " follows no element or group",
-              zh + "处的下标前面没有元素符号或括号"};
-    case ReasonKind::kNoCharge:
-      return {"no_charge",
-              QuotedEn(r.text) + " " + at + " starts no charge: write it like ^2+, ^- or {3+}",
-              zh + QuotedZh(r.text) + "后面不是电荷：电荷应写成 ^2+、^- 或 {3+} 这样"};
-    case ReasonKind::kUnsignedCharge:
-      return {"unsigned_charge",
-              "the superscript charge " + at + " has no sign: write it like ²⁺ or ²⁻",
-              zh + "处的上标电荷缺少正负号：应写成 ²⁺ 或 ²⁻ 这样"};
-    case ReasonKind::kZeroCount:
-      return {"zero_count", "a count of 0 " + at, zh + "处的下标是 0：下标必须是正整数"};
-    case ReasonKind::kZeroCharge:
-      return {"zero_charge", "a charge of 0 " + at,
-              zh + "处的电荷是 0：电荷不能为 0，不带电荷时不写"};
-    case ReasonKind::kLongCount:
-      return {"long_count", "the count " + at + " has more than " + n + " digits",
-              zh + "处的下标超过 " + n + " 位数字"};
-    case ReasonKind::kLongCharge:
-      return {"long_charge", "the charge " + at + " has more than " + n + " digits",
-              zh + "处的电荷超过 " + n + " 位数字"};
-    case ReasonKind::kSecondCoefficient:
-      return {"second_coefficient",
-              "the number " + at +
-                  " stands before a formula that has a coefficient already: write one number",
-              zh + "处的数字前面已经有系数了：一个化学式前只写一个系数"};
-    case ReasonKind::kCountAfterOxidation:
-      return {"count_after_oxidation",
-              "the count " + at + " follows the oxidation state " + QuotedEn(r.other_text) + " " +
-                  AtEn(r.other_position) +
-                  ", which counts no atoms: write the count right after the symbol",
-              zh + "处的下标写在了" + AtZh(r.other_position) + "的化合价" + QuotedZh(r.other_text) +
-                  "后面：化合价不计原子数，下标应紧跟在元素符号后"};
-    case ReasonKind::kSubscriptThenDigits:
-      return {"digits_after_subscript",
-              "the digits " + QuotedEn(r.text) + " " + at +
-                  " follow a subscript: write a count all in subscripts (O₂) or all in digits "
-                  "(O2), and a charge after it as ²⁻ or ^2-",
-              zh + "的数字" + QuotedZh(r.text) +
-                  "跟在下标后面：下标要么全用下标数字（O₂），要么全用普通数字（O2）；"
-                  "电荷写在后面，如 ²⁻ 或 ^2-"};
-    case ReasonKind::kMisplacedFraction:
-      return {"misplaced_fraction",
-              "the fraction " + QuotedEn(r.text) + " " + at +
-                  " counts a whole part only: write it after an adduct dot (CaSO4·½H2O) or "
-                  "before the formula as its coefficient",
-              zh + "的分数" + QuotedZh(r.text) +
-                  "只能表示整个部分的数目：应写在圆点后（CaSO4·½H2O），或作为系数写在化学式前"};
-    case ReasonKind::kLabelledIsotope:
-      return {"labelled_isotope",
-              "the mass number " + at + " labels " + r.text + ", which has its own: write " +
-                  r.text + " alone, or ^2H or ^3H",
-              zh + "的质量数标在了 " + r.text + " 上，而 " + r.text + " 本身已表示同位素：只写 " +
-                  r.text + "，或写成 ^2H、^3H"};
-    case ReasonKind::kNoSuchIsotope:
-      return {"no_such_isotope",
-              "the mass number " + QuotedEn(r.text) + " " + at + " is no isotope of " +
-                  r.other_text +
-                  ": a mass number is at least the atomic number, as in ¹⁴C or [14C]",
-              zh + "的质量数" + QuotedZh(r.text) + "不是 " + r.other_text +
-                  " 的同位素：质量数不小于原子序数，如 ¹⁴C 或 [14C]"};
-    case ReasonKind::kOneSided:
-      return OneSided(r);
-    case ReasonKind::kNoCoefficients:
-      return {"no_coefficients",
-              std::string("no coefficients balance it: every choice leaves an element") +
-                  (r.charged ? " or the charge" : "") + " unbalanced",
-              std::string("找不到能配平的系数：无论系数怎样取，总有元素") +
-                  (r.charged ? "或电荷" : "") + "不守恒"};
-    case ReasonKind::kZeroOnly:
-      return {
-          "zero_only",
-          "it balances only if " + detail::JoinNames(r.items, Language::kEnglish) +
-              (r.items.size() == 1 ? " gets" : " get") + " the coefficient 0",
-          "只有当 " + detail::JoinNames(r.items, Language::kChinese) + " 的系数为 0 时才能配平"};
-    case ReasonKind::kNoPositive:
-      return {"no_positive",
-              "no positive coefficients balance it: it balances only with " +
-                  detail::JoinNames(r.items, Language::kEnglish) + " on the other side",
-              "找不到全为正数的系数：只有把 " + detail::JoinNames(r.items, Language::kChinese) +
-                  " 放到方程式的另一边才能配平"};
-    case ReasonKind::kSeveral:
-      return {"several",
-              "it balances in more than one way: it combines " + n + " independent reactions",
-              "配平方式不止一种：这个方程式包含 " + n + " 个相互独立的反应"};
-    case ReasonKind::kTooLarge:
-      return {"too_large",
-              "too large to balance: the exact arithmetic did not finish within the time limit "
-              "of " + n + " s",
-              "方程式太大，无法配平：精确计算未能在 " + n + " 秒的时间上限内完成"};
-  }
-  return {"none", "", ""};
+  return line;
 }
 
 }  // namespace
@@ -283,7 +160,7 @@ Entry EntryFor(const Reason& r) {
 namespace detail {
 
 std::string JoinNames(const std::vector<std::string>& names, Language language) {
-  const char* separator = language == Language::kChinese ? "、" : ", ";
+  const std::string separator = Format(Message::kReasonListSeparator, language);
   std::string joined;
   for (const std::string& name : names) joined += (joined.empty() ? "" : separator) + name;
   return joined;
@@ -291,15 +168,116 @@ std::string JoinNames(const std::vector<std::string>& names, Language language) 
 
 }  // namespace detail
 
-std::string Explain(const Reason& reason, Language language) {
-  Entry entry = EntryFor(reason);
-  return language == Language::kChinese ? std::move(entry.chinese) : std::move(entry.english);
+std::string Explain(const Reason& r, Language language) {
+  const auto say = [language](Message message,
+                              std::initializer_list<std::string_view> arguments = {}) {
+    return Format(message, language, arguments);
+  };
+  const std::string at = At(r.position, language);
+  const std::string text = Quoted(r.text, language);
+  const std::string n = std::to_string(r.count);
+  switch (r.kind) {
+    case ReasonKind::kNone:
+    case ReasonKind::kLastReason:
+      break;
+    case ReasonKind::kInvalidUtf8:
+      return say(Message::kReasonInvalidUtf8, {std::to_string(r.position)});
+    case ReasonKind::kEmpty:
+      return say(Message::kReasonEmpty);
+    case ReasonKind::kTooLong:
+      return say(Message::kReasonTooLong, {n});
+    case ReasonKind::kTooManySpecies:
+      return say(Message::kReasonTooManySpecies, {n});
+    case ReasonKind::kNoArrow:
+      return say(Message::kReasonNoArrow);
+    case ReasonKind::kSecondArrow:
+      return say(Message::kReasonSecondArrow, {text, at});
+    case ReasonKind::kNoReactants:
+      return say(Message::kReasonNoReactants, {text, at});
+    case ReasonKind::kNothingBeforePlus:
+      return say(Message::kReasonNothingBeforePlus, {at});
+    case ReasonKind::kNoProducts:
+      return say(Message::kReasonNoProducts, {text, at});
+    case ReasonKind::kNothingAfterSign:
+      return say(Message::kReasonNothingAfterSign, {text, at});
+    case ReasonKind::kUnexpected:
+      return Unexpected(r, language);
+    case ReasonKind::kZeroCoefficient:
+      return say(Message::kReasonZeroCoefficient, {at});
+    case ReasonKind::kCoefficientAlone:
+      return say(Message::kReasonCoefficientAlone, {at});
+    case ReasonKind::kBadElectron:
+      return say(Message::kReasonBadElectron, {at});
+    case ReasonKind::kUnknownElement:
+      // The symbol as typed, in plain quotes: it is letters, never a control character.
+      return say(
+          Message::kReasonUnknownElement,
+          {r.text, at, r.expected == kExpectCapital ? say(Message::kReasonStartsWithCapital) : ""});
+    case ReasonKind::kNestedTooDeep:
+      return say(Message::kReasonNestedTooDeep, {n, at});
+    case ReasonKind::kClosesNothing:
+      return say(Message::kReasonClosesNothing, {text, at});
+    case ReasonKind::kMismatchedBracket:
+      return say(Message::kReasonMismatchedBracket,
+                 {text, at, Quoted(r.other_text, language), At(r.other_position, language)});
+    case ReasonKind::kEmptyGroup:
+      return say(Message::kReasonEmptyGroup, {at});
+    case ReasonKind::kNeverClosed:
+      return say(Message::kReasonNeverClosed, {text, at});
+    case ReasonKind::kNothingBeforeDot:
+      return say(Message::kReasonNothingBeforeDot, {at, text});
+    case ReasonKind::kNothingAfterDot:
+      return say(Message::kReasonNothingAfterDot, {at, text});
+    case ReasonKind::kDotInGroup:
+      return say(Message::kReasonDotInGroup, {at, text});
+    case ReasonKind::kCountWithoutFormula:
+      return say(Message::kReasonCountWithoutFormula, {at});
+    case ReasonKind::kNoCharge:
+      return say(Message::kReasonNoCharge, {text, at});
+    case ReasonKind::kUnsignedCharge:
+      return say(Message::kReasonUnsignedCharge, {at});
+    case ReasonKind::kZeroCount:
+      return say(Message::kReasonZeroCount, {at});
+    case ReasonKind::kZeroCharge:
+      return say(Message::kReasonZeroCharge, {at});
+    case ReasonKind::kLongCount:
+      return say(Message::kReasonLongCount, {at, n});
+    case ReasonKind::kLongCharge:
+      return say(Message::kReasonLongCharge, {at, n});
+    case ReasonKind::kSecondCoefficient:
+      return say(Message::kReasonSecondCoefficient, {at});
+    case ReasonKind::kCountAfterOxidation:
+      return say(Message::kReasonCountAfterOxidation,
+                 {at, Quoted(r.other_text, language), At(r.other_position, language)});
+    case ReasonKind::kSubscriptThenDigits:
+      return say(Message::kReasonSubscriptThenDigits, {text, at});
+    case ReasonKind::kMisplacedFraction:
+      return say(Message::kReasonMisplacedFraction, {text, at});
+    case ReasonKind::kLabelledIsotope:
+      return say(Message::kReasonLabelledIsotope, {at, r.text});
+    case ReasonKind::kNoSuchIsotope:
+      return say(Message::kReasonNoSuchIsotope, {text, at, r.other_text});
+    case ReasonKind::kOneSided:
+      return OneSided(r, language);
+    case ReasonKind::kNoCoefficients:
+      return say(Message::kReasonNoCoefficients,
+                 {r.charged ? say(Message::kReasonOrTheCharge) : ""});
+    case ReasonKind::kZeroOnly:
+      return say(r.items.size() == 1 ? Message::kReasonZeroOnlyOne : Message::kReasonZeroOnly,
+                 {detail::JoinNames(r.items, language)});
+    case ReasonKind::kNoPositive:
+      return say(Message::kReasonNoPositive, {detail::JoinNames(r.items, language)});
+    case ReasonKind::kSeveral:
+      return say(Message::kReasonSeveral, {n});
+    case ReasonKind::kTooLarge:
+      return say(Message::kReasonTooLarge, {n});
+  }
+  return "";
 }
 
 std::string_view ReasonKey(ReasonKind kind) {
-  Reason reason;
-  reason.kind = kind;
-  return EntryFor(reason).key;
+  const auto index = static_cast<std::size_t>(kind);
+  return index < kKeys.size() ? kKeys[index].key : "none";
 }
 
 }  // namespace quorvel::chemistry

@@ -14,8 +14,8 @@ std::int32_t GetCpuUsage() {
   return module.GetCpuUsage();
 }
 
-std::string UsageCaptionUtf8(std::int32_t reading) {
-  return "当前系统总CPU占用率：" + std::to_string(reading) + " %";
+std::string UsageCaptionUtf8(std::int32_t reading, messages::Language language) {
+  return messages::Format(messages::Message::kCpuUsage, language, {std::to_string(reading)});
 }
 
 }  // namespace quorvel::cpu

@@ -10,6 +10,161 @@ constexpr Table kEnglish = MakeTable({
     {Message::kConsoleArgument, "equation argument {1}"},
     {Message::kConsoleReaction, "reaction {1}: "},
     {Message::kConsoleNote, "note: "},
+    {Message::kConsoleUsage,
+     "Usage: quorvel-cli [--matrix] [--json] [EQUATION ...]\n"
+     "       quorvel-cli --chemistry [--json] [EQUATION ...]\n"
+     "Balances chemical equations such as \"H2 + O2 = H2O\".\n"
+     "With no EQUATION, reads one equation per line from standard input.\n"
+     "\n"
+     "  --matrix   print the composition matrix after each result\n"
+     "  --json     print one JSON object per equation\n"
+     "  --help     show this help\n"
+     "  --version  show the version\n"
+     "  --chemistry  read chemistry's own notation and balance exactly (below)\n"
+     "\n"
+     "With --chemistry: subscripts and coefficients of any size; nested groups\n"
+     "( ) [ ] { }; hydrates CuSO4·5H2O; charges Fe^3+, Fe3+, Fe+3, SO4^2-, OH-,\n"
+     "Fe³⁺ and the electron e-; H₂O; state marks (s) (l) (g) (aq); the sides\n"
+     "joined by = -> → ⟶ ⇌ <=> or <->. Each equation gives its balanced form or\n"
+     "an empty line; why it does not balance, its independent reactions and notes\n"
+     "go to standard error, in Chinese when the user's language is Chinese.\n"
+     "--json gives the keys input, result, ok, coefficients, error (always in\n"
+     "English), reason (a stable name for the kind of failure), notes, reactions\n"
+    "and default_reading_differences (where the default mode reads it otherwise).\n"
+     "A line longer than 512 KiB is refused unread (reason too_long), and so is an\n"
+     "equation whose exact arithmetic takes more than 1 s (too_large).\n"
+     "  quorvel-cli --chemistry \"C12H22O11 + O2 = CO2 + H2O\"\n"
+     "    C12H22O11 + 12O2 = 12CO2 + 11H2O\n"
+     "  quorvel-cli --chemistry \"MnO4- + Fe^2+ + H+ -> Mn^2+ + Fe^3+ + H2O\"\n"
+     "    MnO4- + 5Fe^2+ + 8H+ -> Mn^2+ + 5Fe^3+ + 4H2O\n"
+     "\n"
+     "Exit status: 0 when every equation balanced, 1 when any failed,\n"
+     "2 for a usage error or input that is not valid UTF-8.\n"},
+    {Message::kConsoleVersion, "quorvel-cli {1}"},
+    {Message::kConsoleUnknownOption, "quorvel-cli: unknown option {1}"},
+    {Message::kConsoleMatrixWithChemistry, "quorvel-cli: --matrix has no meaning with --chemistry"},
+    {Message::kConsoleWhere, "quorvel-cli: {1}: "},
+    {Message::kConsoleNotUtf8, "not valid UTF-8"},
+    {Message::kConsoleSkipped, "{1}; equation skipped"},
+
+    // The window, the CPU line, the second-instance box, the edit menu.
+    {Message::kWindowCaption, "Quorvel1.2"},
+    {Message::kWindowChemistryCaption, "Quorvel1.2 - chemistry notation"},
+    {Message::kWindowChemistryMenuItem, "Chemistry notation (multi-digit subscripts, ions)"},
+    {Message::kWindowHintConditions,
+     "To avoid errors, leave out every reaction condition, gas and precipitate mark, state and "
+     "amount."},
+    {Message::kWindowHintCase,
+     "Mind the case of the elements: a symbol in the wrong case is not recognised. Write no "
+     "coefficients at all!"},
+    {Message::kWindowHintSubscripts,
+     "Subscripts need no special writing: type their digits. Join the reactants and the products "
+     "with an equals sign."},
+    {Message::kWindowEquationCaption, "Equation:"},
+    {Message::kWindowResultCaption, "Result:"},
+    {Message::kWindowMaker, "A Dravik product"},
+    {Message::kWindowBalanceButton, "Balance"},
+    {Message::kWindowMatrixInitial, "Matrix"},
+    {Message::kWindowBalancing, "Balancing; how long it takes depends on the computer......"},
+    {Message::kBalanceFailure,
+     "Balancing failed! The input may be wrong, or the equation too complex!"},
+    {Message::kWindowChemistryFailure, "Balancing failed! {1}"},
+    {Message::kWindowAlreadyRunningTitle, "Initialisation failed"},
+    {Message::kWindowAlreadyRunningText,
+     "The program is running already! It cannot run twice: close it, or end it in the Task "
+     "Manager, before running it again!"},
+    {Message::kWindowOkButton, "OK"},
+    {Message::kCpuUsage, "Total CPU usage of the system: {1} %"},
+    {Message::kCpuUsageUnknown, "Total CPU usage of the system: unknown"},
+    {Message::kEditUndo, "&Undo"},
+    {Message::kEditCut, "Cu&t"},
+    {Message::kEditCopy, "&Copy"},
+    {Message::kEditPaste, "&Paste"},
+    {Message::kEditDelete, "&Delete"},
+    {Message::kEditSelectAll, "Select &All"},
+    {Message::kNoDisplay,
+     "quorvel: no graphical display is available (no X11 or Wayland server); use the console front "
+     "end quorvel-cli instead."},
+
+    // Why an equation cannot be read or balanced: the pieces, then one line a kind.
+    {Message::kReasonAt, "at position {1}"},
+    {Message::kReasonQuoted, "\"{1}\""},
+    {Message::kReasonCodePoint, "{1}"},
+    {Message::kReasonTheEnd, "the end"},
+    {Message::kReasonPositive, "positive"},
+    {Message::kReasonNegative, "negative"},
+    {Message::kReasonListSeparator, ", "},
+    {Message::kReasonPartSeparator, "; "},
+    {Message::kReasonReactants, "reactants"},
+    {Message::kReasonProducts, "products"},
+    {Message::kReasonExpectFormula, "a formula"},
+    {Message::kReasonExpectSignOrArrow, "\"+\" or an arrow"},
+    {Message::kReasonPlusReadAsCharge, " (the \"+\" {1} was read as the charge of {2})"},
+    {Message::kReasonStartsWithCapital, ": a symbol starts with a capital letter"},
+    {Message::kReasonOrTheCharge, " or the charge"},
+    {Message::kReasonOneOnlyAmong, "{1} appears only among the {2}"},
+    {Message::kReasonManyOnlyAmong, "{1} appear only among the {2}"},
+    {Message::kReasonChargeOnlyAmong, "{1} charge appears only among the {2}"},
+    {Message::kReasonChargesCannotCancel,
+     "the reactants carry only {1} charge and the products only {2} charge"},
+    {Message::kReasonZeroOnlyOne, "it balances only if {1} gets the coefficient 0"},
+    {Message::kReasonUnexpectedEnd, "unexpected the end {1}: expected {2}"},
+    {Message::kReasonInvalidUtf8, "not valid UTF-8 at byte {1}"},
+    {Message::kReasonEmpty, "the equation is empty"},
+    {Message::kReasonTooLong, "the equation is longer than {1} bytes"},
+    {Message::kReasonTooManySpecies, "more than {1} species"},
+    {Message::kReasonNoArrow, "no \"=\" or arrow between the reactants and the products"},
+    {Message::kReasonSecondArrow, "a second arrow {1} {2}: an equation has one"},
+    {Message::kReasonNoReactants, "no reactants before {1} {2}"},
+    {Message::kReasonNothingBeforePlus, "nothing before \"+\" {1}"},
+    {Message::kReasonNoProducts, "no products after {1} {2}"},
+    {Message::kReasonNothingAfterSign, "nothing after {1} {2}"},
+    {Message::kReasonUnexpected, "unexpected {1} {2}: expected {3}"},
+    {Message::kReasonZeroCoefficient, "a coefficient of 0 {1}"},
+    {Message::kReasonCoefficientAlone, "the coefficient {1} stands before no formula"},
+    {Message::kReasonBadElectron, "the electron {1} is written e-, e^- or e⁻"},
+    {Message::kReasonUnknownElement, "unknown element symbol \"{1}\" {2}{3}"},
+    {Message::kReasonNestedTooDeep, "groups nested more than {1} deep {2}"},
+    {Message::kReasonClosesNothing, "{1} {2} closes nothing"},
+    {Message::kReasonMismatchedBracket, "{1} {2} does not close {3} {4}"},
+    {Message::kReasonEmptyGroup, "empty group {1}"},
+    {Message::kReasonNeverClosed, "{1} {2} is never closed"},
+    {Message::kReasonNothingBeforeDot, "nothing before the adduct dot {1}"},
+    {Message::kReasonNothingAfterDot, "nothing after the adduct dot {1}"},
+    {Message::kReasonDotInGroup, "an adduct dot inside a group {1}"},
+    {Message::kReasonCountWithoutFormula, "the count {1} follows no element or group"},
+    {Message::kReasonNoCharge, "{1} {2} starts no charge: write it like ^2+, ^- or {3+}"},
+    {Message::kReasonUnsignedCharge,
+     "the superscript charge {1} has no sign: write it like ²⁺ or ²⁻"},
+    {Message::kReasonZeroCount, "a count of 0 {1}"},
+    {Message::kReasonZeroCharge, "a charge of 0 {1}"},
+    {Message::kReasonLongCount, "the count {1} has more than {2} digits"},
+    {Message::kReasonLongCharge, "the charge {1} has more than {2} digits"},
+    {Message::kReasonSecondCoefficient,
+     "the number {1} stands before a formula that has a coefficient already: write one number"},
+    {Message::kReasonCountAfterOxidation,
+     "the count {1} follows the oxidation state {2} {3}, which counts no atoms: write the count "
+     "right after the symbol"},
+    {Message::kReasonSubscriptThenDigits,
+     "the digits {1} {2} follow a subscript: write a count all in subscripts (O₂) or all in digits "
+     "(O2), and a charge after it as ²⁻ or ^2-"},
+    {Message::kReasonMisplacedFraction,
+     "the fraction {1} {2} counts a whole part only: write it after an adduct dot (CaSO4·½H2O) or "
+     "before the formula as its coefficient"},
+    {Message::kReasonLabelledIsotope,
+     "the mass number {1} labels {2}, which has its own: write {2} alone, or ^2H or ^3H"},
+    {Message::kReasonNoSuchIsotope,
+     "the mass number {1} {2} is no isotope of {3}: a mass number is at least the atomic number, "
+     "as in ¹⁴C or [14C]"},
+    {Message::kReasonNoCoefficients,
+     "no coefficients balance it: every choice leaves an element{1} unbalanced"},
+    {Message::kReasonZeroOnly, "it balances only if {1} get the coefficient 0"},
+    {Message::kReasonNoPositive,
+     "no positive coefficients balance it: it balances only with {1} on the other side"},
+    {Message::kReasonSeveral,
+     "it balances in more than one way: it combines {1} independent reactions"},
+    {Message::kReasonTooLarge,
+     "too large to balance: the exact arithmetic did not finish within the time limit of {1} s"},
 });
 
 }  // namespace quorvel::messages::detail

@@ -13,7 +13,7 @@
 namespace quorvel_test {
 namespace {
 
-const std::string kFailure = quorvel::kFailureTextUtf8;
+const std::string kFailure(quorvel::FailureTextUtf8());
 const std::string kWaterMatrix = "2    0    -2    \r\n0    2    -1    \r\n";
 const std::string kOverflowing = [] {
   std::string group = "(";

@@ -15,7 +15,7 @@ const std::vector<GoldenRow>& Golden() {
   return rows;
 }
 
-bool Balanced(const GoldenRow& row) { return row.expected != quorvel::kFailureTextUtf8; }
+bool Balanced(const GoldenRow& row) { return row.expected != quorvel::FailureTextUtf8(); }
 
 class GoldenTest : public testing::TestWithParam<GoldenRow> {};
 

@@ -138,7 +138,8 @@ struct CaptionCase {
 class UsageCaption : public testing::TestWithParam<CaptionCase> {};
 
 TEST_P(UsageCaption, JoinsPrefixReadingAndPercent) {
-  EXPECT_EQ(UsageCaptionUtf8(GetParam().reading), GetParam().caption);
+  EXPECT_EQ(UsageCaptionUtf8(GetParam().reading, quorvel::messages::Language::kChinese),
+            GetParam().caption);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, UsageCaption,

@@ -26,10 +26,14 @@ namespace {
 std::string Utf8(const Text& text) { return EncodeUtf8(text); }
 Text U32(const std::string& text) { return DecodeUtf8(text).value(); }
 
+const std::string kFailureText(FailureTextUtf8());
+const std::string kText2Initial = WindowText(Message::kWindowMatrixInitial);
+const std::string kStatusText = WindowText(Message::kWindowBalancing);
+
 class FakeView : public FormView {
  public:
   FakeView() {
-    for (const ControlSpec& entry : kControls) texts[entry.id] = entry.caption;
+    for (const ControlSpec& entry : kControls) texts[entry.id] = Caption(entry);
   }
 
   Text ControlText(ControlId id) const override { return U32(texts.at(id)); }
@@ -146,7 +150,7 @@ struct BalanceCase {
   const char* name;
   const char* input;
   const char* text1;
-  const char* text3;
+  std::string text3;
   const char* text2;
 };
 
@@ -319,9 +323,10 @@ TEST(FormController, SecondInstanceToldAndEnds) {
     EXPECT_EQ(f.instance.asked, 1);
     EXPECT_EQ(f.view.timer_stopped, other_instance);
     const std::vector<std::string> expected_boxes =
-        other_instance ? std::vector<std::string>{std::string(kAlreadyRunningTitle) + "|" +
-                                                  kAlreadyRunningText}
-                       : std::vector<std::string>{};
+        other_instance
+            ? std::vector<std::string>{WindowText(Message::kWindowAlreadyRunningTitle) + "|" +
+                                       WindowText(Message::kWindowAlreadyRunningText)}
+            : std::vector<std::string>{};
     EXPECT_EQ(f.view.boxes, expected_boxes);
   }
 }
@@ -331,7 +336,7 @@ TEST(FormController, CpuLineShowsEachReadingAfterASilentFirstSample) {
   f.readings = {100, 25, -1, 0, 175};
   // The baseline sample was taken when the form was made, and not shown.
   EXPECT_EQ(f.samples, 1);
-  EXPECT_EQ(f.view.texts[ControlId::kLabel7], kLabel7Initial);
+  EXPECT_EQ(f.view.texts[ControlId::kLabel7], WindowText(Message::kCpuUsageUnknown));
   const char* const shown[] = {"当前系统总CPU占用率：25 %", "当前系统总CPU占用率：-1 %",
                                "当前系统总CPU占用率：0 %", "当前系统总CPU占用率：175 %"};
   for (const char* caption : shown) {
@@ -347,7 +352,7 @@ struct ChemistryCase {
   const char* name;
   bool chemistry;
   const char* input;
-  const char* text3;
+  std::string text3;
   const char* text2;  // null: not checked
 };
 
@@ -490,7 +495,8 @@ TEST(FormController, StoredChoiceReadAndOnlyTrueMeansOn) {
     if (c.stored) settings.values[kChemistrySettingKey] = *c.stored;
     f.form.LoadSettings(settings, c.command_line);
     EXPECT_EQ(f.form.ChemistryMode(), c.chemistry);
-    EXPECT_EQ(f.view.caption, c.chemistry ? kChemistryWindowCaption : kWindowCaption);
+    EXPECT_EQ(f.view.caption,
+              WindowText(c.chemistry ? Message::kWindowChemistryCaption : Message::kWindowCaption));
     EXPECT_EQ(settings.stores, 0) << "reading or a run's switch stores nothing";
   }
 }
@@ -505,7 +511,8 @@ TEST(FormController, MenuSwitchStoresAndHoldsWhenTheStoreRefuses) {
     for (const bool on : {true, false, true}) {
       f.form.SetChemistryMode(on);
       EXPECT_EQ(f.form.ChemistryMode(), on);
-      EXPECT_EQ(f.view.caption, on ? kChemistryWindowCaption : kWindowCaption);
+      EXPECT_EQ(f.view.caption,
+                WindowText(on ? Message::kWindowChemistryCaption : Message::kWindowCaption));
       const std::optional<std::string> stored = settings.Value(kChemistrySettingKey);
       EXPECT_EQ(stored,
                 writable ? std::optional<std::string>(on ? "true" : "false") : std::nullopt);

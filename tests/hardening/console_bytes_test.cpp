@@ -19,7 +19,7 @@ namespace {
 
 using namespace std::string_literals;
 
-const std::string kFailure = quorvel::kFailureTextUtf8;
+const std::string kFailure(quorvel::FailureTextUtf8());
 
 struct ConsoleRun {
   int status = -1;

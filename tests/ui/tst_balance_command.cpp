@@ -20,8 +20,9 @@ using quorvel::ui::Form1;
 
 namespace {
 
-const QString kStatus = QString::fromUtf8(quorvel::form::kStatusText);
-const QString kFailure = QString::fromUtf8(quorvel::form::kFailureText);
+const QString kStatus =
+    QString::fromStdString(quorvel::form::WindowText(quorvel::form::Message::kWindowBalancing));
+const QString kFailure = QString::fromUtf8(quorvel::FailureTextUtf8());
 // Nine compounds, none balanceable: the longest search there is.
 const QString kEndlessEquation = QStringLiteral("Fe+H2+O2+N2+Cl2+F2+Br2+S=He");
 // One element per compound: the matrix is its diagonal.

@@ -21,10 +21,11 @@ using quorvel::ui::TextBox;
 
 namespace {
 
-QString Utf8(const char* text) { return QString::fromUtf8(text); }
+QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
-const QString kPlainTitle = Utf8(quorvel::form::kWindowCaption);
-const QString kChemistryTitle = Utf8(quorvel::form::kChemistryWindowCaption);
+const QString kPlainTitle = Utf8(quorvel::form::WindowText(quorvel::form::Message::kWindowCaption));
+const QString kChemistryTitle =
+    Utf8(quorvel::form::WindowText(quorvel::form::Message::kWindowChemistryCaption));
 
 }  // namespace
 
@@ -86,7 +87,8 @@ class ChemistryModeTest : public QObject {
     const QList<QAction*> actions = menu->actions();
     QVERIFY(actions.size() >= 3);
     QAction* item = actions.last();
-    QCOMPARE(item->text(), Utf8(quorvel::form::kChemistryMenuItem));
+    QCOMPARE(item->text(),
+             Utf8(quorvel::form::WindowText(quorvel::form::Message::kWindowChemistryMenuItem)));
     QVERIFY(item->isCheckable());
     QVERIFY(!item->isChecked());
     QVERIFY(actions[actions.size() - 2]->isSeparator());
@@ -168,9 +170,8 @@ class ChemistryModeTest : public QObject {
     QTest::newRow("glucose by Enter")
         << "C6H12O6 + O2 = CO2 + H2O" << true << "C6H12O6 + 6O2 = 6CO2 + 6H2O"
         << "6    0    -1    0    \r\n12    0    0    -2    \r\n6    2    -2    -1    \r\n";
-    QTest::newRow("ions by click")
-        << "Fe^3+ + e- = Fe^2+" << false << "Fe^3+ + e- = Fe^2+"
-        << "1    0    -1    \r\n3    -1    -2    \r\n";
+    QTest::newRow("ions by click") << "Fe^3+ + e- = Fe^2+" << false << "Fe^3+ + e- = Fe^2+"
+                                   << "1    0    -1    \r\n3    -1    -2    \r\n";
   }
   void balances_with_the_chemistry_library() {
     QFETCH(QString, input);
@@ -184,8 +185,7 @@ class ChemistryModeTest : public QObject {
     if (byEnter) {
       QTest::keyClick(text1, Qt::Key_Return);
     } else {
-      QTest::mouseClick(form_->findChild<QPushButton*>(QStringLiteral("Command1")),
-                        Qt::LeftButton);
+      QTest::mouseClick(form_->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
     }
     QTRY_COMPARE(Box("Text3")->text(), text3);
     QTRY_VERIFY(text1->isEnabled());

@@ -60,7 +60,7 @@ class Form1LayoutTest : public QObject {
     const int dpi = form_->Dpi();
 
     if (auto* label = qobject_cast<QLabel*>(control)) {
-      QCOMPARE(label->text(), QString::fromUtf8(entry.caption));
+      QCOMPARE(label->text(), QString::fromStdString(form::Caption(entry)));
       QCOMPARE(label->focusPolicy(), Qt::NoFocus);
       // Exactly as large as the caption in the face this machine resolves;
       // the table's size is that extent in the reference face.
@@ -74,7 +74,7 @@ class Form1LayoutTest : public QObject {
     } else {
       const form::PixelRect place = form::ToPixels(entry.twips, dpi);
       QCOMPARE(control->geometry(), QRect(place.left, place.top, place.width, place.height));
-      QCOMPARE(control->property("text").toString(), QString::fromUtf8(entry.caption));
+      QCOMPARE(control->property("text").toString(), QString::fromStdString(form::Caption(entry)));
     }
 
     const form::FontSpec* face = form::FontFor(entry.font);
@@ -124,7 +124,8 @@ class Form1LayoutTest : public QObject {
   }
 
   void window() {
-    QCOMPARE(form_->windowTitle(), QString::fromUtf8(form::kWindowCaption));
+    QCOMPARE(form_->windowTitle(),
+             QString::fromStdString(form::WindowText(form::Message::kWindowCaption)));
     const QSize client = form_->Dpi() == 96 ? QSize(543, 160) : QSize(815, 240);
     QCOMPARE(form_->size(), client);
     QCOMPARE(form_->minimumSize(), client);
@@ -212,7 +213,8 @@ class Form1LayoutTest : public QObject {
 
   void label7AfterTick() {
     auto* label7 = Control<QLabel>(QStringLiteral("Label7"));
-    const QString unknown = QString::fromUtf8(form::kLabel7Initial);
+    const QString unknown =
+        QString::fromStdString(form::WindowText(form::Message::kCpuUsageUnknown));
     QCOMPARE(label7->text(), unknown);
     QTRY_VERIFY_WITH_TIMEOUT(label7->text() != unknown, 3000);
     static const QRegularExpression caption(QStringLiteral("^当前系统总CPU占用率：(-?[0-9]+) %$"));

@@ -22,11 +22,17 @@ namespace {
 
 const QString kProbe = QStringLiteral(QUORVEL_PROBE_PATH);
 const QString kProgram = QStringLiteral(QUORVEL_PROGRAM_PATH);
-const QString kStatus = QString::fromUtf8(quorvel::form::kStatusText);
+const QString kStatus =
+    QString::fromStdString(quorvel::form::WindowText(quorvel::form::Message::kWindowBalancing));
 const QString kRefusal =
-    QStringLiteral("message-box\t") + QString::fromUtf8(quorvel::form::kAlreadyRunningTitle) +
-    QLatin1Char('\t') + QString::fromUtf8(quorvel::form::kAlreadyRunningText) +
-    QStringLiteral("\tcritical\tok-only\t") + QString::fromUtf8(quorvel::form::kOkButtonText);
+    QStringLiteral("message-box\t") +
+    QString::fromStdString(
+        quorvel::form::WindowText(quorvel::form::Message::kWindowAlreadyRunningTitle)) +
+    QLatin1Char('\t') +
+    QString::fromStdString(
+        quorvel::form::WindowText(quorvel::form::Message::kWindowAlreadyRunningText)) +
+    QStringLiteral("\tcritical\tok-only\t") +
+    QString::fromStdString(quorvel::form::WindowText(quorvel::form::Message::kWindowOkButton));
 const QString kShown = QStringLiteral("window-shown\tvisible\tText1");
 
 }  // namespace

@@ -126,7 +126,7 @@ TEST(WindowDefaultFont, IsTheMessageFontAtTheWindowsResolution) {
 // A label is as large as its caption in its font: the width grows with the
 // resolution, the height is one line even for an empty caption.
 TEST(LabelExtent, GrowsWithTheResolutionAndKeepsItsLine) {
-  const std::wstring caption = WideFromUtf8(form::kLabel4Caption);
+  const std::wstring caption = WideFromUtf8(form::WindowText(form::Message::kWindowHintCase));
   const FontSet at96(96);
   const FontSet at144(144);
   const SIZE small = TextExtent(nullptr, at96.For(FontRole::kHint), caption);
@@ -221,11 +221,16 @@ TEST(EditMenu, OffersWhatCanBeDoneThenTheModeItem) {
        {false, false, true, false, false, true}},
   };
   const std::vector<std::string> labels = {
-      "撤消(&U)", "", "剪切(&T)", "复制(&C)", "粘贴(&P)",
-      "删除(&D)", "", "全选(&A)", "",         form::kChemistryMenuItem};
+      "撤消(&U)", "",
+      "剪切(&T)", "复制(&C)",
+      "粘贴(&P)", "删除(&D)",
+      "",         "全选(&A)",
+      "",         form::WindowText(form::Message::kWindowChemistryMenuItem)};
   for (const EditMenuCase& c : cases) {
     SCOPED_TRACE(c.name);
-    const HMENU menu = BuildEditMenu(c.box, {WideFromUtf8(form::kChemistryMenuItem), c.checked});
+    const HMENU menu = BuildEditMenu(
+        c.box,
+        {WideFromUtf8(form::WindowText(form::Message::kWindowChemistryMenuItem)), c.checked});
     ASSERT_TRUE(menu);
     std::vector<std::string> shown;
     std::vector<bool> enabled;

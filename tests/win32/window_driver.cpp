@@ -204,16 +204,16 @@ EngineTexts EngineRun(const std::wstring& equation) {
     outcome = quorvel::win32::ToWide(quorvel::BalanceEquation(engine));
   } catch (const std::exception&) {
     // A failed balance keeps what it had written.
-    outcome = WideFromUtf8(form::kFailureText);
+    outcome = WideFromUtf8(quorvel::FailureTextUtf8());
   }
-  return {quorvel::win32::ToWide(engine.EquationText()), quorvel::win32::ToWide(engine.MatrixText()),
-          outcome};
+  return {quorvel::win32::ToWide(engine.EquationText()),
+          quorvel::win32::ToWide(engine.MatrixText()), outcome};
 }
 
 bool Idle(const Window& window) {
   return IsWindowEnabled(window[ControlId::kText1]) && IsWindowEnabled(window[ControlId::kText3]) &&
          IsWindowEnabled(window[ControlId::kCommand1]) &&
-         window.Text(ControlId::kText3) != form::kStatusText;
+         window.Text(ControlId::kText3) != form::WindowText(form::Message::kWindowBalancing);
 }
 
 // Keys go to the foreground window: the form, with its focus where the check
@@ -228,7 +228,7 @@ void BringToFront(const Window& window) {
 void WindowFrame() {
   const Window& window = Shared();
   ASSERT_TRUE(window.form);
-  EXPECT_EQ(Utf8(TextOf(window.form)), form::kWindowCaption);
+  EXPECT_EQ(Utf8(TextOf(window.form)), form::WindowText(form::Message::kWindowCaption));
   RECT client{};
   GetClientRect(window.form, &client);
   const form::PixelSize size = form::ClientSize(g_dpi);
@@ -282,7 +282,7 @@ void ControlsOfTheTable() {
       // It may have ticked already.
       EXPECT_EQ(text.rfind("当前系统总CPU占用率：", 0), 0u) << text;
     } else if (entry.id != ControlId::kText1 && entry.id != ControlId::kText3) {
-      EXPECT_EQ(text, entry.caption);
+      EXPECT_EQ(text, form::Caption(entry));
     }
   }
 }
@@ -424,7 +424,7 @@ struct BalanceCase {
   const char* equation;
   Press press;
   const char* text1;  // after the balance
-  const char* text3;
+  std::string text3;
 };
 
 void Balance(const BalanceCase& c) {
@@ -456,8 +456,7 @@ void Balance(const BalanceCase& c) {
 
   // The matrix box holds, byte for byte, what the engine writes for this
   // equation, CR LF and all.
-  EXPECT_EQ(window.Text(ControlId::kText2),
-            Utf8(EngineRun(WideFromUtf8(c.equation)).matrix));
+  EXPECT_EQ(window.Text(ControlId::kText2), Utf8(EngineRun(WideFromUtf8(c.equation)).matrix));
 
   EXPECT_TRUE(WaitUntil(3000, [&] { return FocusOf(window.form) == window[ControlId::kText1]; }))
       << "the focus is not back in Text1";
@@ -478,7 +477,7 @@ void SecondInstanceIsRefused() {
   ASSERT_TRUE(second);
   const HWND box = second->WaitForWindow(L"#32770", kStartMs);
   ASSERT_TRUE(box) << "no message box";
-  EXPECT_EQ(Utf8(TextOf(box)), form::kAlreadyRunningTitle);
+  EXPECT_EQ(Utf8(TextOf(box)), form::WindowText(form::Message::kWindowAlreadyRunningTitle));
   int buttons = 0;
   int icons = 0;
   HWND ok = nullptr;
@@ -490,7 +489,8 @@ void SecondInstanceIsRefused() {
       ok = child.window;
     } else if (child.window_class == L"Static") {
       if ((child.style & SS_TYPEMASK) == SS_ICON) ++icons;
-      text_found = text_found || Utf8(TextOf(child.window)) == form::kAlreadyRunningText;
+      text_found = text_found || Utf8(TextOf(child.window)) ==
+                                     form::WindowText(form::Message::kWindowAlreadyRunningText);
     }
   }
   EXPECT_TRUE(text_found) << "the box does not say the program is running";
@@ -503,8 +503,7 @@ void SecondInstanceIsRefused() {
 
   ASSERT_TRUE(ok);
   Send(ok, BM_CLICK);
-  EXPECT_EQ(second->WaitForExit(kActMs),
-            std::optional<DWORD>(1))
+  EXPECT_EQ(second->WaitForExit(kActMs), std::optional<DWORD>(1))
       << "a refused start must not report success";
   EXPECT_TRUE(first.program->Running());
   EXPECT_TRUE(IsWindowVisible(first.form));
@@ -599,25 +598,23 @@ void PastedMegabyteKeepsAnswering(const char* label, const std::wstring& equatio
   AnswerWatch watch(window.form);
   PasteAndPressEnter(window, equation);
   // Text3 was emptied: the outcome there is this balance's.
-  const bool done = WaitUntil(120000, [&] {
-    return Idle(window) && TextOf(window[ControlId::kText3]) == engine.outcome;
-  });
+  const bool done = WaitUntil(
+      120000, [&] { return Idle(window) && TextOf(window[ControlId::kText3]) == engine.outcome; });
   const AnswerWatch::Result answers = watch.Stop(kAnswerContractMs);
-  std::printf("pasted %s (%zu characters): worst wait for an answer %.0f ms, %zu of %zu over %.0f ms\n",
-              label, equation.size(), answers.worst_ms, answers.late, answers.asked,
-              kAnswerContractMs);
+  std::printf(
+      "pasted %s (%zu characters): worst wait for an answer %.0f ms, %zu of %zu over %.0f ms\n",
+      label, equation.size(), answers.worst_ms, answers.late, answers.asked, kAnswerContractMs);
   ASSERT_TRUE(done) << "the balance did not end";
-  EXPECT_FALSE(ClearBreach(answers))
-      << "worst wait " << answers.worst_ms << " ms, " << answers.late << " over "
-      << kAnswerContractMs << " ms";
+  EXPECT_FALSE(ClearBreach(answers)) << "worst wait " << answers.worst_ms << " ms, " << answers.late
+                                     << " over " << kAnswerContractMs << " ms";
 
   // Every box holds its whole text, as a program that reads it sees it.
   const std::wstring text1 = TextOf(window[ControlId::kText1]).value_or(L"");
   const std::wstring text2 = TextOf(window[ControlId::kText2]).value_or(L"");
-  EXPECT_TRUE(text1 == engine.equation) << text1.size() << " characters in Text1, want "
-                                        << engine.equation.size();
-  EXPECT_TRUE(text2 == engine.matrix) << text2.size() << " characters in Text2, want "
-                                      << engine.matrix.size();
+  EXPECT_TRUE(text1 == engine.equation)
+      << text1.size() << " characters in Text1, want " << engine.equation.size();
+  EXPECT_TRUE(text2 == engine.matrix)
+      << text2.size() << " characters in Text2, want " << engine.matrix.size();
   EXPECT_EQ(Utf8(TextOf(window[ControlId::kText3])), Utf8(engine.outcome));
 }
 
@@ -680,7 +677,7 @@ void StoreChemistry(std::optional<DWORD> value) {
   RegCloseKey(key);
 }
 
-bool TitleIs(const Window& window, const char* caption) {
+bool TitleIs(const Window& window, const std::string& caption) {
   return WaitUntil(kActMs, [&] { return Utf8(TextOf(window.form)) == caption; });
 }
 
@@ -734,7 +731,7 @@ void ChemistryOnTheCommandLine() {
   StoreChemistry(std::nullopt);
   const std::unique_ptr<Window> window = OpenWindow(WideFromUtf8(form::kChemistryOption));
   ASSERT_TRUE(window && window->form && window->controls[0]);
-  EXPECT_TRUE(TitleIs(*window, form::kChemistryWindowCaption));
+  EXPECT_TRUE(TitleIs(*window, form::WindowText(form::Message::kWindowChemistryCaption)));
   ChemistryBalance(*window, kGlucose);
   ChemistryBalance(*window, kOneSided);
   EXPECT_EQ(StoredChemistry(), std::nullopt) << "a run's switch is not stored";
@@ -746,7 +743,7 @@ void ChemistryGarbageValueMeansOff() {
   StoreChemistry(7);
   const std::unique_ptr<Window> window = OpenWindow();
   ASSERT_TRUE(window && window->form && window->controls[0]);
-  EXPECT_TRUE(TitleIs(*window, form::kWindowCaption));
+  EXPECT_TRUE(TitleIs(*window, form::WindowText(form::Message::kWindowCaption)));
   Close(*window);
 }
 
@@ -755,23 +752,24 @@ void ChemistryMenuSwitchesAndIsRemembered() {
   {
     const std::unique_ptr<Window> window = OpenWindow();
     ASSERT_TRUE(window && window->form && window->controls[0]);
-    EXPECT_TRUE(TitleIs(*window, form::kWindowCaption));
+    EXPECT_TRUE(TitleIs(*window, form::WindowText(form::Message::kWindowCaption)));
     ChooseModeItem(*window);
-    EXPECT_TRUE(TitleIs(*window, form::kChemistryWindowCaption));
+    EXPECT_TRUE(TitleIs(*window, form::WindowText(form::Message::kWindowChemistryCaption)));
     EXPECT_EQ(StoredChemistry(), std::optional<DWORD>(1));
     ChemistryBalance(*window, kGlucose);
     Close(*window);
   }
   const std::unique_ptr<Window> window = OpenWindow();
   ASSERT_TRUE(window && window->form && window->controls[0]);
-  EXPECT_TRUE(TitleIs(*window, form::kChemistryWindowCaption)) << "the choice was not remembered";
+  EXPECT_TRUE(TitleIs(*window, form::WindowText(form::Message::kWindowChemistryCaption)))
+      << "the choice was not remembered";
   ChooseModeItem(*window);
-  EXPECT_TRUE(TitleIs(*window, form::kWindowCaption));
+  EXPECT_TRUE(TitleIs(*window, form::WindowText(form::Message::kWindowCaption)));
   EXPECT_EQ(StoredChemistry(), std::optional<DWORD>(0));
   // The default mode's reading rules again: glucose fails, Text1 is rewritten.
   ASSERT_TRUE(SetText((*window)[ControlId::kText1], WideFromUtf8(kGlucose.equation)));
   Send((*window)[ControlId::kCommand1], BM_CLICK);
-  ExpectAnswer(*window, form::kFailureText);
+  ExpectAnswer(*window, std::string(quorvel::FailureTextUtf8()));
   EXPECT_EQ(window->Text(ControlId::kText1), "C6H12O6+O2=CO2+H2O");
   Close(*window);
 }
@@ -809,7 +807,8 @@ std::vector<Check> Checks() {
        }},
       {"enter_on_the_button_fails_unknown_symbols", false,
        [] {
-         Balance({"甲+乙=丙", Press::kEnterOnButton, "甲+乙=丙", form::kFailureText});
+         Balance({"甲+乙=丙", Press::kEnterOnButton, "甲+乙=丙",
+                  std::string(quorvel::FailureTextUtf8())});
        }},
       {"space_on_the_button_balances", false,
        [] {
@@ -817,12 +816,13 @@ std::vector<Check> Checks() {
        }},
       {"empty_equation_fails", false,
        [] {
-         Balance({"", Press::kClick, "", form::kFailureText});
+         Balance({"", Press::kClick, "", std::string(quorvel::FailureTextUtf8())});
        }},
       {"long_failure_shows_the_starts", false,
        [] {
          static const std::string equation = std::string(300, 'X') + "=Y";
-         Balance({equation.c_str(), Press::kClick, equation.c_str(), form::kFailureText});
+         Balance({equation.c_str(), Press::kClick, equation.c_str(),
+                  std::string(quorvel::FailureTextUtf8())});
        }},
       {"pasted_megabyte_of_twenty_elements_keeps_answering", false,
        [] { PastedMegabyteKeepsAnswering("20 elements x 20,164", TwentyElements()); }},

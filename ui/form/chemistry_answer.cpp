@@ -14,8 +14,8 @@ Text FromUtf8(const std::string& text) { return DecodeUtf8(text).value_or(Text()
 }  // namespace
 
 Text ChemistryFailureText(const chemistry::Answer& answer) {
-  return FromUtf8(std::string(kChemistryFailurePrefix) +
-                  chemistry::Explain(answer.reason, chemistry::Language::kChinese));
+  return FromUtf8(WindowText(Message::kWindowChemistryFailure,
+                             {chemistry::Explain(answer.reason, kWindowLanguage)}));
 }
 
 ChemistryTexts BalanceChemistry(const Text& equation) {

@@ -5,6 +5,8 @@
 // this table and nothing else; the form's behaviour is in form_controller.h.
 #include <array>
 #include <cstddef>
+#include <optional>
+#include <string>
 
 #include "form/texts.h"
 
@@ -43,7 +45,7 @@ struct ControlSpec {
   ControlId id;
   const char* name;  // the control's name, as tests and drivers look it up
   ControlKind kind;
-  const char* caption;  // UTF-8, the text when the window opens
+  std::optional<Message> caption;  // the text when the window opens; none: empty
   // For a label, where it starts and how large its caption is in the
   // reference face; the label itself always takes its caption's extent.
   TwipsRect twips;
@@ -74,22 +76,27 @@ inline constexpr int kTimerIntervalMs = 1000;
 //   Text2     the composition matrix, below the visible area
 // clang-format off
 inline constexpr std::array<ControlSpec, 11> kControls{{
-  {ControlId::kLabel3,   "Label3",   ControlKind::kLabel,   kLabel3Caption,   {120, 0, 6840, 210},    FontRole::kHint,    6,  false, false, false},
-  {ControlId::kLabel4,   "Label4",   ControlKind::kLabel,   kLabel4Caption,   {120, 240, 7560, 210},  FontRole::kHint,    7,  false, false, false},
-  {ControlId::kLabel6,   "Label6",   ControlKind::kLabel,   kLabel6Caption,   {120, 480, 7380, 210},  FontRole::kHint,    9,  false, false, false},
-  {ControlId::kLabel1,   "Label1",   ControlKind::kLabel,   kLabel1Caption,   {0, 840, 960, 330},     FontRole::kCaption, 3,  false, false, false},
-  {ControlId::kText1,    "Text1",    ControlKind::kTextBox, "",               {960, 840, 5895, 375},  FontRole::kBox,     0,  true,  false, false},
-  {ControlId::kCommand1, "Command1", ControlKind::kButton,  kCommand1Caption, {6840, 840, 1215, 375}, FontRole::kButton,  2,  true,  false, false},
-  {ControlId::kLabel2,   "Label2",   ControlKind::kLabel,   kLabel2Caption,   {0, 1560, 945, 330},    FontRole::kCaption, 5,  false, false, false},
-  {ControlId::kText3,    "Text3",    ControlKind::kTextBox, "",               {960, 1560, 5895, 375}, FontRole::kBox,     4,  true,  true,  false},
-  {ControlId::kLabel5,   "Label5",   ControlKind::kLabel,   kLabel5Caption,   {7200, 1680, 795, 330}, FontRole::kCaption, 8,  false, false, true},
-  {ControlId::kLabel7,   "Label7",   ControlKind::kLabel,   kLabel7Initial,   {0, 2040, 2745, 285},   FontRole::kStatus,  10, false, false, false},
-  {ControlId::kText2,    "Text2",    ControlKind::kTextBox, kText2Initial,    {6240, 2640, 1695, 495}, FontRole::kWindowDefault, 1, false, false, false},
+  {ControlId::kLabel3,   "Label3",   ControlKind::kLabel,   Message::kWindowHintConditions,   {120, 0, 6840, 210},    FontRole::kHint,    6,  false, false, false},
+  {ControlId::kLabel4,   "Label4",   ControlKind::kLabel,   Message::kWindowHintCase,         {120, 240, 7560, 210},  FontRole::kHint,    7,  false, false, false},
+  {ControlId::kLabel6,   "Label6",   ControlKind::kLabel,   Message::kWindowHintSubscripts,   {120, 480, 7380, 210},  FontRole::kHint,    9,  false, false, false},
+  {ControlId::kLabel1,   "Label1",   ControlKind::kLabel,   Message::kWindowEquationCaption,  {0, 840, 960, 330},     FontRole::kCaption, 3,  false, false, false},
+  {ControlId::kText1,    "Text1",    ControlKind::kTextBox, std::nullopt,                     {960, 840, 5895, 375},  FontRole::kBox,     0,  true,  false, false},
+  {ControlId::kCommand1, "Command1", ControlKind::kButton,  Message::kWindowBalanceButton,    {6840, 840, 1215, 375}, FontRole::kButton,  2,  true,  false, false},
+  {ControlId::kLabel2,   "Label2",   ControlKind::kLabel,   Message::kWindowResultCaption,    {0, 1560, 945, 330},    FontRole::kCaption, 5,  false, false, false},
+  {ControlId::kText3,    "Text3",    ControlKind::kTextBox, std::nullopt,                     {960, 1560, 5895, 375}, FontRole::kBox,     4,  true,  true,  false},
+  {ControlId::kLabel5,   "Label5",   ControlKind::kLabel,   Message::kWindowMaker,            {7200, 1680, 795, 330}, FontRole::kCaption, 8,  false, false, true},
+  {ControlId::kLabel7,   "Label7",   ControlKind::kLabel,   Message::kCpuUsageUnknown,        {0, 2040, 2745, 285},   FontRole::kStatus,  10, false, false, false},
+  {ControlId::kText2,    "Text2",    ControlKind::kTextBox, Message::kWindowMatrixInitial,    {6240, 2640, 1695, 495}, FontRole::kWindowDefault, 1, false, false, false},
 }};
 // clang-format on
 
 constexpr const ControlSpec& TableEntry(ControlId id) {
   return kControls[static_cast<std::size_t>(id)];
+}
+
+// The control's text when the window opens, in UTF-8.
+inline std::string Caption(const ControlSpec& entry) {
+  return entry.caption ? WindowText(*entry.caption) : std::string();
 }
 
 }  // namespace quorvel::form

@@ -75,7 +75,8 @@ bool FormController::YieldToUi() {
 bool FormController::Form_Load() {
   if (!previous_.IsRunning()) return true;
   view_.StopTimer();
-  view_.ShowCriticalBox(FromUtf8(kAlreadyRunningTitle), FromUtf8(kAlreadyRunningText));
+  view_.ShowCriticalBox(FromUtf8(WindowText(Message::kWindowAlreadyRunningTitle)),
+                        FromUtf8(WindowText(Message::kWindowAlreadyRunningText)));
   return false;
 }
 
@@ -93,7 +94,8 @@ void FormController::LoadSettings(Settings& settings, bool chemistry_this_run) {
 
 void FormController::SetChemistryMode(bool on) {
   SwitchMode(on);
-  if (settings_) static_cast<void>(settings_->SetValue(kChemistrySettingKey, on ? "true" : "false"));
+  if (settings_)
+    static_cast<void>(settings_->SetValue(kChemistrySettingKey, on ? "true" : "false"));
 }
 
 void FormController::Command1_Click() {
@@ -106,7 +108,7 @@ void FormController::Command1_Click() {
   }
   balancing_ = true;
   SetBalanceControlsEnabled(false);
-  view_.SetControlText(ControlId::kText3, FromUtf8(kStatusText));
+  view_.SetControlText(ControlId::kText3, FromUtf8(WindowText(Message::kWindowBalancing)));
   Text outcome;
   try {
     outcome = BalanceEquation(*this);
@@ -116,7 +118,7 @@ void FormController::Command1_Click() {
     return;
   } catch (...) {
     // Every failure, whatever its cause, gets the one failure text.
-    outcome = FromUtf8(kFailureText);
+    outcome = FromUtf8(FailureTextUtf8());
   }
   // What the engine wrote stays, a failure's half-written matrix included.
   EndBalance(!closing_);
@@ -128,14 +130,15 @@ void FormController::Command1_Click() {
 
 void FormController::SwitchMode(bool chemistry) {
   chemistry_ = chemistry;
-  view_.SetWindowCaption(FromUtf8(chemistry ? kChemistryWindowCaption : kWindowCaption));
+  view_.SetWindowCaption(
+      FromUtf8(WindowText(chemistry ? Message::kWindowChemistryCaption : Message::kWindowCaption)));
 }
 
 // Text1 keeps what the user typed: the chemistry reading rewrites nothing.
 void FormController::StartChemistryBalance() {
   balancing_ = true;
   SetBalanceControlsEnabled(false);
-  view_.SetControlText(ControlId::kText3, FromUtf8(kStatusText));
+  view_.SetControlText(ControlId::kText3, FromUtf8(WindowText(Message::kWindowBalancing)));
   worker_.Start(view_.ControlText(ControlId::kText1), [this] { view_.WakeUi(); });
 }
 
@@ -162,7 +165,8 @@ void FormController::Text1_KeyPress(int& key_ascii) {
 }
 
 void FormController::Timer1_Timer() {
-  view_.SetControlText(ControlId::kLabel7, FromUtf8(cpu::UsageCaptionUtf8(sample_())));
+  view_.SetControlText(ControlId::kLabel7,
+                       FromUtf8(cpu::UsageCaptionUtf8(sample_(), kWindowLanguage)));
 }
 
 void FormController::SetBalanceControlsEnabled(bool enabled) {

@@ -9,6 +9,7 @@
 #include "form/command_line.h"
 #include "form1.h"
 #include "heap.h"
+#include "quorvel/messages.h"
 #include "translations.h"
 
 namespace quorvel::ui {
@@ -16,7 +17,10 @@ namespace quorvel::ui {
 int RunApplication(int argc, char** argv, const StartupHooks& hooks) {
   KeepFreedTextMemory();
   if (!DisplayAvailable()) {
-    std::fprintf(stderr, "%s\n", kNoDisplayMessage);
+    // In English, as it always was: it is read in a terminal, not the window.
+    const std::string line =
+        messages::Format(messages::Message::kNoDisplay, messages::Language::kEnglish);
+    std::fprintf(stderr, "%s\n", line.c_str());
     return 1;
   }
   QApplication application(argc, argv);

@@ -26,9 +26,4 @@ bool DisplayAvailable();
 // the toolkit is connected: see display_check_x11_wayland.cpp.
 void ReleaseDisplayCheck();
 
-// The one line shown instead of the window.
-inline constexpr const char* kNoDisplayMessage =
-    "quorvel: no graphical display is available (no X11 or Wayland server); "
-    "use the console front end quorvel-cli instead.";
-
 }  // namespace quorvel::ui

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "caption_label.h"
@@ -26,6 +27,8 @@ using form::ControlKind;
 using form::ControlSpec;
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
+QString Utf8(const std::string& text) { return QString::fromStdString(text); }
+QString Words(form::Message message) { return Utf8(form::WindowText(message)); }
 
 bool IsEnter(const QKeyEvent& key) {
   return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
@@ -47,7 +50,7 @@ Form1::Form1(QWidget* parent)
       instance_lock_(LockDirectory(), SingleInstanceLock::ThisProgramPath()),
       controller_(*this, instance_lock_) {
   setObjectName(Utf8(form::kFormName));
-  setWindowTitle(Utf8(form::kWindowCaption));
+  setWindowTitle(Words(form::Message::kWindowCaption));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -107,9 +110,9 @@ void Form1::BuildControls() {
     controls_[static_cast<std::size_t>(entry.id)] = control;
     // Through the view, so a label takes its caption's size at once.
     if (entry.kind == ControlKind::kLabel) {
-      static_cast<CaptionLabel*>(control)->SetCaption(Utf8(entry.caption));
+      static_cast<CaptionLabel*>(control)->SetCaption(Utf8(form::Caption(entry)));
     } else {
-      control->setProperty("text", Utf8(entry.caption));
+      control->setProperty("text", Utf8(form::Caption(entry)));
     }
   }
 
@@ -127,7 +130,7 @@ void Form1::BuildControls() {
 
 void Form1::AddModeItem(QMenu& menu) {
   menu.addSeparator();
-  QAction* item = menu.addAction(Utf8(form::kChemistryMenuItem));
+  QAction* item = menu.addAction(Words(form::Message::kWindowChemistryMenuItem));
   item->setObjectName(QStringLiteral("chemistryMode"));
   item->setCheckable(true);
   item->setChecked(controller_.ChemistryMode());
@@ -159,7 +162,7 @@ void Form1::ProcessPendingEvents() { QCoreApplication::processEvents(QEventLoop:
 
 void Form1::ShowCriticalBox(const Text& title, const Text& text) {
   QMessageBox box(QMessageBox::Critical, ToQString(title), ToQString(text), QMessageBox::Ok);
-  box.button(QMessageBox::Ok)->setText(Utf8(form::kOkButtonText));
+  box.button(QMessageBox::Ok)->setText(Words(form::Message::kWindowOkButton));
   box.exec();
 }
 
@@ -171,7 +174,8 @@ void Form1::SetWindowCaption(const Text& caption) { setWindowTitle(ToQString(cap
 
 // Queued to this window's thread; dropped if the window is gone by then.
 void Form1::WakeUi() {
-  QMetaObject::invokeMethod(this, [this] { controller_.Pump(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this] { controller_.Pump(); }, Qt::QueuedConnection);
 }
 
 void Form1::ShowCentred() {

@@ -1,6 +1,10 @@
 #include "edit_menu.h"
 
 #include <array>
+#include <optional>
+
+#include "form/texts.h"
+#include "wide_text.h"
 
 namespace quorvel::win32 {
 namespace {
@@ -10,7 +14,7 @@ constexpr UINT kFirstItem = 1;
 constexpr UINT kCheckItem = 100;
 
 struct EditItem {
-  const wchar_t* text;  // null: a separator
+  std::optional<form::Message> text;  // none: a separator
   bool enabled;
   UINT message;
   WPARAM wparam;
@@ -34,14 +38,14 @@ POINT MenuPoint(HWND edit, LPARAM where) {
 std::array<EditItem, 8> EditItems(const EditState& box) {
   // The system's own items, in its order and words; each is one message to the box.
   return {{
-      {L"撤消(&U)", box.writable && box.can_undo, EM_UNDO, 0, 0},
-      {nullptr, false, 0, 0, 0},
-      {L"剪切(&T)", box.writable && box.selected, WM_CUT, 0, 0},
-      {L"复制(&C)", box.selected, WM_COPY, 0, 0},
-      {L"粘贴(&P)", box.writable && box.clipboard_text, WM_PASTE, 0, 0},
-      {L"删除(&D)", box.writable && box.selected, WM_CLEAR, 0, 0},
-      {nullptr, false, 0, 0, 0},
-      {L"全选(&A)", box.has_text && !box.all_selected, EM_SETSEL, 0, -1},
+      {form::Message::kEditUndo, box.writable && box.can_undo, EM_UNDO, 0, 0},
+      {std::nullopt, false, 0, 0, 0},
+      {form::Message::kEditCut, box.writable && box.selected, WM_CUT, 0, 0},
+      {form::Message::kEditCopy, box.selected, WM_COPY, 0, 0},
+      {form::Message::kEditPaste, box.writable && box.clipboard_text, WM_PASTE, 0, 0},
+      {form::Message::kEditDelete, box.writable && box.selected, WM_CLEAR, 0, 0},
+      {std::nullopt, false, 0, 0, 0},
+      {form::Message::kEditSelectAll, box.has_text && !box.all_selected, EM_SETSEL, 0, -1},
   }};
 }
 
@@ -71,8 +75,9 @@ HMENU BuildEditMenu(const EditState& box, const MenuCheck& check) {
     if (!item.text) {
       AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     } else {
+      const std::wstring text = WideFromUtf8(form::WindowText(*item.text));
       AppendMenuW(menu, MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), kFirstItem + i,
-                  item.text);
+                  text.c_str());
     }
   }
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);

@@ -95,7 +95,7 @@ bool Form1::Create() {
   if (!RegisterClassExW(&window_class) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
     return false;
   }
-  const std::wstring caption = WideFromUtf8(form::kWindowCaption);
+  const std::wstring caption = WideFromUtf8(form::WindowText(form::Message::kWindowCaption));
   // Hidden and sized later, once its dots per inch are known.
   if (!CreateWindowExW(kExStyle, kClassName, caption.c_str(), kStyle, 0, 0, 0, 0, nullptr, nullptr,
                        instance_, this)) {
@@ -139,7 +139,7 @@ void Form1::CreateControls() {
         break;
     }
     if (entry.tab_stop) style |= WS_TABSTOP;
-    const std::wstring caption = WideFromUtf8(entry.caption);
+    const std::wstring caption = WideFromUtf8(form::Caption(entry));
     const auto menu_id = static_cast<INT_PTR>(kFirstControlId + static_cast<int>(id));
     const HWND control =
         CreateWindowExW(ex_style, window_class, caption.c_str(), style, 0, 0, 0, 0, window_,
@@ -459,7 +459,8 @@ LRESULT Form1::HandleControlMessage(HWND control, UINT message, WPARAM wparam, L
     return DefSubclassProc(control, message, wparam, lparam);
   }
   if (control == Control(ControlId::kText1) && message == WM_CONTEXTMENU) {
-    const MenuCheck mode{WideFromUtf8(form::kChemistryMenuItem), controller_.ChemistryMode()};
+    const MenuCheck mode{WideFromUtf8(form::WindowText(form::Message::kWindowChemistryMenuItem)),
+                         controller_.ChemistryMode()};
     if (ShowEditMenu(control, lparam, mode)) controller_.SetChemistryMode(!mode.checked);
     return 0;
   }

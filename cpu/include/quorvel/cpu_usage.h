@@ -3,10 +3,9 @@
 #include <cstdint>
 #include <string>
 
-namespace quorvel::cpu {
+#include "quorvel/messages.h"
 
-// The label's caption before the first reading.
-inline constexpr const char* kUnknownCaptionUtf8 = "当前系统总CPU占用率：未知";
+namespace quorvel::cpu {
 
 // Total CPU usage of the machine in whole percent over the time since the
 // previous successful sample, brought into 0..100 (Module1::ShownReading);
@@ -16,7 +15,8 @@ inline constexpr const char* kUnknownCaptionUtf8 = "当前系统总CPU占用率�
 // sample before the first reading they show.
 std::int32_t GetCpuUsage();
 
-// "当前系统总CPU占用率：" + reading + " %", UTF-8.
-std::string UsageCaptionUtf8(std::int32_t reading);
+// The label's caption for a reading ("当前系统总CPU占用率：25 %"), UTF-8;
+// before the first reading it shows Message::kCpuUsageUnknown.
+std::string UsageCaptionUtf8(std::int32_t reading, messages::Language language);
 
 }  // namespace quorvel::cpu

@@ -1,16 +1,20 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "quorvel/balance_host.h"
 #include "quorvel/failure.h"
+#include "quorvel/messages.h"
 #include "quorvel/search.h"
 
 namespace quorvel {
 
-// The failure text the window and the console show for any failed balance.
-inline constexpr const char* kFailureTextUtf8 =
-    "方程式配平失败！可能是输入错误或输入的方程式太复杂导致！";
+// The failure text the window and the console show for any failed balance:
+// always Chinese, as the default mode's texts have always been.
+inline std::string_view FailureTextUtf8() {
+  return messages::Pattern(messages::Message::kBalanceFailure, messages::Language::kChinese);
+}
 
 // Normalises the host's equation text, clears its matrix text, splits, searches
 // and returns the balanced equation. Throws BalanceFailure or BalanceAbandoned.

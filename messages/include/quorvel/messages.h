@@ -34,10 +34,111 @@ enum class Message {
   kConsoleArgument,  // which equation argument: {1} its number
   kConsoleReaction,  // before one of several independent reactions: {1} its number
   kConsoleNote,      // before a note
+  // The console's usage and its complaints about the command line.
+  kConsoleUsage,                // the whole --help text
+  kConsoleVersion,              // {1} the version
+  kConsoleUnknownOption,        // {1} the option as typed
+  kConsoleMatrixWithChemistry,  // --matrix and --chemistry together
+  kConsoleWhere,                // before a message about one equation: {1} which
+  kConsoleNotUtf8,              // a line or argument that is not UTF-8
+  kConsoleSkipped,              // after why an equation was not answered
 
   // The window's texts (both toolkits), the CPU line, the second-instance box.
+  // The default mode's texts are fixed: tests compare them.
+  kWindowCaption,
+  kWindowChemistryCaption,   // the caption while the chemistry mode answers
+  kWindowChemistryMenuItem,  // the checkable item of Text1's right-click menu
+  kWindowHintConditions,     // Label3
+  kWindowHintCase,           // Label4
+  kWindowHintSubscripts,     // Label6
+  kWindowEquationCaption,    // Label1, before the equation
+  kWindowResultCaption,      // Label2, before the result
+  kWindowMaker,              // Label5
+  kWindowBalanceButton,      // Command1
+  kWindowMatrixInitial,      // Text2 until the first balance
+  kWindowBalancing,          // Text3 while a balance runs
+  kBalanceFailure,           // any failed balance of the default reading (window and console)
+  kWindowChemistryFailure,   // a failed balance in the chemistry mode: {1} why
+  kWindowAlreadyRunningTitle,
+  kWindowAlreadyRunningText,
+  kWindowOkButton,   // the box's one button
+  kCpuUsage,         // Label7: {1} the reading in whole percent
+  kCpuUsageUnknown,  // Label7 before the first reading
+  // The edit items of Text1's right-click menu where the toolkit has none of
+  // its own to offer (Win32); "&" marks the access key.
+  kEditUndo,
+  kEditCut,
+  kEditCopy,
+  kEditPaste,
+  kEditDelete,
+  kEditSelectAll,
+  kNoDisplay,  // instead of the window when no display answers
 
   // Why an equation cannot be read or balanced (the chemistry library's reasons).
+  // The pieces that reasons are made of.
+  kReasonAt,                   // where: {1} the character's position
+  kReasonQuoted,               // {1} the text as typed
+  kReasonCodePoint,            // a control character: {1} its U+XXXX name
+  kReasonTheEnd,               // the end of the line, where a text was expected
+  kReasonPositive,             // a charge's sign
+  kReasonNegative,             // a charge's sign
+  kReasonListSeparator,        // between the names of a list
+  kReasonPartSeparator,        // between the parts of one reason
+  kReasonReactants,            // a side
+  kReasonProducts,             // a side
+  kReasonExpectFormula,        // what a reading fault expected
+  kReasonExpectSignOrArrow,    // what a reading fault expected
+  kReasonPlusReadAsCharge,     // {1} where the "+" is, {2} the species that took it
+  kReasonStartsWithCapital,    // after an unknown symbol that starts small
+  kReasonOrTheCharge,          // no coefficients balance, and a species is charged
+  kReasonOneOnlyAmong,         // {1} one element, {2} its side
+  kReasonManyOnlyAmong,        // {1} the elements, {2} their side
+  kReasonChargeOnlyAmong,      // {1} the sign, {2} the side
+  kReasonChargesCannotCancel,  // {1} the reactants' sign, {2} the products'
+  kReasonZeroOnlyOne,          // {1} one species
+  kReasonUnexpectedEnd,        // {1} where, {2} what was expected
+  // One line per reason kind, in ReasonKind's order.
+  kReasonInvalidUtf8,  // {1} the byte
+  kReasonEmpty,
+  kReasonTooLong,         // {1} the limit
+  kReasonTooManySpecies,  // {1} the limit
+  kReasonNoArrow,
+  kReasonSecondArrow,          // {1} the arrow, {2} where
+  kReasonNoReactants,          // {1} the arrow, {2} where
+  kReasonNothingBeforePlus,    // {1} where
+  kReasonNoProducts,           // {1} the arrow, {2} where
+  kReasonNothingAfterSign,     // {1} the sign, {2} where
+  kReasonUnexpected,           // {1} the text, {2} where, {3} what was expected
+  kReasonZeroCoefficient,      // {1} where
+  kReasonCoefficientAlone,     // {1} where
+  kReasonBadElectron,          // {1} where
+  kReasonUnknownElement,       // {1} the symbol, {2} where, {3} kReasonStartsWithCapital or nothing
+  kReasonNestedTooDeep,        // {1} the limit, {2} where
+  kReasonClosesNothing,        // {1} the bracket, {2} where
+  kReasonMismatchedBracket,    // {1} the closing bracket, {2} where, {3} the opening one, {4} where
+  kReasonEmptyGroup,           // {1} where
+  kReasonNeverClosed,          // {1} the bracket, {2} where
+  kReasonNothingBeforeDot,     // {1} where, {2} the dot
+  kReasonNothingAfterDot,      // {1} where, {2} the dot
+  kReasonDotInGroup,           // {1} where, {2} the dot
+  kReasonCountWithoutFormula,  // {1} where
+  kReasonNoCharge,             // {1} the text, {2} where
+  kReasonUnsignedCharge,       // {1} where
+  kReasonZeroCount,            // {1} where
+  kReasonZeroCharge,           // {1} where
+  kReasonLongCount,            // {1} where, {2} the limit
+  kReasonLongCharge,           // {1} where, {2} the limit
+  kReasonSecondCoefficient,    // {1} where
+  kReasonCountAfterOxidation,  // {1} where, {2} the oxidation state, {3} where it is
+  kReasonSubscriptThenDigits,  // {1} the digits, {2} where
+  kReasonMisplacedFraction,    // {1} the fraction, {2} where
+  kReasonLabelledIsotope,      // {1} where, {2} D or T
+  kReasonNoSuchIsotope,        // {1} the mass number, {2} where, {3} the element
+  kReasonNoCoefficients,       // {1} kReasonOrTheCharge or nothing
+  kReasonZeroOnly,             // {1} the species
+  kReasonNoPositive,           // {1} the species
+  kReasonSeveral,              // {1} how many
+  kReasonTooLarge,             // {1} the limit in seconds
 
   // Reasons for textbook notation.
 

@@ -67,7 +67,8 @@ enum class ReasonKind {
   kTooLarge,        // count: the time limit of the exact arithmetic, in seconds
 
   // Not a reason: one past the last kind, so that loops reach every kind. A
-  // new kind goes above, with its key and both lines in the catalogue.
+  // new kind goes above, with its key in the catalogue (reason_texts.cpp) and
+  // its line in every language's table of messages.
   kLastReason
 };
 

@@ -10,6 +10,7 @@
 #include "arguments.h"
 #include "chemistry_mode.h"
 #include "console_words.h"
+#include "details_output.h"
 #include "exit_status.h"
 #include "input_line.h"
 #include "quorvel/pipeline.h"
@@ -28,12 +29,15 @@ struct Options {
   bool matrix = false;
   bool json = false;
   bool chemistry = false;
+  bool details = false;
+  std::vector<std::string> given;  // each SPECIES=AMOUNT as typed
   std::vector<std::string> equations;
 };
 
 void PrintUsage(std::ostream& out) {
   out << "Usage: quorvel-cli [--matrix] [--json] [EQUATION ...]\n"
-         "       quorvel-cli --chemistry [--json] [EQUATION ...]\n"
+         "       quorvel-cli --chemistry [--json] [--details] [--given SPECIES=AMOUNT ...]\n"
+         "                   [EQUATION ...]\n"
          "Balances chemical equations such as \"H2 + O2 = H2O\".\n"
          "With no EQUATION, reads one equation per line from standard input.\n"
          "\n"
@@ -53,6 +57,11 @@ void PrintUsage(std::ostream& out) {
          "English), reason (a stable name for the kind of failure), notes and reactions.\n"
          "A line longer than 512 KiB is refused unread (reason too_long), and so is an\n"
          "equation whose exact arithmetic takes more than 1 s (too_large).\n"
+         "--details adds, after each balanced equation, the relative and molar masses,\n"
+         "the mass ratio, oxidation states, the reaction's type and the electrons moved\n"
+         "(the \"details\" key with --json); --given KMnO4=31.6g (g, kg, mg or mol,\n"
+         "repeatable) adds the amounts that react, the limiting reactant and what is\n"
+         "left over.\n"
          "  quorvel-cli --chemistry \"C12H22O11 + O2 = CO2 + H2O\"\n"
          "    C12H22O11 + 12O2 = 12CO2 + 11H2O\n"
          "  quorvel-cli --chemistry \"MnO4- + Fe^2+ + H+ -> Mn^2+ + Fe^3+ + H2O\"\n"
@@ -156,6 +165,16 @@ int main(int argc, char** argv) {
         options.json = true;
       } else if (arg == "--chemistry") {
         options.chemistry = true;
+      } else if (arg == "--details") {
+        options.details = true;
+      } else if (arg == "--given" || arg.rfind("--given=", 0) == 0) {
+        if (arg == "--given" && i + 1 == args.size()) {
+          std::cerr << "quorvel-cli: --given needs SPECIES=AMOUNT\n";
+          PrintUsage(std::cerr);
+          return kExitUsage;
+        }
+        options.given.push_back(arg == "--given" ? args[++i] : arg.substr(8));
+        options.details = true;
       } else if (arg == "--help") {
         PrintUsage(std::cout);
         return kExitBalanced;
@@ -178,12 +197,27 @@ int main(int argc, char** argv) {
     return kExitUsage;
   }
 
+  if (options.details && !options.chemistry) {
+    std::cerr << "quorvel-cli: --details and --given need --chemistry\n";
+    PrintUsage(std::cerr);
+    return kExitUsage;
+  }
+
   // The default mode's messages stay as they always were; the chemistry
   // mode speaks the user's language.
   const ConsoleWords words(options.chemistry ? UserLanguage()
                                              : quorvel::chemistry::Language::kEnglish);
+  DetailsRequest details{options.details, {}};
+  for (const std::string& text : options.given) {
+    const quorvel::chemistry::GivenParse given = quorvel::chemistry::ParseGiven(text);
+    if (!given.amount) {
+      std::cerr << "quorvel-cli: " << GivenErrorText(given.error, text, words.language()) << '\n';
+      return kExitUsage;
+    }
+    details.given.push_back(*given.amount);
+  }
   Session session(options);
-  ChemistrySession chemistry(options.json, words);
+  ChemistrySession chemistry(options.json, words, std::move(details));
   const auto answer = [&](const std::string& line, const std::string& where) {
     if (options.chemistry) {
       chemistry.Answer(line, where);

@@ -3,6 +3,7 @@
 #include "explain.h"
 #include "formula_units.h"
 #include "quorvel/chemistry/format.h"
+#include "quorvel/chemistry/matrix_text.h"
 #include "quorvel/chemistry/parser.h"
 #include "quorvel/chemistry/solve.h"
 
@@ -24,7 +25,10 @@ Answer Balance(std::string_view equation_text) {
     answer.reason = std::move(parsed.error.reason);
     return answer;
   }
-  const Equation& equation = *parsed.equation;
+  const auto shared = std::make_shared<const Equation>(std::move(*parsed.equation));
+  answer.equation = shared;
+  const Equation& equation = *shared;
+  answer.matrix = CompositionMatrixText(equation);
   Solution solution = Solve(equation);
   detail::CountFormulaUnits(equation, solution);
   detail::Explanation explanation = detail::Explain(equation, solution);

@@ -19,6 +19,7 @@
 // The parts (ParseEquation, Solve, FormatEquation) are in quorvel/chemistry/.
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,8 @@
 #include "quorvel/chemistry/reason.h"
 
 namespace quorvel::chemistry {
+
+struct Equation;
 
 struct Answer {
   enum class Status {
@@ -41,6 +44,12 @@ struct Answer {
   std::string error;                      // one line of English: Explain(reason, kEnglish)
   std::vector<std::string> notes;         // readings, hints and the window's differences
   std::vector<std::string> reactions;     // the independent reactions when there are several
+  // The reading the answer came from (species, counts, charges, the arrow);
+  // null when the text could not be read.
+  std::shared_ptr<const Equation> equation;
+  // The composition matrix as the window's matrix box shows it
+  // (CompositionMatrixText); empty when the text could not be read.
+  std::string matrix;
 
   bool ok() const { return status == Status::kBalanced; }
 };

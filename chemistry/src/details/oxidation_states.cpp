@@ -66,6 +66,7 @@ constexpr int kCarbon = 6;
 constexpr int kOxygen = 8;
 constexpr int kFluorine = 9;
 constexpr std::size_t kMostIonKinds = 3;
+constexpr int kHighestState = 8;
 
 using Assignment = std::vector<std::pair<int, std::vector<AtomState>>>;
 
@@ -94,9 +95,11 @@ std::optional<int> FixedStateOf(int element) {
   return std::nullopt;
 }
 
+// An oxide ion is not looked for in what is left: a remainder with oxygen
+// is a wrong split (Fe2(SO4)3 read as S2O3 2- and "Fe2SO9").
 std::optional<int> MonatomicAnionCharge(int element) {
   for (const Ion& ion : MonatomicAnions()) {
-    if (ion.atoms.front().first == element) return ion.charge;
+    if (ion.atoms.front().first == element && element != kOxygen) return ion.charge;
   }
   return std::nullopt;
 }
@@ -196,10 +199,14 @@ std::optional<Assignment> IonicRemainder(const ElementCounts& counts, const Inte
   Assignment assignment;
   Integer rest = charge;
   std::optional<std::pair<int, Integer>> open;
+  int anions = 0;  // kinds of monatomic anion: one at most
   for (const auto& [element, count] : counts) {
     if (count == 0) continue;
     std::optional<int> state = element == kHydrogen ? 1 : FixedStateOf(element);
-    if (!state) state = MonatomicAnionCharge(element);
+    if (!state) {
+      state = MonatomicAnionCharge(element);
+      if (state && anions++ > 0) return std::nullopt;
+    }
     if (state) {
       Assign(assignment, element, *state, count);
       rest -= *state * count;
@@ -213,7 +220,9 @@ std::optional<Assignment> IonicRemainder(const ElementCounts& counts, const Inte
     if (rest != 0) return std::nullopt;
     return assignment;
   }
-  if (rest <= 0 || rest % open->second != 0) return std::nullopt;
+  if (rest <= 0 || rest % open->second != 0 || rest / open->second > kHighestState) {
+    return std::nullopt;
+  }
   Assign(assignment, open->first, Rational(rest / open->second), open->second);
   return assignment;
 }

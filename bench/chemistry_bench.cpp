@@ -10,6 +10,7 @@
 
 #include "dense_system.h"
 #include "quorvel/chemistry.h"
+#include "quorvel/chemistry/details.h"
 
 namespace {
 
@@ -62,6 +63,21 @@ void BM_ChemistryTenThousandMixed(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ChemistryTenThousandMixed)->Unit(benchmark::kMillisecond);
+
+// The same batch with the details of each balanced answer: the time beyond
+// BM_ChemistryTenThousandMixed is what --details adds.
+void BM_ChemistryTenThousandMixedDetails(benchmark::State& state) {
+  std::vector<std::string> lines;
+  for (std::size_t i = 0; i < 10'000; ++i) lines.emplace_back(kMixed[i % kMixed.size()]);
+  for (auto _ : state) {
+    std::size_t described = 0;
+    for (const std::string& line : lines) {
+      described += quorvel::chemistry::Describe(quorvel::chemistry::Balance(line)).details ? 1 : 0;
+    }
+    benchmark::DoNotOptimize(described);
+  }
+}
+BENCHMARK(BM_ChemistryTenThousandMixedDetails)->Unit(benchmark::kMillisecond);
 
 // Elements x species with counts up to `max_count`, every element in nearly
 // every species, and a planted answer; the label says how it ended (with

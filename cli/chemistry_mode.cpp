@@ -2,8 +2,10 @@
 
 #include <iostream>
 #include <nlohmann/json.hpp>
+#include <optional>
 
 #include "default_reading.h"
+#include "details_output.h"
 #include "exit_status.h"
 #include "quorvel/chemistry.h"
 
@@ -24,9 +26,10 @@ void PrintText(const Answer& answer, const std::string& where, const ConsoleWord
   for (const std::string& note : answer.notes) std::cerr << prefix << words.Note() << note << '\n';
 }
 
-void PrintJson(const std::string& line, const Answer& answer) {
+void PrintJson(const std::string& line, const Answer& answer,
+               const nlohmann::ordered_json* details) {
   // The keys in the order a reader expects them, not sorted.
-  const nlohmann::ordered_json object = {
+  nlohmann::ordered_json object = {
       {"input", line},
       {"result", answer.result},
       {"ok", answer.ok()},
@@ -37,6 +40,7 @@ void PrintJson(const std::string& line, const Answer& answer) {
       {"notes", answer.notes},
       {"reactions", answer.reactions},
       {"default_reading_differences", DefaultReadingDifferences(answer)}};
+  if (details != nullptr) object["details"] = *details;
   // Input that is not UTF-8 is shown with U+FFFD where its faults are.
   std::cout << object.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
             << '\n';
@@ -53,10 +57,25 @@ void ChemistrySession::Answer(const std::string& line, const std::string& where)
   } else if (!answer.ok()) {
     failed_ = true;
   }
+  std::optional<quorvel::chemistry::Details> details;
+  if (details_.details && answer.ok()) {
+    auto described = quorvel::chemistry::Describe(answer, details_.given);
+    if (described.error != quorvel::chemistry::GivenError::kNone) {
+      // A given amount that does not fit this equation is a usage error, never a guess.
+      bad_input_ = true;
+      std::cerr << Prefix(where)
+                << GivenErrorText(described.error, described.error_formula, words_.language())
+                << '\n';
+    }
+    details = std::move(described.details);
+  }
   if (json_) {
-    PrintJson(line, answer);
+    const nlohmann::ordered_json details_json =
+        details ? DetailsJson(*details) : nlohmann::ordered_json();
+    PrintJson(line, answer, details_.details ? &details_json : nullptr);
   } else {
     PrintText(answer, where, words_);
+    if (details) PrintDetailsText(std::cout, *details, words_.language());
   }
   std::cout.flush();
 }

@@ -2,9 +2,11 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "console_words.h"
 #include "quorvel/chemistry.h"
+#include "quorvel/chemistry/details.h"
 
 // The most of a line the chemistry mode reads: enough to see that a line is
 // past the library's limit (a CR before its LF aside) without holding it whole.
@@ -16,9 +18,17 @@ inline constexpr std::size_t kChemistryLineBytes = quorvel::chemistry::kMaxEquat
 // standard error, in the user's language. With --json, one object per
 // equation instead, its "error" always in English for scripts, and with
 // where the default mode would read the equation otherwise.
+
+// --details and its --given amounts.
+struct DetailsRequest {
+  bool details = false;
+  std::vector<quorvel::chemistry::GivenAmount> given;
+};
+
 class ChemistrySession {
  public:
-  ChemistrySession(bool json, const ConsoleWords& words) : json_(json), words_(words) {}
+  ChemistrySession(bool json, const ConsoleWords& words, DetailsRequest details = {})
+      : json_(json), words_(words), details_(std::move(details)) {}
 
   // `where` names the equation in messages: "line 7", "equation argument 2".
   void Answer(const std::string& line, const std::string& where);
@@ -27,6 +37,7 @@ class ChemistrySession {
  private:
   bool json_;
   ConsoleWords words_;
+  DetailsRequest details_;
   bool failed_ = false;
   bool bad_input_ = false;
 };

@@ -12,6 +12,7 @@
 #include "arguments.h"
 #include "chemistry_mode.h"
 #include "console_words.h"
+#include "details_output.h"
 #include "exit_status.h"
 #include "input_line.h"
 #include "quorvel/pipeline.h"
@@ -33,6 +34,8 @@ struct Options {
   bool matrix = false;
   bool json = false;
   bool chemistry = false;
+  bool details = false;
+  std::vector<std::string> given;  // each SPECIES=AMOUNT as typed
   std::vector<std::string> equations;
 };
 
@@ -139,6 +142,16 @@ int main(int argc, char** argv) {
         options.json = true;
       } else if (arg == "--chemistry") {
         options.chemistry = true;
+      } else if (arg == "--details") {
+        options.details = true;
+      } else if (arg == "--given" || arg.rfind("--given=", 0) == 0) {
+        if (arg == "--given" && i + 1 == args.size()) {
+          std::cerr << "quorvel-cli: --given needs SPECIES=AMOUNT\n";
+          PrintUsage(std::cerr);
+          return kExitUsage;
+        }
+        options.given.push_back(arg == "--given" ? args[++i] : arg.substr(8));
+        options.details = true;
       } else if (arg == "--help") {
         PrintUsage(std::cout);
         return kExitBalanced;
@@ -161,12 +174,27 @@ int main(int argc, char** argv) {
     return kExitUsage;
   }
 
+  if (options.details && !options.chemistry) {
+    std::cerr << "quorvel-cli: --details and --given need --chemistry\n";
+    PrintUsage(std::cerr);
+    return kExitUsage;
+  }
+
   // The default mode's messages stay as they always were; the chemistry
   // mode speaks the user's language.
   const ConsoleWords words(options.chemistry ? UserLanguage()
                                              : quorvel::chemistry::Language::kEnglish);
+  DetailsRequest details{options.details, {}};
+  for (const std::string& text : options.given) {
+    const quorvel::chemistry::GivenParse given = quorvel::chemistry::ParseGiven(text);
+    if (!given.amount) {
+      std::cerr << "quorvel-cli: " << GivenErrorText(given.error, text, words.language()) << '\n';
+      return kExitUsage;
+    }
+    details.given.push_back(*given.amount);
+  }
   Session session(options);
-  ChemistrySession chemistry(options.json, words);
+  ChemistrySession chemistry(options.json, words, std::move(details));
   const auto answer = [&](const std::string& line, const std::string& where) {
     if (options.chemistry) {
       chemistry.Answer(line, where);

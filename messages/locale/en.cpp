@@ -12,7 +12,8 @@ constexpr Table kEnglish = MakeTable({
     {Message::kConsoleNote, "note: "},
     {Message::kConsoleUsage,
      "Usage: quorvel-cli [--matrix] [--json] [EQUATION ...]\n"
-     "       quorvel-cli --chemistry [--json] [EQUATION ...]\n"
+     "       quorvel-cli --chemistry [--json] [--details] [--given SPECIES=AMOUNT ...]\n"
+     "                   [EQUATION ...]\n"
      "Balances chemical equations such as \"H2 + O2 = H2O\".\n"
      "With no EQUATION, reads one equation per line from standard input.\n"
      "\n"
@@ -33,6 +34,11 @@ constexpr Table kEnglish = MakeTable({
     "and default_reading_differences (where the default mode reads it otherwise).\n"
      "A line longer than 512 KiB is refused unread (reason too_long), and so is an\n"
      "equation whose exact arithmetic takes more than 1 s (too_large).\n"
+     "--details adds, after each balanced equation, the relative and molar masses,\n"
+     "the mass ratio, oxidation states, the reaction's type and the electrons moved\n"
+     "(the \"details\" key with --json); --given KMnO4=31.6g (g, kg, mg or mol,\n"
+     "repeatable) adds the amounts that react, the limiting reactant and what is\n"
+     "left over.\n"
      "  quorvel-cli --chemistry \"C12H22O11 + O2 = CO2 + H2O\"\n"
      "    C12H22O11 + 12O2 = 12CO2 + 11H2O\n"
      "  quorvel-cli --chemistry \"MnO4- + Fe^2+ + H+ -> Mn^2+ + Fe^3+ + H2O\"\n"
@@ -165,6 +171,48 @@ constexpr Table kEnglish = MakeTable({
      "it balances in more than one way: it combines {1} independent reactions"},
     {Message::kReasonTooLarge,
      "too large to balance: the exact arithmetic did not finish within the time limit of {1} s"},
+    // The details of an answer.
+    {Message::kDetailsRelativeMasses, "relative formula masses: {1}"},
+    {Message::kDetailsMolarMasses, "molar masses (g/mol): {1}"},
+    {Message::kDetailsSpeciesValue, "{1} {2}"},
+    {Message::kDetailsMassRatio, "mass ratio: {1}"},
+    {Message::kDetailsStates, "oxidation states: {1}"},
+    {Message::kDetailsStatesOfSpecies, "{1} {2}"},
+    {Message::kDetailsStateUndecided, "{1} undecided"},
+    {Message::kDetailsListSeparator, ", "},
+    {Message::kDetailsGroupSeparator, "; "},
+    {Message::kDetailsAlternativeSeparator, " and "},
+    {Message::kDetailsReactionType, "reaction type: {1}"},
+    {Message::kDetailsCombination, "combination"},
+    {Message::kDetailsDecomposition, "decomposition"},
+    {Message::kDetailsSingleDisplacement, "single displacement"},
+    {Message::kDetailsDoubleDisplacement, "double displacement"},
+    {Message::kDetailsNeutralization, "double displacement (neutralization)"},
+    {Message::kDetailsNoBasicType, "none of the four basic types"},
+    {Message::kDetailsNoRedox, "no oxidation state changes: not a redox reaction"},
+    {Message::kDetailsAgents, "oxidizing agent: {1}; reducing agent: {2}"},
+    {Message::kDetailsRedoxProducts, "oxidation product: {1}; reduction product: {2}"},
+    {Message::kDetailsNone, "none"},
+    {Message::kDetailsGained, "{1}: {2} → {3} ({4} → {5}), gains {6}, state falls, reduced"},
+    {Message::kDetailsLost, "{1}: {2} → {3} ({4} → {5}), loses {6}, state rises, oxidised"},
+    {Message::kDetailsElectrons, "electrons transferred: {1}"},
+    {Message::kDetailsAmount, "{1}: {2} mol, {3} g"},
+    {Message::kDetailsAmounts, "amounts that react and form:"},
+    {Message::kDetailsLimiting, "{1} is used up first"},
+    {Message::kDetailsLeftOver, "{1} left over: {2} g"},
+    {Message::kDetailsNoteOutsideExamTable,
+     "{1} is not in the exam table of relative atomic masses: its standard atomic weight rounded "
+     "to one decimal is used"},
+    {Message::kDetailsNoteIsotopeMass, "the molar mass of {1} counts its mass number"},
+    {Message::kDetailsNoteUndecided, "the oxidation state of {1} in {2} cannot be decided"},
+    {Message::kDetailsNoteRedoxUndecided,
+     "electron transfer not worked out: an oxidation state cannot be decided"},
+    {Message::kGivenMalformed, "--given {1}: write SPECIES=AMOUNT, e.g. KMnO4=31.6g"},
+    {Message::kGivenUnknownUnit, "--given {1}: the unit must be g, kg, mg or mol"},
+    {Message::kGivenNotPositive, "--given {1}: the amount must be more than 0"},
+    {Message::kGivenUnknownSpecies, "--given {1}: no species of the equation is {1}"},
+    {Message::kGivenTwice, "--given {1}: given twice"},
+    {Message::kGivenProductAmongOthers, "--given {1}: a product can only be given alone"},
 });
 
 }  // namespace quorvel::messages::detail

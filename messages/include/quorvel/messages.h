@@ -143,6 +143,44 @@ enum class Message {
   // Reasons for textbook notation.
 
   // The details of an answer: masses, oxidation states, bridges, type, amounts.
+  kDetailsRelativeMasses,        // the relative masses: {1} the list
+  kDetailsMolarMasses,           // the molar masses: {1} the list
+  kDetailsSpeciesValue,          // one species in a list: {1} its formula, {2} its value
+  kDetailsMassRatio,             // {1} the ratio, 316 : 197 : 87 : 32
+  kDetailsStates,                // {1} the species' states
+  kDetailsStatesOfSpecies,       // {1} a formula, {2} its elements' states
+  kDetailsStateUndecided,        // {1} a formula whose states are not known
+  kDetailsListSeparator,         // between the items of a list
+  kDetailsGroupSeparator,        // between the species of the states line
+  kDetailsAlternativeSeparator,  // between several formulas or states
+  kDetailsReactionType,          // {1} the type
+  kDetailsCombination,           // a reaction type
+  kDetailsDecomposition,         // a reaction type
+  kDetailsSingleDisplacement,    // a reaction type
+  kDetailsDoubleDisplacement,    // a reaction type
+  kDetailsNeutralization,        // a reaction type
+  kDetailsNoBasicType,           // a reaction type
+  kDetailsNoRedox,               // when nothing is oxidised
+  kDetailsAgents,                // {1} and {2} formulas
+  kDetailsRedoxProducts,         // {1} and {2} formulas
+  kDetailsNone,                  // an empty list of formulas
+  kDetailsGained,     // a bridge: {1} element, {2} {3} states, {4} {5} formulas, {6} electrons
+  kDetailsLost,       // a bridge, as kDetailsGained
+  kDetailsElectrons,  // {1} the electrons, 4e⁻
+  kDetailsAmount,     // {1} a formula, {2} moles, {3} grams
+  kDetailsAmounts,    // before the amounts
+  kDetailsLimiting,   // {1} the limiting reactant
+  kDetailsLeftOver,   // {1} a formula, {2} grams
+  kDetailsNoteOutsideExamTable,  // {1} an element
+  kDetailsNoteIsotopeMass,       // {1} an isotope
+  kDetailsNoteUndecided,         // {1} an element, {2} a formula
+  kDetailsNoteRedoxUndecided,    // when the bridges are left out
+  kGivenMalformed,               // {1} the argument
+  kGivenUnknownUnit,             // {1} the argument
+  kGivenNotPositive,             // {1} the argument
+  kGivenUnknownSpecies,          // {1} the formula
+  kGivenTwice,                   // {1} the formula
+  kGivenProductAmongOthers,      // {1} the formula
 
   // Names of substances.
 

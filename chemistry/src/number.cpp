@@ -11,9 +11,10 @@ namespace quorvel::chemistry::detail {
 
 int AsciiDigit(char32_t c) { return c >= U'0' && c <= U'9' ? static_cast<int>(c - U'0') : -1; }
 
-Number ReadNumber(const SourceText& text, std::size_t i, int (*digit)(char32_t), NumberRole role) {
+Number ReadNumber(const SourceText& text, std::size_t i, int (*digit)(char32_t), NumberRole role,
+                  std::size_t limit) {
   std::size_t end = i;
-  while (digit(text[end]) >= 0) ++end;
+  while (end < limit && digit(text[end]) >= 0) ++end;
   if (end - i > kMaxDigits) {
     Reason reason;
     reason.kind = role == NumberRole::kCount ? ReasonKind::kLongCount : ReasonKind::kLongCharge;

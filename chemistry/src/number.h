@@ -16,9 +16,11 @@ int AsciiDigit(char32_t c);
 
 // Reads the run of digits that starts at i, all of the kind `digit` tells
 // (ASCII, subscript or superscript). Fails on a value of 0 or on more than
-// kMaxDigits digits; `role` says which number the failure names.
+// kMaxDigits digits; `role` says which number the failure names. No digit
+// at or past `limit` is read: a charge may take the last digit of a count.
 enum class NumberRole { kCount, kCharge };
-Number ReadNumber(const SourceText& text, std::size_t i, int (*digit)(char32_t), NumberRole role);
+Number ReadNumber(const SourceText& text, std::size_t i, int (*digit)(char32_t), NumberRole role,
+                  std::size_t limit = static_cast<std::size_t>(-1));
 
 // A count written as a fraction or decimal, in lowest terms: 5, 0.5, ½, 1½.
 struct Fraction {

@@ -111,6 +111,25 @@ INSTANTIATE_TEST_SUITE_P(
                                "Fe1 1000000000000000000000000000000+"}),
     RowName());
 
+// Two or more digits before an unmarked sign end with the charge, as an ion
+// is typed where superscripts are out of reach.
+INSTANTIATE_TEST_SUITE_P(
+    ChargesWithoutSuperscripts, FormulaTest,
+    testing::Values(FormulaRow{{"sulfate"}, "SO42-", "S1 O4 2-"},
+                    FormulaRow{{"dichromate"}, "Cr2O72-", "Cr2 O7 2-"},
+                    FormulaRow{{"phosphate"}, "PO43-", "P1 O4 3-"},
+                    FormulaRow{{"hydrogen_phosphate"}, "HPO42-", "H1 P1 O4 2-"},
+                    FormulaRow{{"thiosulfate"}, "S2O32-", "S2 O3 2-"},
+                    FormulaRow{{"after_a_group"}, "Fe(CN)64-", "Fe1 C6 N6 4-"},
+                    FormulaRow{{"peroxide_after_a_lone_symbol"}, "O22-", "O2 2-"},
+                    FormulaRow{{"superscript_sign"}, "SO42⁻", "S1 O4 2-"},
+                    FormulaRow{{"final_zero_is_a_count"}, "C60-", "C60 1-"},
+                    FormulaRow{{"charge_past_four_is_a_count"}, "C8H18+", "C8 H18 1+"},
+                    FormulaRow{{"count_of_zero_left_is_a_count"}, "H01-", "H1 1-"},
+                    FormulaRow{{"other_reading_with_caret"}, "SO42^-", "S1 O42 1-"},
+                    FormulaRow{{"one_digit_after_formula_stays"}, "NH4+", "N1 H4 1+"}),
+    RowName());
+
 INSTANTIATE_TEST_SUITE_P(
     AsChemistsWrite, FormulaTest,
     testing::Values(FormulaRow{{"oxidation_state_alone"}, "Fe(II)", "Fe1 2+"},

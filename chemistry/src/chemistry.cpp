@@ -2,13 +2,16 @@
 
 #include "explain.h"
 #include "formula_units.h"
+#include "likely_formula.h"
 #include "quorvel/chemistry/format.h"
 #include "quorvel/chemistry/parser.h"
 #include "quorvel/chemistry/solve.h"
 
 namespace quorvel::chemistry {
 
-Answer Balance(std::string_view equation_text) {
+namespace {
+
+Answer BalanceAsTyped(std::string_view equation_text) {
   Answer answer;
   if (equation_text.size() > kMaxEquationBytes) {
     answer.reason.kind = ReasonKind::kTooLong;
@@ -45,6 +48,38 @@ Answer Balance(std::string_view equation_text) {
   for (std::string& note : detail::WindowNotes(equation, solution)) {
     answer.notes.push_back(std::move(note));
   }
+  return answer;
+}
+
+bool BalancesAsTyped(std::string_view equation) { return BalanceAsTyped(equation).ok(); }
+
+// A slip that still balances (H20 for H2O) is the confident wrong answer a
+// student cannot see: the note names the formula and the answer it gives.
+void NoteLikelyFormula(std::string_view equation, Answer& answer) {
+  const detail::TypedOutcome outcome =
+      answer.ok() ? detail::TypedOutcome::kBalanced : detail::TypedOutcome::kFailed;
+  const std::optional<detail::LikelyFormula> likely =
+      detail::FindLikelyFormula(equation, outcome, BalancesAsTyped);
+  if (!likely) return;
+  const Answer meant = BalanceAsTyped(likely->equation);
+  answer.notes.push_back("did you mean " + likely->meant + " for " + likely->typed + "? With " +
+                         likely->meant + " it balances as " + meant.result);
+  if (answer.ok()) return;
+  answer.reason.likely_formula = likely->meant;
+  answer.error = Explain(answer.reason, Language::kEnglish);
+}
+
+}  // namespace
+
+Answer Balance(std::string_view equation) {
+  Answer answer = BalanceAsTyped(equation);
+  // Each guess costs a balancing: none for a line longer than a student
+  // types, or one whose arithmetic already ran out of time.
+  constexpr std::size_t kMaxGuessedBytes = 4096;
+  const bool guess = equation.size() <= kMaxGuessedBytes &&
+                     answer.status != Answer::Status::kInvalidUtf8 &&
+                     answer.reason.kind != ReasonKind::kTooLarge;
+  if (guess) NoteLikelyFormula(equation, answer);
   return answer;
 }
 

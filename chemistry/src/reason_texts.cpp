@@ -293,6 +293,10 @@ std::string JoinNames(const std::vector<std::string>& names, Language language) 
 
 std::string Explain(const Reason& reason, Language language) {
   Entry entry = EntryFor(reason);
+  if (!reason.likely_formula.empty() && reason.kind != ReasonKind::kNone) {
+    entry.english += "; did you mean " + reason.likely_formula + "?";
+    entry.chinese += "；应写 " + reason.likely_formula;
+  }
   return language == Language::kChinese ? std::move(entry.chinese) : std::move(entry.english);
 }
 

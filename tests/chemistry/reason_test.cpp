@@ -173,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
         ChineseRow{{"small_letter_first"},
                    "h2o = H2 + O2",
                    "unknown_element",
-                   "第 1 个字符处的“h”不是元素符号：元素符号以大写字母开头"},
+                   "第 1 个字符处的“h”不是元素符号：元素符号以大写字母开头；应写 H2O"},
         ChineseRow{{"space_inside_formula"},
                    "H2 O2 = H2O2",
                    "unexpected",

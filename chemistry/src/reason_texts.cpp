@@ -274,6 +274,13 @@ Entry EntryFor(const Reason& r) {
               "too large to balance: the exact arithmetic did not finish within the time limit "
               "of " + n + " s",
               "方程式太大，无法配平：精确计算未能在 " + n + " 秒的时间上限内完成"};
+    case ReasonKind::kConditionWithoutSign:
+      return {"condition_without_sign",
+              "the condition " + QuotedEn(r.text) + " " + at +
+                  " stands without \"=\" or an arrow: write it between two signs, as in =" +
+                  r.text + "= or →(" + r.text + ")",
+              zh + "的反应条件" + QuotedZh(r.text) + "前后缺少“=”或箭头：应写成 =" + r.text +
+                  "= 或 →(" + r.text + ")"};
   }
   return {"none", "", ""};
 }

@@ -246,6 +246,35 @@ INSTANTIATE_TEST_SUITE_P(
         SplitRow{{"byte_order_mark"}, "\xEF\xBB\xBFH2 = H2", "H2 = H2"}),
     RowName());
 
+// The signs between the sides and the notes after a formula that textbooks
+// and word processors print.
+INSTANTIATE_TEST_SUITE_P(
+    TextbookSigns, SplitTest,
+    testing::Values(
+        SplitRow{{"long_run_of_equals"}, "H2===H2", "H2 === H2"},
+        SplitRow{{"condition_between_runs"}, "C+O2===点燃===CO2", "C|O2 ===点燃=== CO2"},
+        SplitRow{{"typeset_double_line"}, "C + O2 ═══点燃═══ CO2", "C|O2 ═══点燃═══ CO2"},
+        SplitRow{{"condition_in_brackets_after_arrow"},
+                 "N2 + H2 ⇌(高温高压,催化剂) NH3",
+                 "N2|H2 ⇌(高温高压,催化剂) NH3"},
+        SplitRow{{"group_after_arrow_stays_a_species"}, "H2 →(NH4)2S", "H2 → (NH4)2S"},
+        SplitRow{{"spaced_condition"}, "Mg + O2 = 点燃 = MgO", "Mg|O2 = 点燃 = MgO"},
+        SplitRow{{"spaced_formula_held_apart_by_the_signs"},
+                 "H2O2= MnO2 =H2O+O2↑",
+                 "H2O2 = MnO2 = H2O|O2↑"},
+        SplitRow{{"dashed_arrow_with_heat"}, "CaCO3 -△-> CaO + CO2", "CaCO3 -△-> CaO|CO2"},
+        SplitRow{{"dashed_arrow_with_catalyst"}, "KClO3 -MnO2,△-> KCl", "KClO3 -MnO2,△-> KCl"},
+        SplitRow{{"em_dash_arrow"}, "Mg+O2—点燃→MgO", "Mg|O2 —点燃→ MgO"},
+        SplitRow{{"long_dashed_arrow"}, "H2 -----> H2", "H2 -----> H2"},
+        SplitRow{{"notes_after_formulas"},
+                 "Cu + H2SO4(浓) = CuSO4 + SO2↑ + H2O",
+                 "Cu|H2SO4(浓) = CuSO4|SO2↑|H2O"},
+        SplitRow{{"full_width_note"}, "Fe + HCl（稀）= FeCl2", "Fe|HCl（稀） = FeCl2"},
+        SplitRow{{"name_after_formula"},
+                 "C12H22O11(蔗糖) + H2O = C6H12O6(葡萄糖) + C6H12O6(果糖)",
+                 "C12H22O11(蔗糖)|H2O = C6H12O6(葡萄糖)|C6H12O6(果糖)"}),
+    RowName());
+
 TEST(PeriodicTableTest, KnowsAll118SymbolsOnce) {
   for (int z = 1; z <= kElementCount; ++z) {
     EXPECT_EQ(AtomicNumber(ElementSymbol(z)), z) << ElementSymbol(z);

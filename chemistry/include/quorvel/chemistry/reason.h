@@ -66,6 +66,9 @@ enum class ReasonKind {
   kSeveral,         // count: the number of independent reactions
   kTooLarge,        // count: the time limit of the exact arithmetic, in seconds
 
+  // Reading faults of the notation textbooks print.
+  kConditionWithoutSign,  // text: a condition (△, 点燃) with no "=" or arrow around it
+
   // Not a reason: one past the last kind, so that loops reach every kind. A
   // new kind goes above, with its key and both lines in the catalogue.
   kLastReason

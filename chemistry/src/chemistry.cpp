@@ -3,6 +3,7 @@
 #include "explain.h"
 #include "formula_units.h"
 #include "likely_formula.h"
+#include "typed_coefficients.h"
 #include "quorvel/chemistry/format.h"
 #include "quorvel/chemistry/parser.h"
 #include "quorvel/chemistry/solve.h"
@@ -10,6 +11,22 @@
 namespace quorvel::chemistry {
 
 namespace {
+
+// Where several reactions combine, coefficients typed that balance are the
+// writer's choice among the answers (2KMnO4 + 5H2O2 + 3H2SO4 = ...): kept,
+// with a note that others balance too.
+void KeepTypedCoefficients(const Equation& equation, Solution& solution,
+                           std::vector<std::string>& notes) {
+  if (solution.kind != Solution::Kind::kSeveral) return;
+  std::optional<std::vector<Integer>> typed = detail::TypedBalance(equation);
+  if (!typed) return;
+  notes.push_back("the coefficients as written balance it and are kept; other combinations "
+                  "balance too, as it combines " +
+                  std::to_string(solution.reaction_count) + " independent reactions");
+  solution.kind = Solution::Kind::kBalanced;
+  solution.coefficients = std::move(*typed);
+  solution.reactions.clear();
+}
 
 Answer BalanceAsTyped(std::string_view equation_text) {
   Answer answer;
@@ -30,8 +47,9 @@ Answer BalanceAsTyped(std::string_view equation_text) {
   const Equation& equation = *parsed.equation;
   Solution solution = Solve(equation);
   detail::CountFormulaUnits(equation, solution);
-  detail::Explanation explanation = detail::Explain(equation, solution);
   answer.notes = equation.notes;
+  KeepTypedCoefficients(equation, solution, answer.notes);
+  detail::Explanation explanation = detail::Explain(equation, solution);
   if (solution.kind == Solution::Kind::kBalanced) {
     answer.status = Answer::Status::kBalanced;
     answer.result = FormatEquation(equation, solution.coefficients);

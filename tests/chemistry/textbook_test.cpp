@@ -66,6 +66,31 @@ INSTANTIATE_TEST_SUITE_P(
                     "C8H1^8+"}),
     RowName());
 
+INSTANTIATE_TEST_SUITE_P(
+    TypedAnswers, TextbookTest,
+    testing::Values(
+        TextbookRow{{"typed_coefficients_of_several_reactions_are_kept"},
+                    "2KMnO4 + 5H2O2 + 3H2SO4 = K2SO4 + 2MnSO4 + 5O2↑ + 8H2O",
+                    "2KMnO4 + 5H2O2 + 3H2SO4 = K2SO4 + 2MnSO4 + 5O2↑ + 8H2O",
+                    "the coefficients as written balance it and are kept; other combinations "
+                    "balance too, as it combines 2 independent reactions"},
+        TextbookRow{{"typed_with_a_common_factor_in_lowest_terms"},
+                    "4KMnO4 + 10H2O2 + 6H2SO4 = 2K2SO4 + 4MnSO4 + 10O2 + 16H2O",
+                    "2KMnO4 + 5H2O2 + 3H2SO4 = K2SO4 + 2MnSO4 + 5O2 + 8H2O",
+                    ""},
+        TextbookRow{{"typed_that_do_not_balance_are_refused"},
+                    "2KMnO4 + 3H2O2 + 3H2SO4 = K2SO4 + 2MnSO4 + 5O2 + 8H2O",
+                    "",
+                    ""},
+        TextbookRow{{"fraction_with_a_slash"}, "H2 + 1/2O2 = H2O", "2H2 + O2 = 2H2O", ""},
+        TextbookRow{
+            {"fraction_with_a_slash_and_space"}, "H2 + 1/2 O2 = H2O", "2H2 + O2 = 2H2O", ""},
+        TextbookRow{{"slash_fraction_after_an_adduct_dot"},
+                    "CaSO4·1/2H2O + H2O = CaSO4·2H2O",
+                    "2 CaSO4·1/2H2O + 3H2O = 2 CaSO4·2H2O",
+                    ""}),
+    RowName());
+
 // A slip in a formula: the reason names the formula with which it balances,
 // in both languages, and where the slip still balances a note warns.
 struct SlipRow : Row {

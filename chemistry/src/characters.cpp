@@ -135,14 +135,65 @@ bool IsAdductDot(char32_t c) {
   return c == U'·' || c == U'.' || c == U'*' || c == U'•' || c == U'∙' || c == U'⋅';
 }
 
+namespace {
+
+// A dash of an arrow drawn with dashes: the hyphen-minus (full-width too) and
+// the em dash of a word processor. "—点燃→" and "-△->" draw one.
+bool IsArrowDash(char32_t c) { return c == U'-' || c == U'\u2014'; }
+
+// The dashes and head of a dashed arrow at i ("->", "--->", "—→"), 0 when
+// none is there.
+std::size_t DashedHeadLength(const SourceText& text, std::size_t i) {
+  std::size_t j = i;
+  while (IsArrowDash(text[j])) ++j;
+  if (j == i || (text[j] != U'>' && text[j] != U'→')) return 0;
+  return j + 1 - i;
+}
+
+// A condition written inside a dashed arrow (-MnO2,△->): what may stand
+// there holds no space, sign or dash.
+bool InsideCondition(char32_t c) {
+  return IsPrintable(c) && !IsSpace(c) && c != U'+' && c != U'=' && !IsArrowDash(c) && c != U'>' &&
+         c != U'→';
+}
+
+// "-△->", "—点燃→", " -MnO2->": a dash, a condition, a dashed head. The
+// condition holds a character a formula never does, or the arrow stands
+// apart from the formula before it: Cl-Cl-> is no arrow.
+std::size_t ConditionArrowLength(const SourceText& text, std::size_t i) {
+  if (!IsArrowDash(text[i])) return 0;
+  std::size_t j = i + 1;
+  bool unlike_formula = i > 0 && IsSpace(text[i - 1]);
+  while (InsideCondition(text[j])) {
+    unlike_formula = unlike_formula || text[j] >= 0x80 || text[j] == U',';
+    ++j;
+  }
+  // The head may follow the condition at once: —点燃→.
+  const std::size_t head = text[j] == U'→' ? 1 : DashedHeadLength(text, j);
+  if (j == i + 1 || head == 0 || !unlike_formula) return 0;
+  return j + head - i;
+}
+
+// A run of one sign: "===" and "═══" (U+2550, the long double line of
+// typeset books) join the sides as "=" does.
+std::size_t RunLength(const SourceText& text, std::size_t i) {
+  std::size_t j = i;
+  while (text[j] == text[i]) ++j;
+  return j - i;
+}
+
+}  // namespace
+
 std::size_t ArrowLength(const SourceText& text, std::size_t i) {
-  // Longest first: "-->" before "->", "==" and "=>" before "=".
-  static constexpr std::array<std::u32string_view, 14> kArrows = {
-      U"<=>", U"<->", U"-->", U"==", U"=>", U"->", U"=", U"→", U"⟶", U"⇌", U"↔", U"⇄", U"⟷", U"⇋"};
+  // "=>" before the run of "=", "<->" before the dashes.
+  static constexpr std::array<std::u32string_view, 10> kArrows = {
+      U"<=>", U"<->", U"=>", U"→", U"⟶", U"⇌", U"↔", U"⇄", U"⟷", U"⇋"};
   for (const std::u32string_view arrow : kArrows) {
     if (Matches(text, i, arrow)) return arrow.size();
   }
-  return 0;
+  if (text[i] == U'=' || text[i] == U'\u2550') return RunLength(text, i);
+  if (const std::size_t dashed = DashedHeadLength(text, i); dashed > 0) return dashed;
+  return ConditionArrowLength(text, i);
 }
 
 std::size_t StateMarkLength(const SourceText& text, std::size_t i) {
@@ -151,7 +202,16 @@ std::size_t StateMarkLength(const SourceText& text, std::size_t i) {
   for (const std::u32string_view mark : kMarks) {
     if (Matches(text, i, mark)) return mark.size();
   }
-  return 0;
+  return NoteLength(text, i);
 }
+
+std::size_t NoteLength(const SourceText& text, std::size_t i) {
+  if (text[i] != U'(') return 0;
+  std::size_t j = i + 1;
+  while (text[j] >= 0x80 && IsPrintable(text[j]) && !IsSpace(text[j])) ++j;
+  return j > i + 1 && text[j] == U')' ? j + 1 - i : 0;
+}
+
+bool IsCondition(char32_t c) { return c == U'△' || (c >= 0x4E00 && c <= 0x9FFF); }
 
 }  // namespace quorvel::chemistry::detail

@@ -48,11 +48,23 @@ OxidationState OxidationStateAt(const SourceText& text, std::size_t i);
 // The dots that join the parts of a hydrate or adduct: CuSO4·5H2O.
 bool IsAdductDot(char32_t c);
 
-// The length in characters of the arrow that starts at i, 0 when none does.
+// The length in characters of the sign between the sides that starts at i,
+// 0 when none does: "=" and "═" in runs of any length, "->" and dashed arrows
+// of any length, a dashed arrow around its condition (-△->, —点燃→), and
+// the arrows of Unicode.
 std::size_t ArrowLength(const SourceText& text, std::size_t i);
 
 // The length of a state mark that starts at i, 0 when none does: (s), (l),
-// (g), (aq), (cr), (sol), and the gas and precipitate arrows ↑ and ↓.
+// (g), (aq), (cr), (sol), the gas and precipitate arrows ↑ and ↓, and a note.
 std::size_t StateMarkLength(const SourceText& text, std::size_t i);
+
+// A note in parentheses after a formula, such as a textbook prints: (浓),
+// (过量), (熔融), or a name, C12H22O11(蔗糖). It holds no ASCII character,
+// so no formula reads as one. Its length; 0 when none starts at i.
+std::size_t NoteLength(const SourceText& text, std::size_t i);
+
+// A character that only a reaction's condition holds: heat (△) or a Chinese
+// word (点燃, 高温).
+bool IsCondition(char32_t c);
 
 }  // namespace quorvel::chemistry::detail

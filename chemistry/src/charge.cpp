@@ -62,35 +62,65 @@ Integer ReadMarkedCharge(const SourceText& text, std::size_t& i) {
   return charge;
 }
 
-// Digits right before an unmarked sign read two ways: the charge after a
-// lone symbol (Fe3+), a subscript after any other formula (MnO4-). The note
-// says which reading was taken and how to write the other.
+// Textbook ions carry at most four charges (PO₄³⁻, [Fe(CN)₆]⁴⁻, P₂O₇⁴⁻): a
+// larger last digit is more likely the end of a count (C₈H₁₈⁺).
+constexpr int kLargestTypedCharge = 4;
+
+// Digits right before an unmarked sign read two ways, as a count or as the
+// charge. Where the charge starts among them: at the first digit after a
+// lone symbol (Fe3+), at the last digit of a group of two or more (SO42-,
+// Cr2O72-, O22-), which a chemist writes for an ion when superscripts are
+// out of reach; at the end, none of them, after any other formula (MnO4-),
+// and where the last digit cannot be a charge (C60-, C8H18+) or would leave
+// a count of 0.
+std::size_t ChargeDigitsStart(const SourceText& text, const FormulaShape& shape) {
+  const std::size_t begin = shape.last_count_begin;
+  const std::size_t end = shape.last_count_end;
+  if (end - begin >= 2) {
+    const int last = AsciiDigit(text[end - 1]);
+    const bool leaves_count = AsciiDigit(text[begin]) != 0;
+    return last >= 1 && last <= kLargestTypedCharge && leaves_count ? end - 1 : end;
+  }
+  return shape.lone_element_and_count ? begin : end;
+}
+
+// The note on digits before an unmarked sign: which reading was taken, and
+// how to write the other one.
 std::string TwoReadingsNote(const SourceText& text, const FormulaShape& shape, std::size_t sign_at,
-                            bool digits_are_charge) {
-  const std::string before = text.Typed(shape.begin, shape.last_count_begin);
-  const std::string digits = text.Typed(shape.last_count_begin, shape.last_count_end);
+                            std::size_t charge_start) {
+  const std::size_t begin = shape.last_count_begin;
+  const std::size_t end = shape.last_count_end;
   const int sign_value =
       Sign(text[sign_at]) != 0 ? Sign(text[sign_at]) : SuperscriptSign(text[sign_at]);
   const std::string sign = sign_value > 0 ? "+" : "-";
-  const std::string as_charge = before + " with charge " + digits + sign;
-  const std::string as_count = before + digits + " with charge 1" + sign;
-  const std::string typed = before + digits + text.Typed(sign_at, sign_at + 1) + " is read as ";
-  if (digits_are_charge) {
-    return typed + as_charge + "; for " + as_count + ", write " + before + digits + "^" + sign;
+  const std::string typed = text.Typed(shape.begin, sign_at + 1) + " is read as ";
+  const std::string whole = text.Typed(shape.begin, end);
+  if (charge_start < end) {
+    const std::string formula = text.Typed(shape.begin, charge_start);
+    return typed + formula + " with charge " + text.Typed(charge_start, end) + sign + "; for " +
+           whole + " with charge 1" + sign + ", write " + whole + "^" + sign;
   }
-  return typed + as_count + "; for " + as_charge + ", write " + before + "^" + digits + sign;
+  // The other reading: the charge in the last digit, or in the only one.
+  const std::size_t other = end - begin >= 2 ? end - 1 : begin;
+  const std::string charge = text.Typed(other, end);
+  const std::string read = typed + whole + " with charge 1" + sign;
+  if (charge == "0") return read;
+  const std::string formula = text.Typed(shape.begin, other);
+  return read + "; for " + formula + " with charge " + charge + sign + ", write " + formula + "^" +
+         charge + sign;
 }
 
-// Digits right before a sign that has no mark of its own (Fe3+, Fe3⁺): the
-// charge after a lone symbol, with a note; otherwise a subscript.
+// Digits right before a sign that has no mark of its own (Fe3+, SO42-,
+// Fe3⁺): all or part of them may be the charge, with a note either way.
 void ReadDigitsBeforeSign(const SourceText& text, std::size_t sign_at, const FormulaShape& shape,
                           ChargeReading& reading) {
   if (!shape.ends_in_ascii_count || shape.last_count_end != sign_at) return;
-  reading.note = TwoReadingsNote(text, shape, sign_at, shape.lone_element_and_count);
-  if (shape.lone_element_and_count) {
+  const std::size_t charge_start = ChargeDigitsStart(text, shape);
+  reading.note = TwoReadingsNote(text, shape, sign_at, charge_start);
+  if (charge_start < shape.last_count_end) {
     reading.charge *=
-        ReadNumber(text, shape.last_count_begin, AsciiDigit, NumberRole::kCharge).value;
-    reading.formula_end = shape.last_count_begin;
+        ReadNumber(text, charge_start, AsciiDigit, NumberRole::kCharge, sign_at).value;
+    reading.formula_end = charge_start;
   }
 }
 

@@ -29,7 +29,8 @@ bool EndsSpecies(const SourceText& text, std::size_t i);
 
 // Reads the charge written at i after the formula `shape` and leaves i after
 // it. Digits directly before an unmarked final sign are the charge when the
-// formula is a lone element symbol (Fe3+), and a count otherwise (MnO4-).
+// formula is a lone element symbol (Fe3+), their last one is when they are
+// two or more (SO42-), and they are a count otherwise (MnO4-).
 // A "+" that does not end the species is no charge: it separates species.
 ChargeReading ReadCharge(const SourceText& text, std::size_t& i, const FormulaShape& shape);
 

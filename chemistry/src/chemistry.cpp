@@ -5,6 +5,8 @@
 
 #include "explain.h"
 #include "formula_units.h"
+#include "likely_formula.h"
+#include "typed_coefficients.h"
 #include "quorvel/chemistry/format.h"
 #include "quorvel/chemistry/matrix_text.h"
 #include "quorvel/chemistry/parser.h"
@@ -12,7 +14,25 @@
 
 namespace quorvel::chemistry {
 
-Answer Balance(std::string_view equation_text) {
+namespace {
+
+// Where several reactions combine, coefficients typed that balance are the
+// writer's choice among the answers (2KMnO4 + 5H2O2 + 3H2SO4 = ...): kept,
+// with a note that others balance too.
+void KeepTypedCoefficients(const Equation& equation, Solution& solution,
+                           std::vector<std::string>& notes) {
+  if (solution.kind != Solution::Kind::kSeveral) return;
+  std::optional<std::vector<Integer>> typed = detail::TypedBalance(equation);
+  if (!typed) return;
+  notes.push_back("the coefficients as written balance it and are kept; other combinations "
+                  "balance too, as it combines " +
+                  std::to_string(solution.reaction_count) + " independent reactions");
+  solution.kind = Solution::Kind::kBalanced;
+  solution.coefficients = std::move(*typed);
+  solution.reactions.clear();
+}
+
+Answer BalanceAsTyped(std::string_view equation_text) {
   Answer answer;
   if (equation_text.size() > kMaxEquationBytes) {
     answer.reason.kind = ReasonKind::kTooLong;
@@ -34,8 +54,9 @@ Answer Balance(std::string_view equation_text) {
   answer.matrix = CompositionMatrixText(equation);
   Solution solution = Solve(equation);
   detail::CountFormulaUnits(equation, solution);
-  detail::Explanation explanation = detail::Explain(equation, solution);
   answer.notes = equation.notes;
+  KeepTypedCoefficients(equation, solution, answer.notes);
+  detail::Explanation explanation = detail::Explain(equation, solution);
   if (solution.kind == Solution::Kind::kBalanced) {
     answer.status = Answer::Status::kBalanced;
     answer.result = FormatEquation(equation, solution.coefficients);
@@ -49,6 +70,38 @@ Answer Balance(std::string_view equation_text) {
     answer.reactions = std::move(explanation.reactions);
   }
   for (std::string& note : explanation.notes) answer.notes.push_back(std::move(note));
+  return answer;
+}
+
+bool BalancesAsTyped(std::string_view equation) { return BalanceAsTyped(equation).ok(); }
+
+// A slip that still balances (H20 for H2O) is the confident wrong answer a
+// student cannot see: the note names the formula and the answer it gives.
+void NoteLikelyFormula(std::string_view equation, Answer& answer) {
+  const detail::TypedOutcome outcome =
+      answer.ok() ? detail::TypedOutcome::kBalanced : detail::TypedOutcome::kFailed;
+  const std::optional<detail::LikelyFormula> likely =
+      detail::FindLikelyFormula(equation, outcome, BalancesAsTyped);
+  if (!likely) return;
+  const Answer meant = BalanceAsTyped(likely->equation);
+  answer.notes.push_back("did you mean " + likely->meant + " for " + likely->typed + "? With " +
+                         likely->meant + " it balances as " + meant.result);
+  if (answer.ok()) return;
+  answer.reason.likely_formula = likely->meant;
+  answer.error = Explain(answer.reason, Language::kEnglish);
+}
+
+}  // namespace
+
+Answer Balance(std::string_view equation) {
+  Answer answer = BalanceAsTyped(equation);
+  // Each guess costs a balancing: none for a line longer than a student
+  // types, or one whose arithmetic already ran out of time.
+  constexpr std::size_t kMaxGuessedBytes = 4096;
+  const bool guess = equation.size() <= kMaxGuessedBytes &&
+                     answer.status != Answer::Status::kInvalidUtf8 &&
+                     answer.reason.kind != ReasonKind::kTooLarge;
+  if (guess) NoteLikelyFormula(equation, answer);
   return answer;
 }
 

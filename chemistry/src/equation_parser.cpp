@@ -66,19 +66,52 @@ class EquationReader {
     TakeCondition();
   }
 
-  // 2KClO3 =MnO2,△= 2KCl: what stands between two signs, touching both and
-  // holding no space or control character, is the condition of the reaction
-  // (a catalyst, heat, 点燃). It counts nothing and stays with the arrow.
+  // 2KClO3 =MnO2,△= 2KCl: what stands between two signs, holding no space
+  // or control character, is the condition of the reaction (a catalyst,
+  // heat, 点燃); spaces may stand around it (= 点燃 =). A condition in
+  // parentheses right after the sign, ⇌(高温高压,催化剂), needs no second one.
+  // It counts nothing and stays with the arrow.
   void TakeCondition() {
-    std::size_t j = i_;
+    if (const std::size_t bracketed = BracketedConditionLength(i_); bracketed > 0) {
+      i_ += bracketed;
+      equation_.arrow = text_.Typed(arrow_at_, i_);
+      return;
+    }
+    std::size_t start = i_;
+    while (detail::IsSpace(text_[start])) ++start;
+    std::size_t j = start;
     while (detail::IsPrintable(text_[j]) && !detail::IsSpace(text_[j]) &&
            detail::ArrowLength(text_, j) == 0) {
       ++j;
     }
-    const std::size_t arrow = detail::ArrowLength(text_, j);
-    if (j == i_ || arrow == 0) return;
-    i_ = j + arrow;
+    std::size_t sign = j;
+    while (detail::IsSpace(text_[sign])) ++sign;
+    const std::size_t arrow = detail::ArrowLength(text_, sign);
+    if (j == start || arrow == 0) return;
+    // Spaced, a formula reads as a condition only where the signs hold it
+    // apart from the sides (H2O2= MnO2 =H2O); in H2 -> H2O -> H2O it is a
+    // species and the second arrow a fault.
+    const bool spaced = start > i_ || sign > j;
+    bool condition = false;
+    for (std::size_t k = start; k < j; ++k) condition = condition || detail::IsCondition(text_[k]);
+    const bool held_apart = arrow_at_ > 0 && !detail::IsSpace(text_[arrow_at_ - 1]) &&
+                            detail::IsPrintable(text_[sign + arrow]) &&
+                            !detail::IsSpace(text_[sign + arrow]);
+    if (spaced && !condition && !held_apart) return;
+    i_ = sign + arrow;
     equation_.arrow = text_.Typed(arrow_at_, i_);
+  }
+
+  // "(点燃)" or "(高温高压,催化剂)" at i: parentheses around a condition,
+  // which no group holds. Its length, 0 when none is there.
+  std::size_t BracketedConditionLength(std::size_t i) const {
+    if (text_[i] != U'(') return 0;
+    bool condition = false;
+    std::size_t j = i + 1;
+    for (; detail::IsPrintable(text_[j]) && text_[j] != U')' && text_[j] != U'('; ++j) {
+      condition = condition || detail::IsCondition(text_[j]);
+    }
+    return condition && text_[j] == U')' ? j + 1 - i : 0;
   }
 
   // Before a species: what stands there when it is missing.
@@ -112,6 +145,12 @@ class EquationReader {
   [[noreturn]] void Unexpected() {
     if (detail::VulgarFraction(text_[i_]).denominator != 0) {
       FailAt(ReasonKind::kMisplacedFraction, i_, text_.TypedAt(i_));
+    }
+    // 2Cu + O2 △ 2CuO: a condition where the sign between the sides belongs.
+    if (detail::IsCondition(text_[i_]) && arrow_at_ == kNoPosition) {
+      std::size_t end = i_;
+      while (detail::IsPrintable(text_[end]) && !detail::IsSpace(text_[end])) ++end;
+      FailAt(ReasonKind::kConditionWithoutSign, i_, text_.Typed(i_, end));
     }
     Reason reason = UnexpectedHere(kExpectSignOrArrow);
     if (last_plus_charge_ != kNoPosition) {

@@ -122,7 +122,7 @@ Token LexLabelledAtom(const SourceText& text, std::size_t& i, const Label& label
   return token;
 }
 
-Token LexCount(const SourceText& text, std::size_t& i, bool part_start) {
+Token LexCount(const SourceText& text, std::size_t& i, std::size_t end, bool part_start) {
   Token token;
   token.kind = TokenKind::kCount;
   token.begin = i;
@@ -135,7 +135,7 @@ Token LexCount(const SourceText& text, std::size_t& i, bool part_start) {
     return token;
   }
   Number number =
-      ReadNumber(text, i, token.ascii ? AsciiDigit : SubscriptDigit, NumberRole::kCount);
+      ReadNumber(text, i, token.ascii ? AsciiDigit : SubscriptDigit, NumberRole::kCount, end);
   token.value = std::move(number.value);
   token.end = i = number.end;
   return token;
@@ -215,7 +215,7 @@ Token FormulaTokens::Lex(TokenKind kind) {
       if (IsCapital(text_[i_]) || IsSmall(text_[i_])) return LexSymbol(text_, i_);
       return LexLabelledAtom(text_, i_, *LabelAt(text_, i_));
     case TokenKind::kCount:
-      return LexCount(text_, i_, AtPartStart());
+      return LexCount(text_, i_, end_, AtPartStart());
     case TokenKind::kOpen:
     case TokenKind::kClose:
       return LexSign(kind, i_, text_[i_]);

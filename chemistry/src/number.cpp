@@ -11,9 +11,10 @@ namespace quorvel::chemistry::detail {
 
 int AsciiDigit(char32_t c) { return c >= U'0' && c <= U'9' ? static_cast<int>(c - U'0') : -1; }
 
-Number ReadNumber(const SourceText& text, std::size_t i, int (*digit)(char32_t), NumberRole role) {
+Number ReadNumber(const SourceText& text, std::size_t i, int (*digit)(char32_t), NumberRole role,
+                  std::size_t limit) {
   std::size_t end = i;
-  while (digit(text[end]) >= 0) ++end;
+  while (end < limit && digit(text[end]) >= 0) ++end;
   if (end - i > kMaxDigits) {
     Reason reason;
     reason.kind = role == NumberRole::kCount ? ReasonKind::kLongCount : ReasonKind::kLongCharge;
@@ -45,14 +46,20 @@ namespace {
 struct FractionParts {
   std::size_t whole_end;     // after the digits before any point
   std::size_t decimals_end;  // after the digits after the point; whole_end when none
-  std::size_t end;           // after a vulgar fraction, if any
+  std::size_t end;           // after a vulgar fraction or a denominator, if any
+  bool slash = false;        // 1/2: the digits from whole_end + 1 to end are the denominator
 };
 
 FractionParts SplitFraction(const SourceText& text, std::size_t i) {
   FractionParts parts{i, i, i};
   while (IsDigit(text[parts.whole_end])) ++parts.whole_end;
   parts.decimals_end = parts.end = parts.whole_end;
-  if (parts.whole_end > i && text[parts.whole_end] == U'.' && IsDigit(text[parts.whole_end + 1])) {
+  if (parts.whole_end > i && text[parts.whole_end] == U'/' && IsDigit(text[parts.whole_end + 1])) {
+    parts.slash = true;
+    parts.end = parts.whole_end + 1;
+    while (IsDigit(text[parts.end])) ++parts.end;
+  } else if (parts.whole_end > i && text[parts.whole_end] == U'.' &&
+             IsDigit(text[parts.whole_end + 1])) {
     parts.decimals_end = parts.whole_end + 1;
     while (IsDigit(text[parts.decimals_end])) ++parts.decimals_end;
     parts.end = parts.decimals_end;
@@ -87,7 +94,13 @@ Fraction ReadFraction(const SourceText& text, std::size_t i) {
   // Text with a leading 0 would be read as octal.
   digits.erase(0, digits.find_first_not_of('0'));
   fraction.numerator = digits.empty() ? Integer(0) : Integer(digits);
-  if (parts.decimals_end > parts.whole_end) {
+  if (parts.slash) {
+    std::string over;
+    for (std::size_t k = parts.whole_end + 1; k < parts.end; ++k) over += static_cast<char>(text[k]);
+    over.erase(0, over.find_first_not_of('0'));
+    if (over.empty()) FailAt(ReasonKind::kZeroCount, parts.whole_end + 1);
+    fraction.denominator = Integer(over);
+  } else if (parts.decimals_end > parts.whole_end) {
     fraction.denominator =
         pow(Integer(10), static_cast<unsigned>(parts.decimals_end - parts.whole_end - 1));
   } else if (parts.end > parts.whole_end) {

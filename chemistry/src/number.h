@@ -16,11 +16,14 @@ int AsciiDigit(char32_t c);
 
 // Reads the run of digits that starts at i, all of the kind `digit` tells
 // (ASCII, subscript or superscript). Fails on a value of 0 or on more than
-// kMaxDigits digits; `role` says which number the failure names.
+// kMaxDigits digits; `role` says which number the failure names. No digit
+// at or past `limit` is read: a charge may take the last digit of a count.
 enum class NumberRole { kCount, kCharge };
-Number ReadNumber(const SourceText& text, std::size_t i, int (*digit)(char32_t), NumberRole role);
+Number ReadNumber(const SourceText& text, std::size_t i, int (*digit)(char32_t), NumberRole role,
+                  std::size_t limit = static_cast<std::size_t>(-1));
 
-// A count written as a fraction or decimal, in lowest terms: 5, 0.5, ½, 1½.
+// A count written as a fraction or decimal, in lowest terms: 5, 0.5, ½, 1½,
+// 1/2.
 struct Fraction {
   Integer numerator;
   Integer denominator = 1;
@@ -28,7 +31,7 @@ struct Fraction {
 };
 
 // The length of the number at i written with ASCII digits, a decimal point
-// or a vulgar fraction (2, 0.5, ½, 1½); 0 when none starts there.
+// or a fraction (2, 0.5, ½, 1½, 3/2); 0 when none starts there.
 std::size_t FractionLength(const SourceText& text, std::size_t i);
 
 // Reads the count FractionLength finds at i. Fails on a value of 0 or on

@@ -67,6 +67,7 @@ constexpr std::array kKeys{
     KeyEntry{ReasonKind::kNoPositive, "no_positive"},
     KeyEntry{ReasonKind::kSeveral, "several"},
     KeyEntry{ReasonKind::kTooLarge, "too_large"},
+    KeyEntry{ReasonKind::kConditionWithoutSign, "condition_without_sign"},
 };
 
 consteval bool EveryKindInOrder() {
@@ -168,7 +169,10 @@ std::string JoinNames(const std::vector<std::string>& names, Language language) 
 
 }  // namespace detail
 
-std::string Explain(const Reason& r, Language language) {
+namespace {
+
+// The line for the reason's kind alone.
+std::string KindLine(const Reason& r, Language language) {
   const auto say = [language](Message message,
                               std::initializer_list<std::string_view> arguments = {}) {
     return Format(message, language, arguments);
@@ -271,8 +275,21 @@ std::string Explain(const Reason& r, Language language) {
       return say(Message::kReasonSeveral, {n});
     case ReasonKind::kTooLarge:
       return say(Message::kReasonTooLarge, {n});
+    case ReasonKind::kConditionWithoutSign:
+      return say(Message::kReasonConditionWithoutSign, {text, at, r.text});
   }
   return "";
+}
+
+}  // namespace
+
+// A slip in a formula (co2, CaCo3, C02) ends the line with the formula meant.
+std::string Explain(const Reason& reason, Language language) {
+  std::string line = KindLine(reason, language);
+  if (!reason.likely_formula.empty() && reason.kind != ReasonKind::kNone) {
+    line += Format(Message::kReasonLikelyFormula, language, {reason.likely_formula});
+  }
+  return line;
 }
 
 std::string_view ReasonKey(ReasonKind kind) {

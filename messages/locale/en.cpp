@@ -171,6 +171,10 @@ constexpr Table kEnglish = MakeTable({
      "it balances in more than one way: it combines {1} independent reactions"},
     {Message::kReasonTooLarge,
      "too large to balance: the exact arithmetic did not finish within the time limit of {1} s"},
+    {Message::kReasonConditionWithoutSign,
+     "the condition {1} {2} stands without \"=\" or an arrow: write it between two signs, as in "
+     "={3}= or →({3})"},
+    {Message::kReasonLikelyFormula, "; did you mean {1}?"},
     // The details of an answer.
     {Message::kDetailsRelativeMasses, "relative formula masses: {1}"},
     {Message::kDetailsMolarMasses, "molar masses (g/mol): {1}"},

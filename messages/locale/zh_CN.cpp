@@ -155,6 +155,9 @@ constexpr Table kChinese = MakeTable({
     {Message::kReasonNoPositive, "找不到全为正数的系数：只有把 {1} 放到方程式的另一边才能配平"},
     {Message::kReasonSeveral, "配平方式不止一种：这个方程式包含 {1} 个相互独立的反应"},
     {Message::kReasonTooLarge, "方程式太大，无法配平：精确计算未能在 {1} 秒的时间上限内完成"},
+    {Message::kReasonConditionWithoutSign,
+     "{2}的反应条件{1}前后缺少“=”或箭头：应写成 ={3}= 或 →({3})"},
+    {Message::kReasonLikelyFormula, "；应写 {1}"},
     // The details of an answer.
     {Message::kDetailsRelativeMasses, "相对分子质量：{1}"},
     {Message::kDetailsMolarMasses, "摩尔质量（g/mol）：{1}"},

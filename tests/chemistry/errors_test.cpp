@@ -167,7 +167,18 @@ INSTANTIATE_TEST_SUITE_P(
                  "unexpected U+000A at position 3: expected \"+\" or an arrow"},
         ErrorRow{{"condition_touching_one_sign_only"},
                  "H2 =H2O = H2O",
-                 "a second arrow \"=\" at position 9: an equation has one"}),
+                 "a second arrow \"=\" at position 9: an equation has one"},
+        ErrorRow{{"spaced_species_between_arrows"},
+                 "H2 -> H2O -> H2O",
+                 "a second arrow \"->\" at position 11: an equation has one"},
+        ErrorRow{{"condition_without_sign"},
+                 "2Cu + O2 △ 2CuO",
+                 "the condition \"△\" at position 10 stands without \"=\" or an arrow: write it "
+                 "between two signs, as in =△= or →(△)"},
+        ErrorRow{{"word_condition_without_sign"},
+                 "C + O2 点燃 CO2",
+                 "the condition \"点燃\" at position 8 stands without \"=\" or an arrow: write it "
+                 "between two signs, as in =点燃= or →(点燃)"}),
     RowName());
 
 TEST(ErrorLimitTest, MoreThanTenThousandSpeciesStop) {

@@ -111,6 +111,25 @@ INSTANTIATE_TEST_SUITE_P(
                                "Fe1 1000000000000000000000000000000+"}),
     RowName());
 
+// Two or more digits before an unmarked sign end with the charge, as an ion
+// is typed where superscripts are out of reach.
+INSTANTIATE_TEST_SUITE_P(
+    ChargesWithoutSuperscripts, FormulaTest,
+    testing::Values(FormulaRow{{"sulfate"}, "SO42-", "S1 O4 2-"},
+                    FormulaRow{{"dichromate"}, "Cr2O72-", "Cr2 O7 2-"},
+                    FormulaRow{{"phosphate"}, "PO43-", "P1 O4 3-"},
+                    FormulaRow{{"hydrogen_phosphate"}, "HPO42-", "H1 P1 O4 2-"},
+                    FormulaRow{{"thiosulfate"}, "S2O32-", "S2 O3 2-"},
+                    FormulaRow{{"after_a_group"}, "Fe(CN)64-", "Fe1 C6 N6 4-"},
+                    FormulaRow{{"peroxide_after_a_lone_symbol"}, "O22-", "O2 2-"},
+                    FormulaRow{{"superscript_sign"}, "SO42⁻", "S1 O4 2-"},
+                    FormulaRow{{"final_zero_is_a_count"}, "C60-", "C60 1-"},
+                    FormulaRow{{"charge_past_four_is_a_count"}, "C8H18+", "C8 H18 1+"},
+                    FormulaRow{{"count_of_zero_left_is_a_count"}, "H01-", "H1 1-"},
+                    FormulaRow{{"other_reading_with_caret"}, "SO42^-", "S1 O42 1-"},
+                    FormulaRow{{"one_digit_after_formula_stays"}, "NH4+", "N1 H4 1+"}),
+    RowName());
+
 INSTANTIATE_TEST_SUITE_P(
     AsChemistsWrite, FormulaTest,
     testing::Values(FormulaRow{{"oxidation_state_alone"}, "Fe(II)", "Fe1 2+"},
@@ -225,6 +244,35 @@ INSTANTIATE_TEST_SUITE_P(
         SplitRow{{"condition_between_arrows"}, "CaCO3 →高温→ CaO + CO2", "CaCO3 →高温→ CaO|CO2"},
         SplitRow{{"spaced_signs_hold_no_condition"}, "H2 = H2 + H2O", "H2 = H2|H2O"},
         SplitRow{{"byte_order_mark"}, "\xEF\xBB\xBFH2 = H2", "H2 = H2"}),
+    RowName());
+
+// The signs between the sides and the notes after a formula that textbooks
+// and word processors print.
+INSTANTIATE_TEST_SUITE_P(
+    TextbookSigns, SplitTest,
+    testing::Values(
+        SplitRow{{"long_run_of_equals"}, "H2===H2", "H2 === H2"},
+        SplitRow{{"condition_between_runs"}, "C+O2===点燃===CO2", "C|O2 ===点燃=== CO2"},
+        SplitRow{{"typeset_double_line"}, "C + O2 ═══点燃═══ CO2", "C|O2 ═══点燃═══ CO2"},
+        SplitRow{{"condition_in_brackets_after_arrow"},
+                 "N2 + H2 ⇌(高温高压,催化剂) NH3",
+                 "N2|H2 ⇌(高温高压,催化剂) NH3"},
+        SplitRow{{"group_after_arrow_stays_a_species"}, "H2 →(NH4)2S", "H2 → (NH4)2S"},
+        SplitRow{{"spaced_condition"}, "Mg + O2 = 点燃 = MgO", "Mg|O2 = 点燃 = MgO"},
+        SplitRow{{"spaced_formula_held_apart_by_the_signs"},
+                 "H2O2= MnO2 =H2O+O2↑",
+                 "H2O2 = MnO2 = H2O|O2↑"},
+        SplitRow{{"dashed_arrow_with_heat"}, "CaCO3 -△-> CaO + CO2", "CaCO3 -△-> CaO|CO2"},
+        SplitRow{{"dashed_arrow_with_catalyst"}, "KClO3 -MnO2,△-> KCl", "KClO3 -MnO2,△-> KCl"},
+        SplitRow{{"em_dash_arrow"}, "Mg+O2—点燃→MgO", "Mg|O2 —点燃→ MgO"},
+        SplitRow{{"long_dashed_arrow"}, "H2 -----> H2", "H2 -----> H2"},
+        SplitRow{{"notes_after_formulas"},
+                 "Cu + H2SO4(浓) = CuSO4 + SO2↑ + H2O",
+                 "Cu|H2SO4(浓) = CuSO4|SO2↑|H2O"},
+        SplitRow{{"full_width_note"}, "Fe + HCl（稀）= FeCl2", "Fe|HCl（稀） = FeCl2"},
+        SplitRow{{"name_after_formula"},
+                 "C12H22O11(蔗糖) + H2O = C6H12O6(葡萄糖) + C6H12O6(果糖)",
+                 "C12H22O11(蔗糖)|H2O = C6H12O6(葡萄糖)|C6H12O6(果糖)"}),
     RowName());
 
 TEST(PeriodicTableTest, KnowsAll118SymbolsOnce) {

@@ -141,6 +141,8 @@ enum class Message {
   kReasonTooLarge,             // {1} the limit in seconds
 
   // Reasons for textbook notation.
+  kReasonConditionWithoutSign,  // {1} the condition quoted, {2} where, {3} the condition as typed
+  kReasonLikelyFormula,         // after a reason: {1} the formula the writer most likely meant
 
   // The details of an answer: masses, oxidation states, bridges, type, amounts.
   kDetailsRelativeMasses,        // the relative masses: {1} the list

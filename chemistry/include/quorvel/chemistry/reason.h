@@ -66,6 +66,9 @@ enum class ReasonKind {
   kSeveral,         // count: the number of independent reactions
   kTooLarge,        // count: the time limit of the exact arithmetic, in seconds
 
+  // Reading faults of the notation textbooks print.
+  kConditionWithoutSign,  // text: a condition (△, 点燃) with no "=" or arrow around it
+
   // Not a reason: one past the last kind, so that loops reach every kind. A
   // new kind goes above, with its key in the catalogue (reason_texts.cpp) and
   // its line in every language's table of messages.
@@ -92,11 +95,15 @@ struct Reason {
   int reactant_charge_sign = 0;  // kOneSided: -1, 0 or +1
   int product_charge_sign = 0;
   bool charged = false;  // kNoCoefficients: some species carries a charge
+  // The formula the writer most likely meant (co2, CaCo3, C02), with which the
+  // equation balances; any kind may carry one. Empty when none is known.
+  std::string likely_formula;
 };
 
 using Language = messages::Language;
 
-// One line, without a failure prefix; empty for kNone.
+// One line, without a failure prefix; empty for kNone. It ends by naming
+// the likely formula, if the reason has one.
 std::string Explain(const Reason& reason, Language language);
 
 // A stable snake_case name for the kind, for scripts (--json); "none" for kNone.

@@ -116,7 +116,7 @@ class RuleSolver {
   std::optional<Assignment> Solve(int& undecided) {
     if (counts_.size() == 1) {
       const Integer& count = counts_.front().second;
-      const Rational state = rest_ / count;
+      const Rational state = Rational(rest_, count);
       Assign(assignment_, counts_.front().first, state, count,
              Averaged(counts_.front().first, state, count));
       return assignment_;
@@ -154,7 +154,7 @@ class RuleSolver {
     if (open_.size() == 1) {
       const int element = open_.front();
       const Integer count = CountOf(counts_, element);
-      const Rational state = rest_ / count;
+      const Rational state = Rational(rest_, count);
       Assign(assignment_, element, state, count, Averaged(element, state, count));
       rest_ = 0;
       open_.clear();
@@ -186,7 +186,7 @@ class RuleSolver {
   }
 
   const ElementCounts& counts_;
-  Rational rest_;
+  Integer rest_;  // the charge less the states fixed so far
   bool organic_;
   std::vector<int> open_;
   Assignment assignment_;

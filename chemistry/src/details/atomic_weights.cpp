@@ -71,33 +71,60 @@ constexpr std::array<IsotopeEntry, 11> kIsotopes = {{
     {92, 238, "238.0507884"},
 }};
 
-Rational Standard(int element) {
+Integer Scaled(const Rational& value) {
+  const Rational scaled = value * kWeightScale;
+  return boost::multiprecision::numerator(scaled);
+}
+
+const std::vector<Rational>& StandardWeights() {
   static const std::vector<Rational> weights = [] {
     std::vector<Rational> out;
     for (const std::string_view text : kStandard) out.push_back(*ParseDecimal(text));
     return out;
   }();
+  return weights;
+}
+
+Integer StandardScaled(int element) {
+  static const std::vector<Integer> weights = [] {
+    std::vector<Integer> out;
+    for (const Rational& weight : StandardWeights()) out.push_back(Scaled(weight));
+    return out;
+  }();
   return weights.at(static_cast<std::size_t>(element - 1));
+}
+
+// The exam table where it has the element, else the standard weight to one decimal.
+const std::vector<AtomWeight>& ExamWeights() {
+  static const std::vector<AtomWeight> weights = [] {
+    std::vector<AtomWeight> out;
+    for (const Rational& weight : StandardWeights()) {
+      out.push_back({Scaled(RoundToDecimals(weight, 1)), true});
+    }
+    for (const ExamEntry& entry : kExamTable) {
+      out[static_cast<std::size_t>(entry.element - 1)] = {
+          Integer(entry.tenths) * (kWeightScale / 10), false};
+    }
+    return out;
+  }();
+  return weights;
 }
 
 }  // namespace
 
 AtomWeight ExamAtomicMass(int element, int mass_number) {
-  if (mass_number != 0) return {Rational(mass_number)};
-  for (const ExamEntry& entry : kExamTable) {
-    if (entry.element == element) return {Rational(entry.tenths, 10)};
-  }
-  return {RoundToDecimals(Standard(element), 1), true};
+  if (mass_number != 0) return {Integer(mass_number) * kWeightScale};
+  return ExamWeights().at(static_cast<std::size_t>(element - 1));
 }
 
 AtomWeight MolarAtomicMass(int element, int mass_number) {
-  if (mass_number == 0) return {Standard(element)};
+  if (mass_number == 0) return {StandardScaled(element)};
   for (const IsotopeEntry& entry : kIsotopes) {
     if (entry.element == element && entry.mass_number == mass_number) {
-      return {*ParseDecimal(entry.mass)};
+      return {Scaled(*ParseDecimal(entry.mass))};
     }
   }
-  return {Rational(mass_number), true};
+  return {Integer(mass_number) * kWeightScale, true};
 }
 
 }  // namespace quorvel::chemistry::detail

@@ -4,8 +4,12 @@
 
 namespace quorvel::chemistry::detail {
 
+// Weights are whole numbers of 10^-12 u, so that a formula's mass is an
+// integer sum: every table value ends within twelve decimals.
+inline const Integer kWeightScale = Integer(1'000'000'000'000LL);
+
 struct AtomWeight {
-  Rational value;
+  Integer scaled;            // the weight × kWeightScale
   bool approximate = false;  // not the table's own: a rounded or mass-number stand-in
 };
 

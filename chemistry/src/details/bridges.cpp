@@ -31,11 +31,32 @@ std::vector<int> ElementsInOrder(const std::vector<SpeciesStates>& states) {
   return elements;
 }
 
+// Whether every atom of the element, on both sides, has one state: the
+// common case (O -2, H +1 throughout), with nothing to pair.
+bool KeepsOneState(int element, const std::vector<SpeciesStates>& states) {
+  const Rational* first = nullptr;
+  for (const SpeciesStates& species : states) {
+    for (const auto& [symbol, atoms] : species.elements) {
+      if (symbol != element) continue;
+      for (const AtomState& group : atoms) {
+        if (first == nullptr) {
+          first = &group.state;
+        } else if (group.state != *first) {
+          return false;
+        }
+      }
+    }
+  }
+  return true;
+}
+
 Sides AtomsOf(int element, const Equation& equation, const std::vector<Integer>& coefficients,
               const std::vector<SpeciesStates>& states) {
   Sides sides;
   for (std::size_t i = 0; i < states.size(); ++i) {
-    const Rational per_unit = Rational(coefficients[i]) / equation.species[i].units;
+    const Integer& units = equation.species[i].units;
+    const Rational per_unit =
+        units == 1 ? Rational(coefficients[i]) : Rational(coefficients[i], units);
     for (const auto& [symbol, atoms] : states[i].elements) {
       if (symbol != element) continue;
       for (const AtomState& group : atoms) {
@@ -105,6 +126,7 @@ std::optional<Redox> FindBridges(const Equation& equation, const std::vector<Int
                                  const std::vector<SpeciesStates>& states) {
   Redox redox;
   for (const int element : ElementsInOrder(states)) {
+    if (KeepsOneState(element, states)) continue;
     Sides sides = AtomsOf(element, equation, coefficients, states);
     if (OnlyRearranges(sides)) continue;
     Pair(element, std::move(sides), redox.changes);

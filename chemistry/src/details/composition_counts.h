@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -12,6 +13,13 @@ namespace quorvel::chemistry::detail {
 using ElementCounts = std::vector<std::pair<int, Integer>>;
 
 ElementCounts CountElements(const Species& species);
+
+// The same in machine integers, for the searches over ion tables; empty when
+// a count or the charge is too large for them (no salt is).
+using SmallCounts = std::vector<std::pair<int, long long>>;
+std::optional<SmallCounts> SmallCountsOf(const ElementCounts& counts);
+std::optional<long long> SmallValue(const Integer& value);
+long long CountOf(const SmallCounts& counts, int element);
 
 // The count of `element`, 0 when absent.
 Integer CountOf(const ElementCounts& counts, int element);

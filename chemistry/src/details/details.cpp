@@ -29,13 +29,13 @@ void NoteOnce(std::vector<DetailNote>& notes, DetailNote note) {
 
 Rational MassOf(const Species& species, AtomWeight (*weight)(int, int), DetailNoteKind kind,
                 std::size_t index, std::vector<DetailNote>& notes) {
-  Rational total = 0;
+  Integer total = 0;
   for (const AtomCount& atoms : species.atoms) {
     const AtomWeight atom = weight(atoms.element, atoms.mass);
     if (atom.approximate) NoteOnce(notes, {kind, detail::AtomName(detail::AtomKind(atoms)), index});
-    total += atom.value * atoms.count;
+    total += atom.scaled * atoms.count;
   }
-  return total / species.units;
+  return Rational(total, detail::kWeightScale * species.units);
 }
 
 // Each kind of atom as the species has it, with its element's states.

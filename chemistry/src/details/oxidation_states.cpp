@@ -116,7 +116,7 @@ class RuleSolver {
   std::optional<Assignment> Solve(int& undecided) {
     if (counts_.size() == 1) {
       const Integer& count = counts_.front().second;
-      const Rational state = rest_ / count;
+      const Rational state = Rational(rest_, count);
       Assign(assignment_, counts_.front().first, state, count,
              Averaged(counts_.front().first, state, count));
       return assignment_;
@@ -154,7 +154,7 @@ class RuleSolver {
     if (open_.size() == 1) {
       const int element = open_.front();
       const Integer count = CountOf(counts_, element);
-      const Rational state = rest_ / count;
+      const Rational state = Rational(rest_, count);
       Assign(assignment_, element, state, count, Averaged(element, state, count));
       rest_ = 0;
       open_.clear();
@@ -186,19 +186,19 @@ class RuleSolver {
   }
 
   const ElementCounts& counts_;
-  Rational rest_;
+  Integer rest_;  // the charge less the states fixed so far
   bool organic_;
   std::vector<int> open_;
   Assignment assignment_;
 };
 
 // What is left once the polyatomic ions are out: metal cations, H+ and
-// monatomic anions, with at most one metal whose charge the rest decides
-// (a whole positive number).
-std::optional<Assignment> IonicRemainder(const ElementCounts& counts, const Integer& charge) {
+// one kind of monatomic anion, with at most one metal whose charge the rest
+// decides (a whole positive number).
+std::optional<Assignment> IonicRemainder(const SmallCounts& counts, long long charge) {
   Assignment assignment;
-  Integer rest = charge;
-  std::optional<std::pair<int, Integer>> open;
+  long long rest = charge;
+  std::optional<std::pair<int, long long>> open;
   int anions = 0;  // kinds of monatomic anion: one at most
   for (const auto& [element, count] : counts) {
     if (count == 0) continue;
@@ -227,10 +227,11 @@ std::optional<Assignment> IonicRemainder(const ElementCounts& counts, const Inte
   return assignment;
 }
 
-Integer Multiples(const ElementCounts& counts, const Ion& ion) {
-  Integer fits = -1;
+long long Multiples(const SmallCounts& counts, const Ion& ion) {
+  long long fits = -1;
   for (const auto& [element, count] : ion.atoms) {
-    const Integer available = CountOf(counts, element) / count;
+    const long long available = CountOf(counts, element) / count;
+    if (available == 0) return 0;
     if (fits < 0 || available < fits) fits = available;
   }
   return fits;
@@ -238,7 +239,7 @@ Integer Multiples(const ElementCounts& counts, const Ion& ion) {
 
 // Takes each ion of the table at most once, as many of it as fit, and
 // backtracks when the rest is no salt.
-std::optional<Assignment> SplitIntoIons(const ElementCounts& counts, const Integer& charge,
+std::optional<Assignment> SplitIntoIons(const SmallCounts& counts, long long charge,
                                         std::size_t from, std::size_t depth) {
   if (depth > 0) {
     if (auto remainder = IonicRemainder(counts, charge)) return remainder;
@@ -247,9 +248,9 @@ std::optional<Assignment> SplitIntoIons(const ElementCounts& counts, const Integ
   const std::vector<Ion>& ions = PolyatomicIons();
   for (std::size_t i = from; i < ions.size(); ++i) {
     const Ion& ion = ions[i];
-    const Integer fits = Multiples(counts, ion);
+    const long long fits = Multiples(counts, ion);
     if (fits <= 0) continue;
-    ElementCounts rest = counts;
+    SmallCounts rest = counts;
     for (auto& [element, count] : rest) {
       for (const auto& [ion_element, ion_count] : ion.atoms) {
         if (ion_element == element) count -= fits * ion_count;
@@ -309,7 +310,9 @@ SpeciesStates OxidationStates(const Species& species) {
   std::optional<Assignment> assignment = KnownCompoundStates(counts, species.charge);
   const bool organic = IsOrganic(counts);
   if (!assignment && counts.size() > 1 && !organic) {
-    assignment = SplitIntoIons(counts, species.charge, 0, 0);
+    const std::optional<SmallCounts> small = SmallCountsOf(counts);
+    const std::optional<long long> charge = SmallValue(species.charge);
+    if (small && charge) assignment = SplitIntoIons(*small, *charge, 0, 0);
   }
   if (!assignment) {
     assignment = RuleSolver(counts, species.charge, organic).Solve(result.undecided_element);

@@ -33,8 +33,8 @@ bool Contains(const Ion& ion, int element) {
 }
 
 // The one cation left once the anion is out: a metal, H, or NH4.
-std::optional<std::string> CationOf(const ElementCounts& rest) {
-  ElementCounts present;
+std::optional<std::string> CationOf(const SmallCounts& rest) {
+  SmallCounts present;
   for (const auto& entry : rest) {
     if (entry.second != 0) present.push_back(entry);
   }
@@ -51,15 +51,15 @@ std::optional<std::string> CationOf(const ElementCounts& rest) {
   return std::nullopt;
 }
 
-std::optional<IonPair> TrySplit(const ElementCounts& counts, const Ion& anion) {
+std::optional<IonPair> TrySplit(const SmallCounts& counts, const Ion& anion) {
   if (anion.charge >= 0) return std::nullopt;
-  Integer fits = -1;
+  long long fits = -1;
   for (const auto& [element, count] : anion.atoms) {
-    const Integer available = CountOf(counts, element) / count;
+    const long long available = CountOf(counts, element) / count;
     if (fits < 0 || available < fits) fits = available;
   }
   if (fits <= 0) return std::nullopt;
-  ElementCounts rest = counts;
+  SmallCounts rest = counts;
   for (auto& [element, count] : rest) {
     for (const auto& [anion_element, anion_count] : anion.atoms) {
       if (anion_element == element) count -= fits * anion_count;
@@ -73,7 +73,9 @@ std::optional<IonPair> TrySplit(const ElementCounts& counts, const Ion& anion) {
 // anions without hydrogen go first.
 std::optional<IonPair> SplitSalt(const Species& species) {
   if (species.charge != 0) return std::nullopt;
-  const ElementCounts counts = CountElements(species);
+  const std::optional<SmallCounts> small = SmallCountsOf(CountElements(species));
+  if (!small) return std::nullopt;
+  const SmallCounts& counts = *small;
   for (const bool with_hydrogen : {false, true}) {
     for (const auto* table : {&PolyatomicIons(), &MonatomicAnions()}) {
       for (const Ion& anion : *table) {
@@ -112,8 +114,10 @@ std::vector<Composition> PiecesOf(const IonPair& pair) {
 }
 
 bool IsDoubleDisplacement(const Equation& equation) {
-  const auto first = SplitSalt(equation.species[0]);
-  const auto second = SplitSalt(equation.species[1]);
+  std::vector<std::optional<IonPair>> splits;
+  for (const Species& species : equation.species) splits.push_back(SplitSalt(species));
+  const auto& first = splits[0];
+  const auto& second = splits[1];
   if (!first || !second || first->cation == second->cation || first->anion == second->anion) {
     return false;
   }
@@ -123,7 +127,7 @@ bool IsDoubleDisplacement(const Equation& equation) {
   for (const IonPair& pair : expected) {
     bool formed = false;
     for (std::size_t i = equation.reactant_count; i < equation.species.size() && !formed; ++i) {
-      if (!used[i] && SplitSalt(equation.species[i]) == pair) formed = used[i] = true;
+      if (!used[i] && splits[i] == pair) formed = used[i] = true;
     }
     if (formed) continue;
     const auto pieces = PiecesOf(pair);

@@ -151,6 +151,10 @@ check_cli_reason() { # locale expected-standard-error argument...
   local locale=$1 want=$2 got
   shift 2
   got=$(LANG=$locale LC_ALL=$locale timeout 60 "$wine" "$cli" "$@" 2>&1 >/dev/null | tr -d '\r') || true
+  # Wine's own error lines ("002c:err:...") share the program's standard
+  # error: shown, but not part of what the program said.
+  grep -E '^[0-9a-f]{4}:[a-z]+:' <<<"$got" | sed 's/^/check-windows: wine: /' || true
+  got=$(grep -vE '^[0-9a-f]{4}:[a-z]+:' <<<"$got" || true)
   if [ "$got" == "$want" ]; then
     echo "check-windows: quorvel-cli.exe $* in $locale -> $got"
   else

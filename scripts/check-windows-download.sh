@@ -67,7 +67,7 @@ menu=$(find "$WINEPREFIX/drive_c/ProgramData" "$WINEPREFIX/drive_c/users" -type 
 if [ -f "$build/quorvel.exe" ]; then
   probe="$build/tests/install/quorvel_shortcut_probe.exe"
   got=$(timeout 60 "$wine" "$probe" "$(sed "s|^$WINEPREFIX/drive_c|C:|; s|/|\\\\|g" \
-    <<<"$menu/Quorvel.lnk")" 2>&1 | tr -d '\r') || true
+    <<<"$menu/Quorvel.lnk")" 2>&1 | tr -d '\r' | without_wine_lines) || true
   wanted='target: C:\Program Files\Quorvel\quorvel.exe
 arguments: 
 folder: C:\Program Files\Quorvel

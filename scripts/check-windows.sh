@@ -150,7 +150,8 @@ check_cli "10K4Fe(CN)6 + 122KMnO4 + 299H2SO4 = 162KHSO4 + 5Fe2(SO4)3 + 122MnSO4 
 check_cli_reason() { # locale expected-standard-error argument...
   local locale=$1 want=$2 got
   shift 2
-  got=$(LANG=$locale LC_ALL=$locale timeout 60 "$wine" "$cli" "$@" 2>&1 >/dev/null | tr -d '\r') || true
+  got=$(LANG=$locale LC_ALL=$locale timeout 60 "$wine" "$cli" "$@" 2>&1 >/dev/null | tr -d '\r' |
+    without_wine_lines) || true
   if [ "$got" == "$want" ]; then
     echo "check-windows: quorvel-cli.exe $* in $locale -> $got"
   else

@@ -71,6 +71,21 @@ wine_pin_faces() {
   }
 }
 
+# Wine's own error lines ("002c:err:wineboot:...", as when a new server
+# session runs the prefix's start-up commands) share a program's standard
+# error: a filter that passes the program's lines on and shows Wine's on
+# standard error, so that a check compares only what the program said.
+without_wine_lines() {
+  local line
+  while IFS= read -r line || [ -n "$line" ]; do
+    if [[ "$line" =~ ^[0-9a-f]{4}:[a-z]+: ]]; then
+      echo "wine: $line" >&2
+    else
+      printf '%s\n' "$line"
+    fi
+  done
+}
+
 # What of the user's home a Wine run could write to: the folders of desktop
 # entries, icons, menus and MIME types, the fontconfig cache, and a default
 # prefix. One line per file: path, size and modification time.

@@ -4,15 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QWindow>
 #include <memory>
 #include <string>
 
 namespace {
 
+std::unique_ptr<QTemporaryDir> runtime;
 std::unique_ptr<QGuiApplication> app;
 
 class ApplicationEnvironment : public testing::Environment {
@@ -21,9 +24,16 @@ class ApplicationEnvironment : public testing::Environment {
     static int argc = 1;
     static char name[] = "quorvel_window_identity_tests";
     static char* argv[] = {name, nullptr};
+    // A runtime folder of its own: without one the toolkit makes
+    // /tmp/runtime-$USER and leaves it there.
+    runtime = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
     app = std::make_unique<QGuiApplication>(argc, argv);
   }
-  void TearDown() override { app.reset(); }
+  void TearDown() override {
+    app.reset();
+    runtime.reset();
+  }
 };
 
 const testing::Environment* const kEnvironment =

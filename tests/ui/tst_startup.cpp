@@ -57,6 +57,9 @@ class StartupTest : public QObject {
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_->path());
     environment.insert(QStringLiteral("HOME"), home_->path());
     environment.insert(QStringLiteral("XDG_CACHE_HOME"), home_->filePath(QStringLiteral("cache")));
+    // Where the toolkit puts its runtime folder when a row takes
+    // XDG_RUNTIME_DIR away: not the machine's /tmp, where it would stay.
+    environment.insert(QStringLiteral("TMPDIR"), home_->filePath(QStringLiteral("tmp")));
     for (const QString& change : changes) {
       const QString name = change.section(QLatin1Char('='), 0, 0);
       if (change.contains(QLatin1Char('='))) {
@@ -132,6 +135,7 @@ class StartupTest : public QObject {
     runtime_ = std::make_unique<QTemporaryDir>();
     home_ = std::make_unique<QTemporaryDir>();
     QVERIFY(runtime_->isValid() && home_->isValid());
+    QVERIFY(QDir(home_->path()).mkdir(QStringLiteral("tmp")));
     program_ = kProbe;
   }
   void cleanup() {

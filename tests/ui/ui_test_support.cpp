@@ -1,7 +1,9 @@
 #include "ui_test_support.h"
 
 #include <QDialog>
+#include <QFile>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace quorvel::ui::test {
@@ -41,6 +43,11 @@ QString ModalWatchdog::TakeReport() {
 
 int RunOffscreen(int argc, char** argv, QObject& test_object) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  // A runtime folder of the test's own, removed at the end: without one the
+  // toolkit makes /tmp/runtime-$USER and leaves it there.
+  const QTemporaryDir runtime;
+  if (!runtime.isValid()) return 1;
+  qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
   QApplication application(argc, argv);
   ModalWatchdog::Install();
   return QTest::qExec(&test_object, argc, argv);

@@ -272,8 +272,29 @@ Entry EntryFor(const Reason& r) {
     case ReasonKind::kTooLarge:
       return {"too_large",
               "too large to balance: the exact arithmetic did not finish within the time limit "
-              "of " + n + " s",
+              "of " +
+                  n + " s",
               "方程式太大，无法配平：精确计算未能在 " + n + " 秒的时间上限内完成"};
+    case ReasonKind::kUnknownName: {
+      Entry e{"unknown_name", "unknown name " + QuotedEn(r.text) + " " + at,
+              "无法识别" + zh + "起的名称" + QuotedZh(r.text)};
+      if (r.other_items.empty()) return e;
+      std::vector<std::string> quoted_en;
+      std::vector<std::string> quoted_zh;
+      for (const std::string& name : r.other_items) {
+        quoted_en.push_back(QuotedEn(name));
+        quoted_zh.push_back(QuotedZh(name));
+      }
+      e.english += "; did you mean " + detail::JoinNames(quoted_en) + "?";
+      e.chinese += "；是不是" + detail::JoinNames(quoted_zh, Language::kChinese) + "？";
+      return e;
+    }
+    case ReasonKind::kAmbiguousName:
+      return {"ambiguous_name",
+              "the name " + QuotedEn(r.text) + " " + at + " means more than one substance (" +
+                  detail::JoinNames(r.items) + "): write the formula",
+              zh + "起的名称" + QuotedZh(r.text) + "可指不止一种物质（" +
+                  detail::JoinNames(r.items, Language::kChinese) + "）：请写出化学式"};
   }
   return {"none", "", ""};
 }

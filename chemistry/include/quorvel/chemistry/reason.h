@@ -66,6 +66,11 @@ enum class ReasonKind {
   kSeveral,         // count: the number of independent reactions
   kTooLarge,        // count: the time limit of the exact arithmetic, in seconds
 
+  // Names where formulas stand (高锰酸钾): `position` and `text` as for a
+  // reading fault, `text` the whole name.
+  kUnknownName,    // other_items: the names close to it, if any
+  kAmbiguousName,  // items: the formulas it may mean
+
   // Not a reason: one past the last kind, so that loops reach every kind. A
   // new kind goes above, with its key and both lines in the catalogue.
   kLastReason

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "quorvel/chemistry/reason.h"
+
+namespace quorvel::chemistry::detail {
+
+// An equation with its names read as formulas.
+struct NamedEquation {
+  std::optional<std::string> text;  // the equation with formulas; empty when it holds no name
+  std::vector<std::string> notes;   // each name and its formula, and what a name says besides
+  std::optional<Reason> failure;    // a name that is unknown or means several substances
+};
+
+// Reads every name where a species stands (高锰酸钾 =△= 锰酸钾 + ...); the
+// conditions between two signs (=点燃=) and notes in brackets stay as typed.
+NamedEquation ReadNames(std::string_view utf8);
+
+}  // namespace quorvel::chemistry::detail

@@ -28,12 +28,16 @@ constexpr std::string_view kHydrateWater = "水";
 constexpr int kNitrogen = 7;
 constexpr int kHydrogen = 1;
 constexpr int kMostWater = 30;
+constexpr int kMostCount = 99;  // the number words go to 九十九
 
 bool StartsWithFormula(const std::string& text, std::string_view formula) {
   if (!text.starts_with(formula)) return false;
   if (text.size() == formula.size()) return true;
+  // A state mark may follow, (l), but not a group, (OH).
   const char next = text[formula.size()];
-  return !(std::isalnum(static_cast<unsigned char>(next)) || next == '(' || next == '[');
+  const bool mark = next == '(' && text.size() > formula.size() + 1 &&
+                    std::islower(static_cast<unsigned char>(text[formula.size() + 1]));
+  return mark || !(std::isalnum(static_cast<unsigned char>(next)) || next == '(' || next == '[');
 }
 
 struct TableEntry {
@@ -96,7 +100,7 @@ bool Within(const std::set<int>& part, const std::set<int>& whole) {
 
 // The candidate names of a neutral compound of these elements, preferred first.
 std::vector<std::string> CompoundCandidates(const std::set<int>& elements,
-                                            const Composition& composition) {
+                                            const Composition& composition, int written_first) {
   std::vector<Part> cations;
   for (const int z : elements) {
     for (Part& cation : names::CationsOf(z)) cations.push_back(std::move(cation));
@@ -115,11 +119,13 @@ std::vector<std::string> CompoundCandidates(const std::set<int>& elements,
       if (!name.empty()) candidates.push_back(std::move(name));
     }
   }
-  if (composition.atoms.size() == 2) {
-    const auto first = composition.atoms.begin();
-    const auto second = std::next(first);
-    for (const auto& [cation, anion] : {std::pair{first, second}, std::pair{second, first}}) {
-      if (!names::AnionOf(anion->first) || anion->second > 99 || cation->second > 99) continue;
+  // P2O5: the element written first is the one named last, 五氧化二磷.
+  if (composition.atoms.size() == 2 && composition.atoms.contains(written_first)) {
+    const auto cation = composition.atoms.find(written_first);
+    const auto anion =
+        cation == composition.atoms.begin() ? std::next(cation) : composition.atoms.begin();
+    if (names::AnionOf(anion->first) && anion->second <= kMostCount &&
+        cation->second <= kMostCount) {
       candidates.push_back(names::NumberedBinaryName(cation->first,
                                                      static_cast<int>(cation->second), anion->first,
                                                      static_cast<int>(anion->second)));
@@ -156,7 +162,25 @@ bool Names(const std::string& name, const Composition& composition) {
   return formula && names::CompositionOf(*formula) == composition;
 }
 
-std::optional<std::string> RuleName(const Composition& composition, bool adduct) {
+// CuSO4·5H2O: the water after an adduct dot, as typed; NaCl·H2O2 holds no
+// water, though its atoms are those of NaClO·H2O.
+bool TypedWater(const std::string& text, int water) {
+  const std::string count = (water > 1 ? std::to_string(water) : "") + "H2O";
+  for (const std::string_view dot : {"·", ".", "*", "•"}) {
+    for (const std::string_view space : {"", " "}) {
+      const std::string water_text = std::string(dot) + std::string(space) + count;
+      const std::size_t at = text.find(water_text);
+      const std::size_t end = at + water_text.size();
+      if (at != std::string::npos &&
+          (end == text.size() || !std::isalnum(static_cast<unsigned char>(text[end])))) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+std::optional<std::string> RuleName(const Composition& composition, const Species& species) {
   std::set<int> elements;
   for (const auto& [element, count] : composition.atoms) elements.insert(element);
   if (composition.charge != 0) {
@@ -169,8 +193,9 @@ std::optional<std::string> RuleName(const Composition& composition, bool adduct)
     const std::string name = names::SubstanceName(*elements.begin());
     if (Names(name, composition)) return name;
   }
-  const std::vector<std::string> candidates = CompoundCandidates(elements, composition);
-  if (!adduct) {
+  const std::vector<std::string> candidates =
+      CompoundCandidates(elements, composition, species.atoms.front().element);
+  if (!species.adduct) {
     for (const std::string& name : candidates) {
       if (Names(name, composition)) return name;
     }
@@ -182,7 +207,7 @@ std::optional<std::string> RuleName(const Composition& composition, bool adduct)
     const std::optional<Composition> salt = formula ? names::CompositionOf(*formula) : std::nullopt;
     if (!salt) continue;
     for (int water = 1; water <= kMostWater; ++water) {
-      if (composition.LessWater(water) == salt) {
+      if (composition.LessWater(water) == salt && TypedWater(species.text, water)) {
         return names::NumberWord(water) + std::string(kHydrateWater) + name;
       }
     }
@@ -200,7 +225,7 @@ std::optional<std::string> ChineseName(const Species& species) {
   if (TableMatch table = FromTable(*composition, species.text, Kind::kSystematic); table.any) {
     return table.name;
   }
-  if (std::optional<std::string> name = RuleName(*composition, species.adduct)) return name;
+  if (std::optional<std::string> name = RuleName(*composition, species)) return name;
   return FromTable(*composition, species.text, Kind::kCommon).name;
 }
 

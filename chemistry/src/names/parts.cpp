@@ -1,5 +1,7 @@
 #include "parts.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <numeric>
 
@@ -20,7 +22,14 @@ Part ElementPart(int atomic_number, int charge) {
   part.name = Element(atomic_number).name;
   part.formula = ElementSymbol(atomic_number);
   part.charge = charge;
+  part.element = atomic_number;
   return part;
+}
+
+// Hydrogen and the metals of groups 1 and 2.
+bool InSBlock(const Part& cation) {
+  constexpr std::array<int, 11> kSBlock = {1, 3, 4, 11, 12, 19, 20, 37, 38, 55, 56};
+  return std::find(kSBlock.begin(), kSBlock.end(), cation.element) != kSBlock.end();
 }
 
 Part RadicalPart(const Radical& radical) {
@@ -33,6 +42,7 @@ Part RadicalPart(const Radical& radical) {
   part.written_first = radical.written_first;
   part.acid = radical.acid && radical.kind == Radical::Kind::kAcid;
   part.hydrogen_salt = radical.hydrogen_salt;
+  part.s_block_only = radical.s_block_only;
   return part;
 }
 
@@ -107,6 +117,7 @@ std::string Times(const Part& part, int count) {
 }
 
 std::string CompoundName(const Part& cation, const Part& anion) {
+  if (anion.s_block_only && !InSBlock(cation)) return "";
   if (IsHydrogen(cation) && !anion.with_hua) return anion.acid ? anion.name : "";
   if (anion.with_hua) return anion.name + "化" + cation.name;
   // 磷酸氢二钠: with an acid's hydrogen left, the count of a monovalent cation is said.

@@ -19,6 +19,8 @@ struct Part {
   bool written_first = false;  // an anion written before the cation: CH3COONa
   bool acid = false;           // an anion whose name alone is its acid: 硫酸
   bool hydrogen_salt = false;  // an anion that keeps an acid's hydrogen: 碳酸氢
+  bool s_block_only = false;   // an anion only H and groups 1 and 2 form: 过氧
+  int element = 0;             // a monatomic part's atomic number
 };
 
 // The cations of an element: its usual valence, then the one named 亚.

@@ -66,7 +66,7 @@ const std::array<Radical, 8>& OtherRadicals() {
   using K = Radical::Kind;
   static const std::array<Radical, 8> radicals = {{
       {"氢氧", "OH", -1, K::kBinary, false, false, false},
-      {"过氧", "O2", -2, K::kBinary, false, false, false},
+      {"过氧", "O2", -2, K::kBinary, false, false, false, true},
       {"氰", "CN", -1, K::kBinary, false, false, false},
       {"硫氰酸", "SCN", -1, K::kAcid, false, true, false},
       {"乙酸", "CH3COO", -1, K::kAcid, true, true, false},
@@ -87,7 +87,8 @@ Radical Oxoanion(std::string name, std::string_view symbol, int x, int n, int hy
                  std::string_view other = "", int other_count = 0) {
   Radical radical;
   radical.name = std::move(name);
-  radical.formula = Atoms(symbol, x) + Atoms(other, other_count) + Atoms("O", n);
+  radical.formula = other == symbol ? Atoms(symbol, x + other_count) + Atoms("O", n)
+                                    : Atoms(symbol, x) + Atoms(other, other_count) + Atoms("O", n);
   radical.charge = -hydrogen;
   return radical;
 }

@@ -19,6 +19,9 @@ struct Radical {
   bool written_first = false;  // before the cation: CH3COONa
   bool acid = true;            // its name alone is an acid: 硫酸 (not 碳酸氢)
   bool hydrogen_salt = false;  // keeps an acid's hydrogen: 磷酸氢二钠 names its cation count
+  // Only hydrogen and the metals of groups 1 and 2 form it (Na2O2, BaO2,
+  // H2O2): MnO2 is 二氧化锰, not a peroxide.
+  bool s_block_only = false;
 };
 
 // Every radical the rules know, built once from the acid families and the

@@ -268,6 +268,11 @@ ParseResult ParseEquation(std::string_view utf8) {
   if (result.equation) {
     std::vector<std::string>& notes = result.equation->notes;
     notes.insert(notes.begin(), named.notes.begin(), named.notes.end());
+  } else if (named.text) {
+    Reason reason = std::move(result.error.reason);
+    reason.position = named.TypedPosition(reason.position);
+    reason.other_position = named.TypedPosition(reason.other_position);
+    result.error = ParseError::From(std::move(reason));
   }
   return result;
 }

@@ -326,6 +326,17 @@ INSTANTIATE_TEST_SUITE_P(
                    "the name \"硫化铁\" at position 6 means more than one substance (Fe2S3, FeS): "
                    "write the formula",
                    "第 6 个字符起的名称“硫化铁”可指不止一种物质（Fe2S3、FeS）：请写出化学式"},
+        // A fault after names is shown where it was typed, not in the formulas' text.
+        RefusalRow{{"PositionAfterNames"},
+                   "二氧化锰 + HCl = 氯化锰 + Cl2 + H2O + Xx",
+                   "unknown_element",
+                   "unknown element symbol \"Xx\" at position 32",
+                   "第 32 个字符处的“Xx”不是元素符号"},
+        RefusalRow{{"PositionAtName"},
+                   "高锰酸钾 + = 锰酸钾",
+                   "nothing_after_sign",
+                   "nothing after \"+\" at position 6",
+                   "第 6 个字符“+”之后没有物质"},
         // Where no species stands, Chinese characters are what they were: unexpected.
         RefusalRow{{"AfterFormula"},
                    "KMnO4高锰酸钾 = K2MnO4",

@@ -20,6 +20,12 @@ bool IsHan(char32_t c) {
          (c >= 0xF900 && c <= 0xFAFF) || (c >= 0x20000 && c <= 0x323AF);
 }
 
+std::size_t CodePoints(const std::string& utf8) {
+  return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
+}
+
 // What may stand between a sign and a species: spaces and a coefficient.
 bool LeadsSpecies(char32_t c) {
   return IsSpace(c) || IsDigit(c) || c == U'.' || VulgarFraction(c).denominator != 0;
@@ -46,7 +52,11 @@ class NameReader {
         ++i;
       }
     }
-    if (out_.failure || names_.empty()) return {std::nullopt, {}, out_.failure};
+    if (out_.failure || names_.empty()) {
+      NamedEquation unchanged;
+      unchanged.failure = std::move(out_.failure);
+      return unchanged;
+    }
     out_.text = rewritten_ + text_.Typed(copied_, text_.size());
     out_.notes.insert(out_.notes.begin(), "names read as formulas: " + names_);
     return std::move(out_);
@@ -82,6 +92,10 @@ class NameReader {
     }
     rewritten_ += text_.Typed(copied_, start) + formula;
     copied_ = end;
+    const std::size_t formula_length = CodePoints(formula);
+    out_.replacements.push_back({start + shift_, formula_length, start, end - start});
+    shift_ += formula_length;
+    shift_ -= end - start;
     if (seen_.insert(name).second) {
       names_ += (names_.empty() ? "" : ", ") + name + " " + formula;
     }
@@ -95,9 +109,24 @@ class NameReader {
   std::size_t copied_ = 0;
   std::string names_;  // "高锰酸钾 KMnO4, 锰酸钾 K2MnO4"
   std::set<std::string> seen_;
+  // Characters the formulas so far add; unsigned, it wraps when the names
+  // were longer, and start + shift_ is still the place in the new text.
+  std::size_t shift_ = 0;
 };
 
 }  // namespace
+
+std::size_t NamedEquation::TypedPosition(std::size_t position) const {
+  if (position == 0) return 0;
+  std::size_t at = position - 1;
+  std::size_t typed = at;
+  for (const Replacement& r : replacements) {
+    if (at < r.at) break;
+    if (at < r.at + r.formula_length) return r.name_at + 1;
+    typed = r.name_at + r.name_length + (at - r.at - r.formula_length);
+  }
+  return typed + 1;
+}
 
 NamedEquation ReadNames(std::string_view utf8) {
   // Every Han character is three or four bytes in UTF-8, the first 0xE3 or above.

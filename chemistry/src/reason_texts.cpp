@@ -272,8 +272,7 @@ Entry EntryFor(const Reason& r) {
     case ReasonKind::kTooLarge:
       return {"too_large",
               "too large to balance: the exact arithmetic did not finish within the time limit "
-              "of " +
-                  n + " s",
+              "of " + n + " s",
               "方程式太大，无法配平：精确计算未能在 " + n + " 秒的时间上限内完成"};
     case ReasonKind::kUnknownName: {
       Entry e{"unknown_name", "unknown name " + QuotedEn(r.text) + " " + at,

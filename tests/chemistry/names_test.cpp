@@ -345,5 +345,15 @@ INSTANTIATE_TEST_SUITE_P(
                    "第 6 个字符“高”不应出现在这里：这里应是“+”或箭头"}),
     RowName());
 
+// A name as long as a line may be is refused at once, with nothing close to it.
+TEST(NameRefusalTest, LongNameHasNoSuggestion) {
+  std::string name;
+  for (int i = 0; i < 100'000; ++i) name += "氢";
+  const Answer answer = Balance(name + " = 水");
+  EXPECT_EQ(answer.reason.kind, ReasonKind::kUnknownName);
+  EXPECT_EQ(answer.reason.position, 1U);
+  EXPECT_TRUE(answer.reason.other_items.empty());
+}
+
 }  // namespace
 }  // namespace quorvel::chemistry

@@ -107,7 +107,13 @@ std::vector<std::string> Suggestions(std::string_view name) {
   std::size_t best = typed.size() <= 3 ? 1 : 2;
   std::vector<std::string> closest;
   for (const std::string& known : KnownNames()) {
-    const std::size_t distance = EditDistance(typed, CodePoints(known));
+    const std::u32string letters = CodePoints(known);
+    // The distance is at least the difference in length: a long text costs
+    // no comparison with every name.
+    const std::size_t gap = letters.size() > typed.size() ? letters.size() - typed.size()
+                                                           : typed.size() - letters.size();
+    if (gap > best) continue;
+    const std::size_t distance = EditDistance(typed, letters);
     if (distance > best) continue;
     if (distance < best) closest.clear();
     best = distance;

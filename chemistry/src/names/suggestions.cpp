@@ -111,7 +111,7 @@ std::vector<std::string> Suggestions(std::string_view name) {
     // The distance is at least the difference in length: a long text costs
     // no comparison with every name.
     const std::size_t gap = letters.size() > typed.size() ? letters.size() - typed.size()
-                                                           : typed.size() - letters.size();
+                                                          : typed.size() - letters.size();
     if (gap > best) continue;
     const std::size_t distance = EditDistance(typed, letters);
     if (distance > best) continue;

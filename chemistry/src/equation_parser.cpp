@@ -5,10 +5,12 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "characters.h"
 #include "charge.h"
 #include "formula.h"
+#include "names/name_reading.h"
 #include "number.h"
 #include "parse_failure.h"
 #include "quorvel/chemistry/parser.h"
@@ -277,7 +279,9 @@ ParseError ParseError::From(Reason reason) {
   return error;
 }
 
-ParseResult ParseEquation(std::string_view utf8) {
+namespace {
+
+ParseResult ReadEquation(std::string_view utf8) {
   std::size_t bad_byte = 0;
   const std::optional<SourceText> text = SourceText::Decode(utf8, bad_byte);
   if (!text) {
@@ -291,6 +295,25 @@ ParseResult ParseEquation(std::string_view utf8) {
   } catch (const detail::ParseFailure& failure) {
     return {std::nullopt, ParseError::From(failure.reason())};
   }
+}
+
+}  // namespace
+
+ParseResult ParseEquation(std::string_view utf8) {
+  // Chinese names where formulas stand are read as their formulas first.
+  detail::NamedEquation named = detail::ReadNames(utf8);
+  if (named.failure) return {std::nullopt, ParseError::From(std::move(*named.failure))};
+  ParseResult result = ReadEquation(named.text ? *named.text : utf8);
+  if (result.equation) {
+    std::vector<std::string>& notes = result.equation->notes;
+    notes.insert(notes.begin(), named.notes.begin(), named.notes.end());
+  } else if (named.text) {
+    Reason reason = std::move(result.error.reason);
+    reason.position = named.TypedPosition(reason.position);
+    reason.other_position = named.TypedPosition(reason.other_position);
+    result.error = ParseError::From(std::move(reason));
+  }
+  return result;
 }
 
 }  // namespace quorvel::chemistry

@@ -68,6 +68,8 @@ constexpr std::array kKeys{
     KeyEntry{ReasonKind::kSeveral, "several"},
     KeyEntry{ReasonKind::kTooLarge, "too_large"},
     KeyEntry{ReasonKind::kConditionWithoutSign, "condition_without_sign"},
+    KeyEntry{ReasonKind::kUnknownName, "unknown_name"},
+    KeyEntry{ReasonKind::kAmbiguousName, "ambiguous_name"},
 };
 
 consteval bool EveryKindInOrder() {
@@ -277,6 +279,18 @@ std::string KindLine(const Reason& r, Language language) {
       return say(Message::kReasonTooLarge, {n});
     case ReasonKind::kConditionWithoutSign:
       return say(Message::kReasonConditionWithoutSign, {text, at, r.text});
+    case ReasonKind::kUnknownName: {
+      std::vector<std::string> close;
+      for (const std::string& name : r.other_items) close.push_back(Quoted(name, language));
+      return say(Message::kReasonUnknownName,
+                 {text, at,
+                  close.empty() ? ""
+                                : say(Message::kReasonDidYouMean,
+                                      {detail::JoinNames(close, language)})});
+    }
+    case ReasonKind::kAmbiguousName:
+      return say(Message::kReasonAmbiguousName,
+                 {text, at, detail::JoinNames(r.items, language)});
   }
   return "";
 }

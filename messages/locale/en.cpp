@@ -175,6 +175,11 @@ constexpr Table kEnglish = MakeTable({
      "the condition {1} {2} stands without \"=\" or an arrow: write it between two signs, as in "
      "={3}= or →({3})"},
     {Message::kReasonLikelyFormula, "; did you mean {1}?"},
+    // Names of substances.
+    {Message::kReasonUnknownName, "unknown name {1} {2}{3}"},
+    {Message::kReasonDidYouMean, "; did you mean {1}?"},
+    {Message::kReasonAmbiguousName,
+     "the name {1} {2} means more than one substance ({3}): write the formula"},
     // The details of an answer.
     {Message::kDetailsRelativeMasses, "relative formula masses: {1}"},
     {Message::kDetailsMolarMasses, "molar masses (g/mol): {1}"},

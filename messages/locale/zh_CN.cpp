@@ -158,6 +158,10 @@ constexpr Table kChinese = MakeTable({
     {Message::kReasonConditionWithoutSign,
      "{2}的反应条件{1}前后缺少“=”或箭头：应写成 ={3}= 或 →({3})"},
     {Message::kReasonLikelyFormula, "；应写 {1}"},
+    // Names of substances.
+    {Message::kReasonUnknownName, "无法识别{2}起的名称{1}{3}"},
+    {Message::kReasonDidYouMean, "；是不是{1}？"},
+    {Message::kReasonAmbiguousName, "{2}起的名称{1}可指不止一种物质（{3}）：请写出化学式"},
     // The details of an answer.
     {Message::kDetailsRelativeMasses, "相对分子质量：{1}"},
     {Message::kDetailsMolarMasses, "摩尔质量（g/mol）：{1}"},

@@ -185,6 +185,9 @@ enum class Message {
   kGivenProductAmongOthers,      // {1} the formula
 
   // Names of substances.
+  kReasonUnknownName,     // {1} the name quoted, {2} where, {3} kReasonDidYouMean or nothing
+  kReasonDidYouMean,      // {1} the known names close to it, each quoted
+  kReasonAmbiguousName,   // {1} the name quoted, {2} where, {3} the formulas it may mean
 
   kCount  // not a message: one past the last, so that loops reach every message
 };

@@ -69,6 +69,11 @@ enum class ReasonKind {
   // Reading faults of the notation textbooks print.
   kConditionWithoutSign,  // text: a condition (△, 点燃) with no "=" or arrow around it
 
+  // Names where formulas stand (高锰酸钾): `position` and `text` as for a
+  // reading fault, `text` the whole name.
+  kUnknownName,    // other_items: the names close to it, if any
+  kAmbiguousName,  // items: the formulas it may mean
+
   // Not a reason: one past the last kind, so that loops reach every kind. A
   // new kind goes above, with its key in the catalogue (reason_texts.cpp) and
   // its line in every language's table of messages.

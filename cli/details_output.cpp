@@ -183,11 +183,17 @@ constexpr const char* NoteKey(DetailNoteKind kind) {
 }  // namespace
 
 void PrintDetailsText(std::ostream& out, const Details& details, Language language) {
+  std::vector<std::string> named;
+  bool any_name = false;
   std::vector<std::string> relative;
   std::vector<std::string> molar;
   std::vector<std::string> ratio;
   std::vector<std::string> states;
   for (const SpeciesDetails& species : details.species) {
+    any_name = any_name || species.name.has_value();
+    named.push_back(species.name ? Format(Message::kDetailsSpeciesValue, language,
+                                          {species.formula, *species.name})
+                                 : species.formula);
     relative.push_back(Format(Message::kDetailsSpeciesValue, language,
                               {species.formula, FormatDecimal(species.relative_mass)}));
     molar.push_back(
@@ -199,6 +205,7 @@ void PrintDetailsText(std::ostream& out, const Details& details, Language langua
   }
   for (const Rational& part : details.mass_ratio) ratio.push_back(FormatDecimal(part));
   const std::string list = Format(Message::kDetailsListSeparator, language);
+  if (any_name) out << Format(Message::kDetailsNames, language, {Join(named, list)}) << '\n';
   out << Format(Message::kDetailsRelativeMasses, language, {Join(relative, list)}) << '\n';
   out << Format(Message::kDetailsMolarMasses, language, {Join(molar, list)}) << '\n';
   out << Format(Message::kDetailsMassRatio, language, {Join(ratio, " : ")}) << '\n';

@@ -181,6 +181,7 @@ constexpr Table kEnglish = MakeTable({
     {Message::kReasonAmbiguousName,
      "the name {1} {2} means more than one substance ({3}): write the formula"},
     // The details of an answer.
+    {Message::kDetailsNames, "Chinese names: {1}"},
     {Message::kDetailsRelativeMasses, "relative formula masses: {1}"},
     {Message::kDetailsMolarMasses, "molar masses (g/mol): {1}"},
     {Message::kDetailsSpeciesValue, "{1} {2}"},

@@ -163,6 +163,7 @@ constexpr Table kChinese = MakeTable({
     {Message::kReasonDidYouMean, "；是不是{1}？"},
     {Message::kReasonAmbiguousName, "{2}起的名称{1}可指不止一种物质（{3}）：请写出化学式"},
     // The details of an answer.
+    {Message::kDetailsNames, "物质：{1}"},
     {Message::kDetailsRelativeMasses, "相对分子质量：{1}"},
     {Message::kDetailsMolarMasses, "摩尔质量（g/mol）：{1}"},
     {Message::kDetailsSpeciesValue, "{1} {2}"},

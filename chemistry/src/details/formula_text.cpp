@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "quorvel/chemistry/names.h"
+
 namespace quorvel::chemistry::detail {
 namespace {
 
@@ -55,6 +57,6 @@ std::string FormulaText(std::string_view text) {
   return std::string(text);
 }
 
-std::optional<std::string> SpeciesName(const Species&) { return std::nullopt; }
+std::optional<std::string> SpeciesName(const Species& species) { return ChineseName(species); }
 
 }  // namespace quorvel::chemistry::detail

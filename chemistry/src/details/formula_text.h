@@ -12,7 +12,8 @@ namespace quorvel::chemistry::detail {
 // precipitate arrows, a note in brackets ("HCl(浓)" is "HCl").
 std::string FormulaText(std::string_view text);
 
-// The one place a species' name is filled in; empty until names are known.
+// The one place a species' name is filled in: its systematic Chinese name,
+// empty when it has none.
 std::optional<std::string> SpeciesName(const Species& species);
 
 }  // namespace quorvel::chemistry::detail

@@ -145,6 +145,7 @@ enum class Message {
   kReasonLikelyFormula,         // after a reason: {1} the formula the writer most likely meant
 
   // The details of an answer: masses, oxidation states, bridges, type, amounts.
+  kDetailsNames,                 // the species with their Chinese names: {1} the list
   kDetailsRelativeMasses,        // the relative masses: {1} the list
   kDetailsMolarMasses,           // the molar masses: {1} the list
   kDetailsSpeciesValue,          // one species in a list: {1} its formula, {2} its value

@@ -29,7 +29,8 @@ std::optional<std::vector<Integer>> TypedBalance(const Equation& equation) {
     const Species& species = equation.species[i];
     std::optional<Integer> coefficient = WholeCoefficient(species.typed_coefficient);
     if (!coefficient || species.units != 1) return std::nullopt;
-    const Integer signed_coefficient = i < equation.reactant_count ? *coefficient : -*coefficient;
+    const Integer signed_coefficient =
+        equation.CountsAsReactant(i) ? *coefficient : Integer(-*coefficient);
     for (const AtomCount& atoms : species.atoms) {
       net[{atoms.element, atoms.mass}] += signed_coefficient * atoms.count;
     }

@@ -145,6 +145,10 @@ bool SymbolsStandElsewhere(std::string_view meant, std::string_view rest) {
 
 std::optional<LikelyFormula> FindLikelyFormula(std::string_view equation, TypedOutcome outcome,
                                                bool (*balances)(std::string_view)) {
+  // A balanced equation is looked at only for a 0 in place of O.
+  if (outcome == TypedOutcome::kBalanced && equation.find('0') == std::string_view::npos) {
+    return std::nullopt;
+  }
   std::size_t tried = 0;
   for (const Word& word : Words(equation)) {
     const std::string_view typed = equation.substr(word.begin, word.end - word.begin);

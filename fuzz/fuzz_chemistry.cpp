@@ -46,7 +46,7 @@ bool Conserves(const chem::Equation& equation) {
     const chem::Species& species = equation.species[i];
     Integer coefficient = units / species.units;
     if (!species.typed_coefficient.empty()) coefficient *= Integer(species.typed_coefficient);
-    if (i >= equation.reactant_count) coefficient = -coefficient;
+    if (!equation.CountsAsReactant(i)) coefficient = -coefficient;
     for (const chem::AtomCount& atoms : species.atoms)
       net[{atoms.element, atoms.mass}] += coefficient * atoms.count;
     net[{0, 0}] += coefficient * species.charge;

@@ -11,7 +11,7 @@ Composition BuildComposition(const Equation& equation) {
   bool charged = false;
   for (std::size_t c = 0; c < columns; ++c) {
     const Species& species = equation.species[c];
-    const bool product = c >= equation.reactant_count;
+    const bool product = !equation.CountsAsReactant(c);
     for (const AtomCount& atoms : species.atoms) {
       std::size_t& row = row_of[AtomKind(atoms)];
       if (row == 0) {
@@ -28,7 +28,7 @@ Composition BuildComposition(const Equation& equation) {
     IntegerRow& charge = composition.rows.emplace_back(columns);
     for (std::size_t c = 0; c < columns; ++c) {
       const Integer& q = equation.species[c].charge;
-      charge[c] = c >= equation.reactant_count ? Integer(-q) : q;
+      charge[c] = equation.CountsAsReactant(c) ? q : Integer(-q);
     }
   }
   return composition;

@@ -32,9 +32,13 @@ class EquationReader {
   Equation Read() {
     SkipSpaces();
     if (i_ == text_.size()) FailWhole(ReasonKind::kEmpty);
+    TakeLabel();
     for (;;) {
       ExpectSpecies();
+      const bool subtracted = subtract_next_;
+      subtract_next_ = false;
       equation_.species.push_back(ReadSpecies());
+      if (subtracted) TakeSubtracted();
       if (equation_.species.size() > kMaxSpecies) {
         FailWhole(ReasonKind::kTooManySpecies, kMaxSpecies);
       }
@@ -43,6 +47,9 @@ class EquationReader {
       if (const std::size_t arrow = detail::ArrowLength(text_, i_); arrow > 0) {
         TakeArrow(arrow);
       } else if (text_[i_] == U'+') {
+        last_sign_ = i_++;
+      } else if (detail::Sign(text_[i_]) < 0 && ElectronFollows(i_ + 1)) {
+        subtract_next_ = true;
         last_sign_ = i_++;
       } else {
         Unexpected();
@@ -56,6 +63,31 @@ class EquationReader {
   void SkipSpaces() {
     while (detail::IsSpace(text_[i_])) ++i_;
   }
+
+  // 负极：, 总反应: — a label of Chinese words before a colon names the
+  // reaction; it counts nothing and stays before the answer.
+  void TakeLabel() {
+    std::size_t j = i_;
+    while (detail::IsCondition(text_[j])) ++j;
+    if (j == i_ || text_[j] != U':') return;
+    ++j;
+    while (detail::IsSpace(text_[j])) ++j;
+    equation_.label = text_.Typed(i_, j);
+    i_ = j;
+  }
+
+  // After a minus between species: electrons, with or without a
+  // coefficient (Zn - 2e- = Zn2+). Only electrons are subtracted.
+  bool ElectronFollows(std::size_t j) const {
+    while (detail::IsSpace(text_[j])) ++j;
+    while (detail::IsDigit(text_[j])) ++j;
+    while (detail::IsSpace(text_[j])) ++j;
+    return text_[j] == U'e' && !detail::IsSmall(text_[j + 1]);
+  }
+
+  // In the answer the electrons keep the minus: "Zn - 2e- = Zn2+". A minus
+  // is read only after a species, so one always stands before it.
+  void TakeSubtracted() { equation_.species.back().subtracted = true; }
 
   void TakeArrow(std::size_t length) {
     if (arrow_at_ != kNoPosition) {
@@ -267,6 +299,7 @@ class EquationReader {
   std::size_t arrow_at_ = kNoPosition;
   std::size_t last_sign_ = kNoPosition;  // the last "+" or arrow read
   std::size_t last_plus_charge_ = kNoPosition;
+  bool subtract_next_ = false;  // a minus before electrons was read
 };
 
 }  // namespace

@@ -4,7 +4,7 @@ namespace quorvel::chemistry {
 namespace {
 
 void AppendTerm(std::string& side, const Integer& coefficient, const Species& species) {
-  if (!side.empty()) side += " + ";
+  if (!side.empty()) side += species.subtracted ? " - " : " + ";
   if (coefficient != 1) {
     side += coefficient.str();
     // "2CaSO4·H2O" would count the first part: "2 CaSO4·H2O" is the coefficient.
@@ -25,7 +25,7 @@ std::string FormatEquation(const Equation& equation, const std::vector<Integer>&
     std::string& side = (coefficient > 0) == reactant ? left : right;
     AppendTerm(side, coefficient > 0 ? coefficient : Integer(-coefficient), equation.species[i]);
   }
-  return left + " " + equation.arrow + " " + right;
+  return equation.label + left + " " + equation.arrow + " " + right;
 }
 
 }  // namespace quorvel::chemistry

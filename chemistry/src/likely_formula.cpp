@@ -36,6 +36,26 @@ void Segmentations(std::string_view letters, std::string prefix, std::vector<std
   }
 }
 
+// Whether a formula's letters may read another way: a symbol that names no
+// element as typed (co, Nacl), or two letters that are a symbol and also two
+// (Co is C and O). Most formulas have none, and cost no respelling.
+bool MayReadOtherwise(std::string_view formula) {
+  for (std::size_t i = 0; i < formula.size(); ++i) {
+    if (!IsLetter(formula[i])) continue;
+    if (!std::isupper(static_cast<unsigned char>(formula[i]))) return true;
+    std::size_t end = i + 1;
+    while (end < formula.size() && std::islower(static_cast<unsigned char>(formula[end]))) ++end;
+    const std::string_view symbol = formula.substr(i, end - i);
+    if (!IsSymbol(symbol)) return true;
+    if (symbol.size() == 2 && IsSymbol(symbol.substr(0, 1)) &&
+        IsSymbol(Capitalized(symbol.substr(1)))) {
+      return true;
+    }
+    i = end - 1;
+  }
+  return false;
+}
+
 // The runs of letters in a formula, read every way; the digits and brackets
 // between them stay.
 std::vector<std::string> Respelled(std::string_view formula) {
@@ -101,19 +121,46 @@ std::vector<Word> Words(std::string_view equation) {
   return words;
 }
 
+// Whether every symbol of `meant` stands elsewhere in the equation: a guess
+// brings in no element the rest never names (H2SO4 is no HsO4), which also
+// spares the balancing of most guesses.
+bool SymbolsStandElsewhere(std::string_view meant, std::string_view rest) {
+  for (std::size_t i = 0; i < meant.size(); ++i) {
+    if (!std::isupper(static_cast<unsigned char>(meant[i]))) continue;
+    std::size_t end = i + 1;
+    while (end < meant.size() && std::islower(static_cast<unsigned char>(meant[end]))) ++end;
+    const std::string_view symbol = meant.substr(i, end - i);
+    bool found = false;
+    for (std::size_t at = rest.find(symbol); at != std::string_view::npos && !found;
+         at = rest.find(symbol, at + 1)) {
+      const std::size_t after = at + symbol.size();
+      found = after == rest.size() || !std::islower(static_cast<unsigned char>(rest[after]));
+    }
+    if (!found) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::optional<LikelyFormula> FindLikelyFormula(std::string_view equation, TypedOutcome outcome,
                                                bool (*balances)(std::string_view)) {
+  // A balanced equation is looked at only for a 0 in place of O.
+  if (outcome == TypedOutcome::kBalanced && equation.find('0') == std::string_view::npos) {
+    return std::nullopt;
+  }
   std::size_t tried = 0;
   for (const Word& word : Words(equation)) {
     const std::string_view typed = equation.substr(word.begin, word.end - word.begin);
     std::vector<std::string> guesses{ZeroAsLetter(typed)};
-    if (outcome == TypedOutcome::kFailed) {
+    if (outcome == TypedOutcome::kFailed && MayReadOtherwise(guesses.front())) {
       for (std::string& guess : Respelled(guesses.front())) guesses.push_back(std::move(guess));
     }
     for (const std::string& meant : guesses) {
       if (meant == typed) continue;
+      std::string rest(equation.substr(0, word.begin));
+      rest += equation.substr(word.end);
+      if (!SymbolsStandElsewhere(meant, rest)) continue;
       if (++tried > kMaxGuesses) return std::nullopt;
       std::string candidate(equation.substr(0, word.begin));
       candidate += meant;

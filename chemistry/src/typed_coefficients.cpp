@@ -21,6 +21,10 @@ std::optional<Integer> WholeCoefficient(const std::string& typed) {
 }  // namespace
 
 std::optional<std::vector<Integer>> TypedBalance(const Equation& equation) {
+  // With none typed, nothing says which combination the writer meant.
+  const bool any_typed = std::any_of(equation.species.begin(), equation.species.end(),
+                                     [](const Species& s) { return !s.typed_coefficient.empty(); });
+  if (!any_typed) return std::nullopt;
   std::vector<Integer> coefficients;
   // Per atom kind ({0, 0} the charge): reactants minus products.
   std::map<std::pair<int, int>, Integer> net;
@@ -29,7 +33,8 @@ std::optional<std::vector<Integer>> TypedBalance(const Equation& equation) {
     const Species& species = equation.species[i];
     std::optional<Integer> coefficient = WholeCoefficient(species.typed_coefficient);
     if (!coefficient || species.units != 1) return std::nullopt;
-    const Integer signed_coefficient = i < equation.reactant_count ? *coefficient : -*coefficient;
+    const Integer signed_coefficient =
+        equation.CountsAsReactant(i) ? *coefficient : Integer(-*coefficient);
     for (const AtomCount& atoms : species.atoms) {
       net[{atoms.element, atoms.mass}] += signed_coefficient * atoms.count;
     }
@@ -37,10 +42,6 @@ std::optional<std::vector<Integer>> TypedBalance(const Equation& equation) {
     common = gcd(common, *coefficient);
     coefficients.push_back(std::move(*coefficient));
   }
-  // With none typed, nothing says which combination the writer meant.
-  const bool any_typed = std::any_of(equation.species.begin(), equation.species.end(),
-                                     [](const Species& s) { return !s.typed_coefficient.empty(); });
-  if (!any_typed) return std::nullopt;
   for (const auto& [kind, sum] : net) {
     if (sum != 0) return std::nullopt;
   }

@@ -91,6 +91,21 @@ INSTANTIATE_TEST_SUITE_P(
                     ""}),
     RowName());
 
+INSTANTIATE_TEST_SUITE_P(
+    ElectrodeReactions, TextbookTest,
+    testing::Values(
+        TextbookRow{
+            {"subtracted_electrons_get_their_count"}, "Zn - e- = Zn2+", "Zn - 2e- = Zn2+", ""},
+        TextbookRow{
+            {"subtracted_after_an_ion"}, "OH- - e- = H2O + O2↑", "4OH- - 4e- = 2H2O + O2↑", ""},
+        TextbookRow{{"full_width"}, "Zn－2e－＝Zn2＋", "Zn - 2e－ ＝ Zn2＋", ""},
+        TextbookRow{
+            {"label_before_a_colon_stays"}, "负极：Zn - 2e- = Zn2+", "负极：Zn - 2e- = Zn2+", ""},
+        TextbookRow{{"ascii_colon"}, "正极: Cu2+ + e- = Cu", "正极: Cu2+ + 2e- = Cu", ""},
+        TextbookRow{{"minus_before_a_formula_is_no_subtraction"}, "Zn - Cu = Zn2+", "", ""},
+        TextbookRow{{"minus_first_on_a_side_is_refused"}, "Zn = - 2e- + Zn2+", "", ""}),
+    RowName());
+
 // A slip in a formula: the reason names the formula with which it balances,
 // in both languages, and where the slip still balances a note warns.
 struct SlipRow : Row {

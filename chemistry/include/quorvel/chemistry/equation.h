@@ -27,6 +27,9 @@ struct Species {
   // Parts joined by adduct dots (CuSO4·5H2O). Digits right before an adduct
   // count its first part (2CaSO4·H2O), so a coefficient stands apart from it.
   bool adduct = false;
+  // Written after a minus, as electrons in an electrode reaction (Zn - 2e- =
+  // Zn2+): it stands on the other side of the arrow.
+  bool subtracted = false;
 
   // What was typed that a reading with one-digit counts, parenthesised
   // groups only and no coefficients would take otherwise.
@@ -40,7 +43,14 @@ struct Equation {
   std::vector<Species> species;  // reactants first
   std::size_t reactant_count = 0;
   std::string arrow;               // between the sides, as typed: "=", "->", "→", ...
+  std::string label;               // before a colon, as typed: "负极：", or empty
   std::vector<std::string> notes;  // how notation that reads two ways was read
+
+  // Whether species i counts among the reactants: before the arrow, or
+  // subtracted after it.
+  bool CountsAsReactant(std::size_t i) const {
+    return (i < reactant_count) != (i < species.size() && species[i].subtracted);
+  }
 };
 
 }  // namespace quorvel::chemistry

@@ -340,9 +340,11 @@ INSTANTIATE_TEST_SUITE_P(
         // Where no species stands, Chinese characters are what they were: unexpected.
         RefusalRow{{"AfterFormula"},
                    "KMnO4高锰酸钾 = K2MnO4",
-                   "unexpected",
-                   "unexpected \"高\" at position 6: expected \"+\" or an arrow",
-                   "第 6 个字符“高”不应出现在这里：这里应是“+”或箭头"}),
+                   "condition_without_sign",
+                   "the condition \"高锰酸钾\" at position 6 stands without \"=\" or an arrow: "
+                   "write it between two signs, as in =高锰酸钾= or →(高锰酸钾)",
+                   "第 6 个字符的反应条件“高锰酸钾”前后缺少“=”或箭头：应写成 =高锰酸钾= 或 "
+                   "→(高锰酸钾)"}),
     RowName());
 
 // A name as long as a line may be is refused at once, with nothing close to it.

@@ -37,7 +37,7 @@ class NameReader {
 
   NamedEquation Read() {
     bool species_may_start = true;
-    for (std::size_t i = 0; i < text_.size() && !out_.failure;) {
+    for (std::size_t i = PastLabel(); i < text_.size() && !out_.failure;) {
       if (const std::size_t arrow = ArrowLength(text_, i); arrow > 0) {
         i = PastCondition(i + arrow);
         species_may_start = true;
@@ -63,12 +63,29 @@ class NameReader {
   }
 
  private:
-  // The reading's own rule: a condition touches both signs and holds no space.
+  // The reading's own rule: 负极：, 总反应: before the equation is its
+  // label, no name.
+  std::size_t PastLabel() const {
+    std::size_t i = 0;
+    while (IsSpace(text_[i])) ++i;
+    std::size_t j = i;
+    while (IsHan(text_[j])) ++j;
+    return j > i && text_[j] == U':' ? j + 1 : 0;
+  }
+
+  // The reading's own rule: a condition stands between two signs, touching
+  // them (=点燃=) or with spaces around it (= 点燃 =).
   std::size_t PastCondition(std::size_t i) const {
     std::size_t j = i;
+    while (IsSpace(text_[j])) ++j;
+    const std::size_t begin = j;
     while (IsPrintable(text_[j]) && !IsSpace(text_[j]) && ArrowLength(text_, j) == 0) ++j;
+    const std::size_t end = j;
+    if (end > begin && begin > i) {
+      while (IsSpace(text_[j])) ++j;
+    }
     const std::size_t arrow = ArrowLength(text_, j);
-    return j > i && arrow > 0 ? j + arrow : i;
+    return end > begin && arrow > 0 ? j + arrow : i;
   }
 
   std::size_t ReadName(std::size_t start) {

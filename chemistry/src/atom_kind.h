@@ -1,3 +1,5 @@
+// Which kind of atom a count is: the element, or one of its labelled isotopes.
+
 #pragma once
 
 #include <array>

@@ -1,3 +1,5 @@
+// Which characters the notation gives a meaning to: digits, signs, brackets, arrows, marks.
+
 #include "characters.h"
 
 #include <array>

@@ -1,3 +1,5 @@
+// How a charge is read after a formula: marked, superscript, or digits before a bare sign.
+
 #pragma once
 
 #include <cstddef>

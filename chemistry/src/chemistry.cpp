@@ -1,3 +1,5 @@
+// Balance: one reading, one solution, and the answer every front end shows.
+
 #include "quorvel/chemistry.h"
 
 #include <memory>

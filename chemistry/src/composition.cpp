@@ -1,3 +1,5 @@
+// The composition matrix of a reading: a row per kind of atom and the charge.
+
 #include "composition.h"
 
 #include "atom_kind.h"

@@ -1,3 +1,5 @@
+// The composition matrix of a reading: a row per kind of atom and the charge.
+
 #pragma once
 
 #include <vector>

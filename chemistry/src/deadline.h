@@ -1,3 +1,5 @@
+// When the exact arithmetic of one equation must give up.
+
 #pragma once
 
 #include <chrono>

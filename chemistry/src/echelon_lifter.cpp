@@ -1,3 +1,5 @@
+// Reading exact answers back from elimination modulo primes.
+
 #include "echelon_lifter.h"
 
 #include <algorithm>

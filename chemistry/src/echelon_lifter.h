@@ -1,3 +1,5 @@
+// Reading exact answers back from elimination modulo primes.
+
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,5 @@
+// Why an equation does not balance, as a reason with notes and the independent reactions.
+
 #pragma once
 
 #include <string>

@@ -1,3 +1,5 @@
+// The balanced equation written back in the notation it was typed in.
+
 #include "quorvel/chemistry/format.h"
 
 namespace quorvel::chemistry {

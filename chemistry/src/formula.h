@@ -1,3 +1,5 @@
+// The tokens and shape of one formula, and its atoms counted.
+
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,5 @@
+// Counting the atoms of a scanned formula: groups, their counts, and adduct parts.
+
 #include <array>
 #include <string>
 

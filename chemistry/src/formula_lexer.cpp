@@ -1,3 +1,5 @@
+// The tokens of a formula: symbols, labelled atoms, counts, brackets, dots, oxidation states.
+
 #include <string>
 #include <utility>
 

@@ -1,3 +1,5 @@
+// The first pass over a formula: its end, its groups paired, and where counts may stand.
+
 #include <string>
 #include <utility>
 

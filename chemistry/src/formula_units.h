@@ -1,3 +1,5 @@
+// Coefficients in whole formula units when an adduct part has a fractional count.
+
 #pragma once
 
 #include "quorvel/chemistry/equation.h"

@@ -1,3 +1,5 @@
+// The formula a slip most likely meant (co2, CaCo3, H20), kept only where it balances.
+
 #include "likely_formula.h"
 
 #include <cctype>

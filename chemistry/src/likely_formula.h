@@ -1,3 +1,5 @@
+// The formula a slip most likely meant (co2, CaCo3, H20), kept only where it balances.
+
 #pragma once
 
 #include <optional>

@@ -1,3 +1,5 @@
+// The composition matrix as text, exact, for the matrix box.
+
 #include "quorvel/chemistry/matrix_text.h"
 
 #include "composition.h"

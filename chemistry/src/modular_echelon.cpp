@@ -1,3 +1,5 @@
+// Row echelon form over a prime field, checked against a deadline.
+
 #include "modular_echelon.h"
 
 namespace quorvel::chemistry::detail {

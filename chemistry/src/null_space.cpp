@@ -1,3 +1,5 @@
+// The null space of the composition matrix: the independent reactions.
+
 #include "null_space.h"
 
 #include <algorithm>

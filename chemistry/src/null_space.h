@@ -1,3 +1,5 @@
+// The null space of the composition matrix: the independent reactions.
+
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,5 @@
+// Reading numbers: counts, charges, fractions and typed coefficients.
+
 #include "number.h"
 
 #include <cstdint>

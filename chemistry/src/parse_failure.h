@@ -1,3 +1,5 @@
+// How the reading stops at the first fault, with its reason.
+
 #pragma once
 
 #include <cstddef>

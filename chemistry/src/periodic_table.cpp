@@ -1,3 +1,5 @@
+// The element symbols and their atomic numbers.
+
 #include "quorvel/chemistry/periodic_table.h"
 
 #include <array>

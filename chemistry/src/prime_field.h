@@ -1,3 +1,5 @@
+// Arithmetic modulo a prime just below 2^31.
+
 #pragma once
 
 #include <cstdint>

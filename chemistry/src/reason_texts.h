@@ -1,3 +1,5 @@
+// The reasons' keys, and their lines built from the messages' tables.
+
 #pragma once
 
 #include <string>

@@ -1,3 +1,5 @@
+// Solve: what exact linear algebra says about an equation's coefficients.
+
 #include "quorvel/chemistry/solve.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The typed text as characters, with full-width forms read as ASCII and bytes kept.
+
 #include "source_text.h"
 
 #include <algorithm>

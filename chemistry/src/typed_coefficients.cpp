@@ -1,3 +1,5 @@
+// Typed coefficients that already balance an equation of several reactions are kept.
+
 #include "typed_coefficients.h"
 
 #include <algorithm>

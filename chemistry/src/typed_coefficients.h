@@ -1,3 +1,5 @@
+// Typed coefficients that already balance an equation of several reactions are kept.
+
 #pragma once
 
 #include <optional>

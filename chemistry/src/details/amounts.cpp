@@ -1,3 +1,5 @@
+// Amounts from given masses or moles: what reacts, the limiting reactant, what is left.
+
 #include "amounts.h"
 
 #include <optional>

@@ -1,3 +1,5 @@
+// Atomic weights: the table Chinese exams print, and the standard atomic weights.
+
 #include "atomic_weights.h"
 
 #include <array>

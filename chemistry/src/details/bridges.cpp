@@ -1,3 +1,5 @@
+// The electron bridges of a redox answer: which atoms go to which states, never crossing.
+
 #include "bridges.h"
 
 #include <algorithm>

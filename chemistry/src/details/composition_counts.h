@@ -1,3 +1,5 @@
+// A species' atoms counted per element, for masses and oxidation states.
+
 #pragma once
 
 #include <optional>

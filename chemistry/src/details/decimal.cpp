@@ -1,3 +1,5 @@
+// Exact fractions written as decimals, rounded only for printing.
+
 #include "decimal.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// A species' formula as the details show it, without marks and notes, and its name.
+
 #pragma once
 
 #include <optional>

@@ -1,3 +1,5 @@
+// The polyatomic ions textbooks keep apart when they assign oxidation states.
+
 #include "ions.h"
 
 #include "quorvel/chemistry/periodic_table.h"

@@ -1,3 +1,5 @@
+// The polyatomic ions textbooks keep apart when they assign oxidation states.
+
 #pragma once
 
 #include <string_view>

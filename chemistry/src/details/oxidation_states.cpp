@@ -1,3 +1,5 @@
+// Oxidation states by the textbook's rules, with known ions kept apart.
+
 #include "oxidation_states.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// Which of the four basic reaction types an answer is, by the textbook's definitions.
+
 #include "reaction_type.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// Which of the four basic reaction types an answer is, by the textbook's definitions.
+
 #pragma once
 
 #include "quorvel/chemistry/details.h"

@@ -1,3 +1,5 @@
+// The atoms a name's formula holds, to compare names with formulas.
+
 #pragma once
 
 #include <map>

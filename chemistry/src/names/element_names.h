@@ -1,3 +1,5 @@
+// The Chinese names of the 118 elements and what naming needs of each.
+
 #pragma once
 
 #include <string_view>

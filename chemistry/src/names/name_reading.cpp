@@ -1,3 +1,5 @@
+// Names where formulas stand: turned into formulas before the usual reading.
+
 #include "name_reading.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// Names where formulas stand: turned into formulas before the usual reading.
+
 #pragma once
 
 #include <cstddef>

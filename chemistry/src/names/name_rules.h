@@ -1,3 +1,5 @@
+// Name to formula by the rules of inorganic naming: parts, number words, valence.
+
 #pragma once
 
 #include <optional>

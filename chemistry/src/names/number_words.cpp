@@ -1,3 +1,5 @@
+// Chinese number words, 一 to 九十九, both ways.
+
 #include "number_words.h"
 
 #include <array>

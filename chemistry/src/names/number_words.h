@@ -1,3 +1,5 @@
+// Chinese number words, 一 to 九十九, both ways.
+
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,5 @@
+// The cation and anion parts a compound's name and formula are both built from.
+
 #include "parts.h"
 
 #include <algorithm>

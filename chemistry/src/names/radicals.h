@@ -1,3 +1,5 @@
+// The radicals with their charges: acid families and the prefixes 高/亚/次/偏.
+
 #pragma once
 
 #include <string>

@@ -1,3 +1,5 @@
+// The known names, and those close to an unknown one.
+
 #include "suggestions.h"
 
 #include <algorithm>

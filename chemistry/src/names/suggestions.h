@@ -1,3 +1,5 @@
+// The known names, and those close to an unknown one.
+
 #pragma once
 
 #include <string>

@@ -1,3 +1,5 @@
+// Names no rule builds: organic, common, mixtures and polymers.
+
 #pragma once
 
 #include <span>

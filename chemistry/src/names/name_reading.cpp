@@ -12,10 +12,10 @@
 namespace quorvel::chemistry::detail {
 namespace {
 
-// Until the reading takes notes in brackets after a formula (HCl(浓)), a
-// concentration goes into the notes and the formula stands bare; this is
-// the one place to switch.
-constexpr bool kReadingTakesConcentration = false;
+// The reading takes notes in brackets after a formula, so a concentration
+// word stays with its substance: 稀硫酸 is H2SO4(稀). Off, the formula would
+// stand bare and the word go into the notes.
+constexpr bool kReadingTakesConcentration = true;
 
 bool IsHan(char32_t c) {
   return (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) ||

@@ -132,6 +132,14 @@ class EquationReader {
                             detail::IsPrintable(text_[sign + arrow]) &&
                             !detail::IsSpace(text_[sign + arrow]);
     if (spaced && !condition && !held_apart) return;
+    if (spaced && !condition) {
+      // Written back touching its signs (=MnO2=): spaced, the answer would
+      // read the formula as a species and its second sign as a fault.
+      equation_.arrow = text_.Typed(arrow_at_, i_) + text_.Typed(start, j) +
+                        text_.Typed(sign, sign + arrow);
+      i_ = sign + arrow;
+      return;
+    }
     i_ = sign + arrow;
     equation_.arrow = text_.Typed(arrow_at_, i_);
   }

@@ -261,7 +261,7 @@ INSTANTIATE_TEST_SUITE_P(
         SplitRow{{"spaced_condition"}, "Mg + O2 = 点燃 = MgO", "Mg|O2 = 点燃 = MgO"},
         SplitRow{{"spaced_formula_held_apart_by_the_signs"},
                  "H2O2= MnO2 =H2O+O2↑",
-                 "H2O2 = MnO2 = H2O|O2↑"},
+                 "H2O2 =MnO2= H2O|O2↑"},
         SplitRow{{"dashed_arrow_with_heat"}, "CaCO3 -△-> CaO + CO2", "CaCO3 -△-> CaO|CO2"},
         SplitRow{{"dashed_arrow_with_catalyst"}, "KClO3 -MnO2,△-> KCl", "KClO3 -MnO2,△-> KCl"},
         SplitRow{{"em_dash_arrow"}, "Mg+O2—点燃→MgO", "Mg|O2 —点燃→ MgO"},

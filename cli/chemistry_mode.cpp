@@ -1,20 +1,18 @@
 #include "chemistry_mode.h"
 
 #include <iostream>
-#include <nlohmann/json.hpp>
 #include <optional>
 
-#include "default_reading.h"
-#include "details_output.h"
 #include "exit_status.h"
 #include "quorvel/chemistry.h"
+#include "quorvel/report/answer_json.h"
+#include "quorvel/report/details.h"
 
 namespace {
 
 using quorvel::chemistry::Answer;
 
 using quorvel::chemistry::Explain;
-using quorvel::chemistry::ReasonKey;
 
 void PrintText(const Answer& answer, const std::string& where, const ConsoleWords& words) {
   std::cout << answer.result << '\n';
@@ -24,26 +22,6 @@ void PrintText(const Answer& answer, const std::string& where, const ConsoleWord
     std::cerr << prefix << words.Reaction(k + 1) << answer.reactions[k] << '\n';
   }
   for (const std::string& note : answer.notes) std::cerr << prefix << words.Note() << note << '\n';
-}
-
-void PrintJson(const std::string& line, const Answer& answer,
-               const nlohmann::ordered_json* details) {
-  // The keys in the order a reader expects them, not sorted.
-  nlohmann::ordered_json object = {
-      {"input", line},
-      {"result", answer.result},
-      {"ok", answer.ok()},
-      {"coefficients", answer.coefficients},
-      {"error", answer.ok() ? nlohmann::ordered_json() : nlohmann::ordered_json(answer.error)},
-      {"reason", answer.ok() ? nlohmann::ordered_json()
-                             : nlohmann::ordered_json(ReasonKey(answer.reason.kind))},
-      {"notes", answer.notes},
-      {"reactions", answer.reactions},
-      {"default_reading_differences", DefaultReadingDifferences(answer)}};
-  if (details != nullptr) object["details"] = *details;
-  // Input that is not UTF-8 is shown with U+FFFD where its faults are.
-  std::cout << object.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
-            << '\n';
 }
 
 }  // namespace
@@ -64,18 +42,23 @@ void ChemistrySession::Answer(const std::string& line, const std::string& where)
       // A given amount that does not fit this equation is a usage error, never a guess.
       bad_input_ = true;
       std::cerr << words_.Where(where)
-                << GivenErrorText(described.error, described.error_formula, words_.language())
+                << quorvel::report::GivenErrorText(described.error, described.error_formula,
+                                                   words_.language())
                 << '\n';
     }
     details = std::move(described.details);
   }
   if (json_) {
-    const nlohmann::ordered_json details_json =
-        details ? DetailsJson(*details) : nlohmann::ordered_json();
-    PrintJson(line, answer, details_.details ? &details_json : nullptr);
+    std::cout << quorvel::report::JsonLine(details_.details
+                                               ? quorvel::report::AnswerJson(line, answer, details)
+                                               : quorvel::report::AnswerJson(line, answer))
+              << '\n';
   } else {
     PrintText(answer, where, words_);
-    if (details) PrintDetailsText(std::cout, *details, words_.language());
+    if (details) {
+      for (const std::string& text : quorvel::report::DetailsLines(*details, words_.language()))
+        std::cout << text << '\n';
+    }
   }
   std::cout.flush();
 }

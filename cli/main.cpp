@@ -12,10 +12,10 @@
 #include "arguments.h"
 #include "chemistry_mode.h"
 #include "console_words.h"
-#include "details_output.h"
 #include "exit_status.h"
 #include "input_line.h"
 #include "quorvel/pipeline.h"
+#include "quorvel/report/details.h"
 #include "quorvel/version.h"
 #include "user_language.h"
 
@@ -188,7 +188,8 @@ int main(int argc, char** argv) {
   for (const std::string& text : options.given) {
     const quorvel::chemistry::GivenParse given = quorvel::chemistry::ParseGiven(text);
     if (!given.amount) {
-      std::cerr << "quorvel-cli: " << GivenErrorText(given.error, text, words.language()) << '\n';
+      std::cerr << "quorvel-cli: "
+                << quorvel::report::GivenErrorText(given.error, text, words.language()) << '\n';
       return kExitUsage;
     }
     details.given.push_back(*given.amount);

@@ -15,17 +15,26 @@ namespace {
 
 const std::vector<std::string> kChinese = {"LANG=zh_CN.UTF-8"};
 
-TEST(CliDetailsTest, ChineseBlockFollowsTheBalancedLine) {
+// The window's pane and the web page show the same lines, in this order.
+TEST(CliDetailsTest, ChineseBlockFollowsTheBalancedLineInTheTextbooksOrder) {
   const CliOutcome outcome =
       RunCli({"--chemistry", "--details", "KMnO4 =△= K2MnO4 + MnO2 + O2↑"}, "", kChinese);
   EXPECT_EQ(outcome.status, 0);
-  EXPECT_TRUE(outcome.out.starts_with("2KMnO4 =△= K2MnO4 + MnO2 + O2↑\n")) << outcome.out;
+  EXPECT_TRUE(
+      outcome.out.starts_with("2KMnO4 =△= K2MnO4 + MnO2 + O2↑\n相对分子质量：KMnO4 高锰酸钾 158，"))
+      << outcome.out;
+  std::size_t at = 0;
   for (const char* line :
-       {"质量比：316 : 197 : 87 : 32\n", "反应类型：分解反应\n",
+       {"质量比：316 : 197 : 87 : 32\n", "反应类型：分解反应\n", "化合价变化：\n",
         "Mn：+7 → +6（KMnO4 → K2MnO4），得到 1×e⁻，化合价降低，被还原\n",
-        "O：-2 → 0（KMnO4 → O2），失去 2×2e⁻，化合价升高，被氧化\n", "转移电子：4e⁻\n"}) {
-    EXPECT_NE(outcome.out.find(line), std::string::npos) << line;
+        "O：-2 → 0（KMnO4 → O2），失去 2×2e⁻，化合价升高，被氧化\n", "氧化剂：KMnO4\n",
+        "还原剂：KMnO4\n", "氧化产物：O2\n", "还原产物：K2MnO4、MnO2\n", "转移电子：4e⁻\n"}) {
+    at = outcome.out.find(line, at);
+    ASSERT_NE(at, std::string::npos) << line << outcome.out;
   }
+  const CliOutcome plain =
+      RunCli({"--chemistry", "--details", "NaOH + HCl = NaCl + H2O"}, "", kChinese);
+  EXPECT_NE(plain.out.find("\n不是氧化还原反应："), std::string::npos) << plain.out;
 }
 
 TEST(CliDetailsTest, JsonCarriesTheDetailsAndTheAmounts) {

@@ -145,7 +145,6 @@ enum class Message {
   kReasonLikelyFormula,         // after a reason: {1} the formula the writer most likely meant
 
   // The details of an answer: masses, oxidation states, bridges, type, amounts.
-  kDetailsNames,                 // the species with their Chinese names: {1} the list
   kDetailsRelativeMasses,        // the relative masses: {1} the list
   kDetailsMolarMasses,           // the molar masses: {1} the list
   kDetailsSpeciesValue,          // one species in a list: {1} its formula, {2} its value
@@ -164,8 +163,11 @@ enum class Message {
   kDetailsNeutralization,        // a reaction type
   kDetailsNoBasicType,           // a reaction type
   kDetailsNoRedox,               // when nothing is oxidised
-  kDetailsAgents,                // {1} and {2} formulas
-  kDetailsRedoxProducts,         // {1} and {2} formulas
+  kDetailsChanges,               // the heading of the bridges' lines
+  kDetailsOxidizingAgent,        // {1} formulas
+  kDetailsReducingAgent,         // {1} formulas
+  kDetailsOxidationProduct,      // {1} formulas
+  kDetailsReductionProduct,      // {1} formulas
   kDetailsNone,                  // an empty list of formulas
   kDetailsGained,     // a bridge: {1} element, {2} {3} states, {4} {5} formulas, {6} electrons
   kDetailsLost,       // a bridge, as kDetailsGained

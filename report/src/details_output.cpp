@@ -1,6 +1,8 @@
-#include "details_output.h"
-
+// The details told: labelled lines in the user's language and the JSON object.
+#include <algorithm>
 #include <vector>
+
+#include "quorvel/report/details.h"
 
 namespace {
 
@@ -91,53 +93,53 @@ std::string NoteText(const Details& details, const DetailNote& note, Language la
   return Format(Message::kDetailsNoteRedoxUndecided, language);
 }
 
-void PrintRedox(std::ostream& out, const Details& details, Language language) {
+void AddRedox(std::vector<std::string>& lines, const Details& details, Language language) {
   if (!details.redox) {
     const bool undecided = std::any_of(
         details.notes.begin(), details.notes.end(),
         [](const DetailNote& note) { return note.kind == DetailNoteKind::kRedoxUndecided; });
-    if (!undecided) out << Format(Message::kDetailsNoRedox, language) << '\n';
+    if (!undecided) lines.push_back(Format(Message::kDetailsNoRedox, language));
     return;
   }
   const auto& redox = *details.redox;
-  out << Format(Message::kDetailsAgents, language,
-                {Formulas(details, redox.oxidizing_agents, language),
-                 Formulas(details, redox.reducing_agents, language)})
-      << '\n';
-  out << Format(Message::kDetailsRedoxProducts, language,
-                {Formulas(details, redox.oxidation_products, language),
-                 Formulas(details, redox.reduction_products, language)})
-      << '\n';
+  lines.push_back(Format(Message::kDetailsChanges, language));
   for (const Bridge& bridge : redox.changes) {
-    out << Format(bridge.gained ? Message::kDetailsGained : Message::kDetailsLost, language,
-                  {bridge.symbol, FormatState(bridge.from), FormatState(bridge.to),
-                   details.species[bridge.reactant].formula,
-                   details.species[bridge.product].formula, Electrons(bridge)})
-        << '\n';
+    lines.push_back(Format(bridge.gained ? Message::kDetailsGained : Message::kDetailsLost,
+                           language,
+                           {bridge.symbol, FormatState(bridge.from), FormatState(bridge.to),
+                            details.species[bridge.reactant].formula,
+                            details.species[bridge.product].formula, Electrons(bridge)}));
   }
-  out << Format(Message::kDetailsElectrons, language, {FormatDecimal(redox.electrons) + "e⁻"})
-      << '\n';
+  const std::pair<Message, const std::vector<std::size_t>*> roles[] = {
+      {Message::kDetailsOxidizingAgent, &redox.oxidizing_agents},
+      {Message::kDetailsReducingAgent, &redox.reducing_agents},
+      {Message::kDetailsOxidationProduct, &redox.oxidation_products},
+      {Message::kDetailsReductionProduct, &redox.reduction_products}};
+  for (const auto& [message, indices] : roles) {
+    lines.push_back(Format(message, language, {Formulas(details, *indices, language)}));
+  }
+  lines.push_back(
+      Format(Message::kDetailsElectrons, language, {FormatDecimal(redox.electrons) + "e⁻"}));
 }
 
-void PrintAmounts(std::ostream& out, const Details& details, Language language) {
+void AddAmounts(std::vector<std::string>& lines, const Details& details, Language language) {
   if (!details.amounts) return;
   const auto& amounts = *details.amounts;
   const int decimals = amounts.mass_decimals;
-  out << Format(Message::kDetailsAmounts, language) << '\n';
+  lines.push_back(Format(Message::kDetailsAmounts, language));
   for (const auto& amount : amounts.amounts) {
-    out << Format(Message::kDetailsAmount, language,
-                  {details.species[amount.species].formula, FormatDecimal(amount.moles),
-                   FormatDecimal(amount.mass, decimals)})
-        << '\n';
+    lines.push_back(Format(Message::kDetailsAmount, language,
+                           {details.species[amount.species].formula, FormatDecimal(amount.moles),
+                            FormatDecimal(amount.mass, decimals)}));
   }
   if (amounts.limiting) {
-    out << Format(Message::kDetailsLimiting, language, {details.species[*amounts.limiting].formula})
-        << '\n';
+    lines.push_back(
+        Format(Message::kDetailsLimiting, language, {details.species[*amounts.limiting].formula}));
   }
   for (const auto& left : amounts.left_over) {
-    out << Format(Message::kDetailsLeftOver, language,
-                  {details.species[left.species].formula, FormatDecimal(left.mass, decimals)})
-        << '\n';
+    lines.push_back(
+        Format(Message::kDetailsLeftOver, language,
+               {details.species[left.species].formula, FormatDecimal(left.mass, decimals)}));
   }
 }
 
@@ -182,20 +184,20 @@ constexpr const char* NoteKey(DetailNoteKind kind) {
 
 }  // namespace
 
-void PrintDetailsText(std::ostream& out, const Details& details, Language language) {
-  std::vector<std::string> named;
-  bool any_name = false;
+namespace quorvel::report {
+
+std::vector<std::string> DetailsLines(const Details& details, Language language) {
   std::vector<std::string> relative;
   std::vector<std::string> molar;
   std::vector<std::string> ratio;
   std::vector<std::string> states;
   for (const SpeciesDetails& species : details.species) {
-    any_name = any_name || species.name.has_value();
-    named.push_back(species.name ? Format(Message::kDetailsSpeciesValue, language,
-                                          {species.formula, *species.name})
-                                 : species.formula);
+    // The name beside the formula, where the first line introduces each species.
+    const std::string named = species.name ? Format(Message::kDetailsSpeciesValue, language,
+                                                    {species.formula, *species.name})
+                                           : species.formula;
     relative.push_back(Format(Message::kDetailsSpeciesValue, language,
-                              {species.formula, FormatDecimal(species.relative_mass)}));
+                              {named, FormatDecimal(species.relative_mass)}));
     molar.push_back(
         Format(Message::kDetailsSpeciesValue, language,
                {species.formula, FormatDecimal(species.molar_mass, kMolarMassDecimals, false)}));
@@ -205,20 +207,19 @@ void PrintDetailsText(std::ostream& out, const Details& details, Language langua
   }
   for (const Rational& part : details.mass_ratio) ratio.push_back(FormatDecimal(part));
   const std::string list = Format(Message::kDetailsListSeparator, language);
-  if (any_name) out << Format(Message::kDetailsNames, language, {Join(named, list)}) << '\n';
-  out << Format(Message::kDetailsRelativeMasses, language, {Join(relative, list)}) << '\n';
-  out << Format(Message::kDetailsMolarMasses, language, {Join(molar, list)}) << '\n';
-  out << Format(Message::kDetailsMassRatio, language, {Join(ratio, " : ")}) << '\n';
-  out << Format(Message::kDetailsStates, language,
-                {Join(states, Format(Message::kDetailsGroupSeparator, language))})
-      << '\n';
-  out << Format(Message::kDetailsReactionType, language, {Format(TypeMessage(details), language)})
-      << '\n';
-  PrintRedox(out, details, language);
-  PrintAmounts(out, details, language);
+  std::vector<std::string> lines = {
+      Format(Message::kDetailsRelativeMasses, language, {Join(relative, list)}),
+      Format(Message::kDetailsMolarMasses, language, {Join(molar, list)}),
+      Format(Message::kDetailsMassRatio, language, {Join(ratio, " : ")}),
+      Format(Message::kDetailsReactionType, language, {Format(TypeMessage(details), language)}),
+      Format(Message::kDetailsStates, language,
+             {Join(states, Format(Message::kDetailsGroupSeparator, language))})};
+  AddRedox(lines, details, language);
+  AddAmounts(lines, details, language);
   for (const DetailNote& note : details.notes) {
-    out << Format(Message::kConsoleNote, language) << NoteText(details, note, language) << '\n';
+    lines.push_back(Format(Message::kConsoleNote, language) + NoteText(details, note, language));
   }
+  return lines;
 }
 
 nlohmann::ordered_json DetailsJson(const Details& details) {
@@ -321,3 +322,5 @@ std::string GivenErrorText(GivenError error, const std::string& subject, Languag
   }
   return {};
 }
+
+}  // namespace quorvel::report

@@ -11,4 +11,8 @@
 // chemistry answer's equation otherwise: for scripts that compare the two
 // modes under --json. English, as the rest of the JSON; empty when the text
 // could not be read.
-std::vector<std::string> DefaultReadingDifferences(const quorvel::chemistry::Answer& answer);
+namespace quorvel::report {
+
+std::vector<std::string> DefaultReadingDifferences(const chemistry::Answer& answer);
+
+}  // namespace quorvel::report

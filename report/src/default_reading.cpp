@@ -1,6 +1,6 @@
 // The default mode's reading set beside the chemistry answer, one difference
 // a line, each named by the first species it concerns.
-#include "default_reading.h"
+#include "quorvel/report/default_reading.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -27,7 +27,8 @@ bool Smaller(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-std::vector<std::string> DefaultReadingDifferences(const quorvel::chemistry::Answer& answer) {
+std::vector<std::string> quorvel::report::DefaultReadingDifferences(
+    const quorvel::chemistry::Answer& answer) {
   std::vector<std::string> differences;
   if (!answer.equation) return differences;
   const Equation& equation = *answer.equation;

@@ -13,6 +13,7 @@
 #include "quorvel/chemistry.h"
 #include "quorvel/chemistry/periodic_table.h"
 #include "reaction_type.h"
+#include "small_fraction.h"
 
 namespace quorvel::chemistry {
 namespace {
@@ -29,13 +30,30 @@ void NoteOnce(std::vector<DetailNote>& notes, DetailNote note) {
 
 Rational MassOf(const Species& species, AtomWeight (*weight)(int, int), DetailNoteKind kind,
                 std::size_t index, std::vector<DetailNote>& notes) {
-  Integer total = 0;
+  // Textbook formulas fit machine integers, where the sum and its reduction
+  // are exact and far cheaper than boost's normalisation.
+  bool small = true;
+  detail::SmallFraction sum = 0;
   for (const AtomCount& atoms : species.atoms) {
     const AtomWeight atom = weight(atoms.element, atoms.mass);
     if (atom.approximate) NoteOnce(notes, {kind, detail::AtomName(detail::AtomKind(atoms)), index});
-    total += atom.scaled * atoms.count;
+    try {
+      if (small)
+        sum += detail::SmallFraction::Of(atom.scaled) * detail::SmallFraction::Of(atoms.count);
+    } catch (const detail::FractionOverflow&) {
+      small = false;
+    }
   }
-  return Rational(total, detail::kWeightScale * species.units);
+  const Integer scale = detail::kWeightScale * species.units;
+  try {
+    if (small) return (sum / detail::SmallFraction::Of(scale)).ToRational();
+  } catch (const detail::FractionOverflow&) {
+  }
+  Integer total = 0;
+  for (const AtomCount& atoms : species.atoms) {
+    total += weight(atoms.element, atoms.mass).scaled * atoms.count;
+  }
+  return Rational(total, scale);
 }
 
 // Each kind of atom as the species has it, with its element's states.

@@ -61,7 +61,7 @@ bool KeepsOneState(int element, const std::vector<SpeciesStates>& states) {
       for (const AtomState& group : atoms) {
         if (first == nullptr) {
           first = &group.state;
-        } else if (group.state != *first) {
+        } else if (!SameValue(group.state, *first)) {
           return false;
         }
       }

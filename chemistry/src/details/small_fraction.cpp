@@ -3,6 +3,7 @@
 #include "small_fraction.h"
 
 #include <limits>
+#include <numeric>
 
 namespace quorvel::chemistry::detail {
 namespace {
@@ -12,6 +13,11 @@ __extension__ using Wide = __int128;
 Wide Gcd(Wide a, Wide b) {
   if (a < 0) a = -a;
   if (b < 0) b = -b;
+  // 128-bit division is a library call: most values fit 64 bits.
+  constexpr Wide kNarrow = std::numeric_limits<std::uint64_t>::max();
+  if (a <= kNarrow && b <= kNarrow) {
+    return std::gcd(static_cast<std::uint64_t>(a), static_cast<std::uint64_t>(b));
+  }
   while (b != 0) {
     const Wide rest = a % b;
     a = b;

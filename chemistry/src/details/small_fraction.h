@@ -60,4 +60,19 @@ inline bool IsWhole(const Rational& value) {
 inline Rational AsRational(const SmallFraction& value) { return value.ToRational(); }
 inline Rational AsRational(const Rational& value) { return value; }
 
+// boost's rational compares through operator< and > even for equality, each
+// a run of divisions; both values are in lowest terms, so their parts tell.
+inline bool SameValue(const Rational& a, const Rational& b) {
+  return a.backend().data().numerator() == b.backend().data().numerator() &&
+         a.backend().data().denominator() == b.backend().data().denominator();
+}
+
+// a < b by cross products of the parts (denominators are positive).
+inline bool Below(const Rational& a, const Rational& b) {
+  const auto& x = a.backend().data();
+  const auto& y = b.backend().data();
+  if (x.denominator() == y.denominator()) return x.numerator() < y.numerator();
+  return x.numerator() * y.denominator() < y.numerator() * x.denominator();
+}
+
 }  // namespace quorvel::chemistry::detail

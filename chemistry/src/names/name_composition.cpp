@@ -2,34 +2,19 @@
 
 #include "name_composition.h"
 
-#include <mutex>
-#include <unordered_map>
-
 #include "name_rules.h"
+#include "remembered.h"
 
 namespace quorvel::chemistry::names {
-namespace {
-
-// Candidate names come from the tables of parts (cations × anions, number
-// words up to 九十九), so the map stays small; the bound only guards memory
-// should a caller ever name something else.
-constexpr std::size_t kMostRemembered = 1 << 16;
-
-}  // namespace
 
 std::optional<Composition> CompositionOfName(const std::string& name) {
-  static std::mutex mutex;
-  static std::unordered_map<std::string, std::optional<Composition>> remembered;
-  {
-    const std::lock_guard lock(mutex);
-    if (const auto found = remembered.find(name); found != remembered.end()) return found->second;
-  }
-  const std::optional<std::string> formula = BuildFormula(name);
-  std::optional<Composition> composition = formula ? CompositionOf(*formula) : std::nullopt;
-  const std::lock_guard lock(mutex);
-  if (remembered.size() >= kMostRemembered) remembered.clear();
-  remembered.emplace(name, composition);
-  return composition;
+  // Candidate names come from the tables of parts (cations × anions, number
+  // words up to 九十九), so the memo stays small.
+  static detail::Remembered<std::optional<Composition>> remembered(1 << 16);
+  return remembered.Get(name, [&]() -> std::optional<Composition> {
+    const std::optional<std::string> formula = BuildFormula(name);
+    return formula ? CompositionOf(*formula) : std::nullopt;
+  });
 }
 
 }  // namespace quorvel::chemistry::names

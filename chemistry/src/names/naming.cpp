@@ -5,10 +5,8 @@
 
 #include <cctype>
 #include <iterator>
-#include <mutex>
 #include <set>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "composition.h"
@@ -19,6 +17,7 @@
 #include "parts.h"
 #include "quorvel/chemistry/names.h"
 #include "quorvel/chemistry/periodic_table.h"
+#include "remembered.h"
 #include "table_names.h"
 
 namespace quorvel::chemistry {
@@ -254,25 +253,7 @@ std::optional<std::string> NameOf(const Species& species) {
 // Everything NameOf looks at: the text, whether it is an adduct, and the atoms
 // in their order (the first names the written-first element).
 std::string NamingKey(const Species& species) {
-  std::string key = species.text;
-  key += species.adduct ? "\x01" : "\x02";
-  // Counts are written in machine integers where they fit: cpp_int's own
-  // text costs more than the naming it saves.
-  const auto append = [&key](const Integer& value) {
-    if (value.backend().size() == 1) {
-      key += value < 0 ? '-' : '+';
-      key += std::to_string(static_cast<unsigned long long>(boost::multiprecision::abs(value)));
-    } else {
-      key += value.str();
-    }
-  };
-  for (const AtomCount& atoms : species.atoms) {
-    key += std::to_string(atoms.element) + ':' + std::to_string(atoms.mass) + ':';
-    append(atoms.count);
-    key += ';';
-  }
-  append(species.charge);
-  return key;
+  return species.text + (species.adduct ? "\x01" : "\x02") + detail::AtomsKey(species);
 }
 
 }  // namespace
@@ -280,19 +261,8 @@ std::string NamingKey(const Species& species) {
 // A batch names the same substances again and again (H2O, O2, CO2), and a
 // name is a pure function of the species: each is worked out once.
 std::optional<std::string> ChineseName(const Species& species) {
-  constexpr std::size_t kMostRemembered = 1 << 14;
-  static std::mutex mutex;
-  static std::unordered_map<std::string, std::optional<std::string>> remembered;
-  const std::string key = NamingKey(species);
-  {
-    const std::lock_guard lock(mutex);
-    if (const auto found = remembered.find(key); found != remembered.end()) return found->second;
-  }
-  std::optional<std::string> name = NameOf(species);
-  const std::lock_guard lock(mutex);
-  if (remembered.size() >= kMostRemembered) remembered.clear();
-  remembered.emplace(key, name);
-  return name;
+  static detail::Remembered<std::optional<std::string>> remembered(1 << 14);
+  return remembered.Get(NamingKey(species), [&] { return NameOf(species); });
 }
 
 }  // namespace quorvel::chemistry

@@ -31,7 +31,7 @@ constexpr Table kEnglish = MakeTable({
      "go to standard error, in Chinese when the user's language is Chinese.\n"
      "--json gives the keys input, result, ok, coefficients, error (always in\n"
      "English), reason (a stable name for the kind of failure), notes, reactions\n"
-    "and default_reading_differences (where the default mode reads it otherwise).\n"
+     "and default_reading_differences (where the default mode reads it otherwise).\n"
      "A line longer than 512 KiB is refused unread (reason too_long), and so is an\n"
      "equation whose exact arithmetic takes more than 1 s (too_large).\n"
      "--details adds, after each balanced equation, the relative and molar masses,\n"
@@ -223,6 +223,8 @@ constexpr Table kEnglish = MakeTable({
     {Message::kGivenUnknownSpecies, "--given {1}: no species of the equation is {1}"},
     {Message::kGivenTwice, "--given {1}: given twice"},
     {Message::kGivenProductAmongOthers, "--given {1}: a product can only be given alone"},
+    {Message::kDetailsIonicNoBasicType,
+     "an ionic equation or electrode reaction: the four basic types do not apply"},
 });
 
 }  // namespace quorvel::messages::detail

@@ -203,6 +203,7 @@ constexpr Table kChinese = MakeTable({
     {Message::kGivenUnknownSpecies, "--given {1}：方程式中没有 {1}"},
     {Message::kGivenTwice, "--given {1}：给了两次"},
     {Message::kGivenProductAmongOthers, "--given {1}：生成物只能单独给出"},
+    {Message::kDetailsIonicNoBasicType, "离子方程式（含电极反应）不按四种基本反应类型分类"},
 });
 
 }  // namespace quorvel::messages::detail

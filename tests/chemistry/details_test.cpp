@@ -263,6 +263,39 @@ TEST(EquationTest, NeutralizationIsAKindOfDoubleDisplacement) {
   EXPECT_FALSE(DetailsOf("CuO + H2SO4 = CuSO4 + H2O").neutralization);
 }
 
+// The four basic types class reactions of substances: an equation with ions
+// or electrons is none of them, however many species meet.
+struct IonicRow : Row {
+  const char* equation;
+  ReactionType type;
+  bool ionic;
+};
+
+class IonicTest : public testing::TestWithParam<IonicRow> {};
+
+TEST_P(IonicTest, HasNoBasicType) {
+  const IonicRow& row = GetParam();
+  const Details details = DetailsOf(row.equation);
+  EXPECT_EQ(details.reaction_type, row.type);
+  EXPECT_EQ(details.ionic, row.ionic);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Textbook, IonicTest,
+    testing::Values(
+        IonicRow{{"precipitate_from_two_ions"}, "SO42- + Ba2+ = BaSO4↓", T::kNone, true},
+        IonicRow{{"metal_and_ion"}, "Zn + Cu2+ = Zn2+ + Cu", T::kNone, true},
+        IonicRow{{"ions_to_water"}, "H+ + OH- = H2O", T::kNone, true},
+        IonicRow{{"electrode_reaction"}, "Zn - 2e- = Zn2+", T::kNone, true},
+        IonicRow{{"one_ion_among_substances"},
+                 "Cr2O72- + Fe2+ + H+ = Cr3+ + Fe3+ + H2O",
+                 T::kNone,
+                 true},
+        IonicRow{{"substances_combine"}, "H2 + O2 = H2O", T::kCombination, false},
+        IonicRow{
+            {"substances_exchange"}, "NaOH + HCl = NaCl + H2O", T::kDoubleDisplacement, false}),
+    RowName());
+
 // The bridges themselves, as textbooks draw them.
 struct BridgeRow : Row {
   const char* equation;

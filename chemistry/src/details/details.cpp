@@ -167,6 +167,7 @@ DetailsResult Describe(const Equation& equation, const std::vector<Integer>& coe
       detail::ClassifyReaction(equation, decided && !details.redox.has_value());
   details.reaction_type = type.type;
   details.neutralization = type.neutralization;
+  details.ionic = type.ionic;
   if (given.empty()) return {std::move(details), GivenError::kNone, {}};
   return AddAmounts(std::move(details), given);
 }

@@ -184,11 +184,12 @@ enum class Message {
   kGivenUnknownSpecies,          // {1} the formula
   kGivenTwice,                   // {1} the formula
   kGivenProductAmongOthers,      // {1} the formula
+  kDetailsIonicNoBasicType,      // a reaction type: ions or electrons take part
 
   // Names of substances.
-  kReasonUnknownName,     // {1} the name quoted, {2} where, {3} kReasonDidYouMean or nothing
-  kReasonDidYouMean,      // {1} the known names close to it, each quoted
-  kReasonAmbiguousName,   // {1} the name quoted, {2} where, {3} the formulas it may mean
+  kReasonUnknownName,    // {1} the name quoted, {2} where, {3} kReasonDidYouMean or nothing
+  kReasonDidYouMean,     // {1} the known names close to it, each quoted
+  kReasonAmbiguousName,  // {1} the name quoted, {2} where, {3} the formulas it may mean
 
   kCount  // not a message: one past the last, so that loops reach every message
 };

@@ -118,7 +118,11 @@ void ReadDigitsBeforeSign(const SourceText& text, std::size_t sign_at, const For
                           ChargeReading& reading) {
   if (!shape.ends_in_ascii_count || shape.last_count_end != sign_at) return;
   const std::size_t charge_start = ChargeDigitsStart(text, shape);
-  reading.note = TwoReadingsNote(text, shape, sign_at, charge_start);
+  // One digit keeps the reading every student expects (Fe3+, MnO4-, NH4+): a
+  // note on it would be noise. A group of two or more reads two ways.
+  if (shape.last_count_end - shape.last_count_begin >= 2) {
+    reading.note = TwoReadingsNote(text, shape, sign_at, charge_start);
+  }
   if (charge_start < shape.last_count_end) {
     reading.charge *=
         ReadNumber(text, charge_start, AsciiDigit, NumberRole::kCharge, sign_at).value;

@@ -225,6 +225,17 @@ constexpr Table kEnglish = MakeTable({
     {Message::kGivenProductAmongOthers, "--given {1}: a product can only be given alone"},
     {Message::kDetailsIonicNoBasicType,
      "an ionic equation or electrode reaction: the four basic types do not apply"},
+    // The notes of an answer.
+    {Message::kNoteChargeRead, "{1} is read as {2} with charge {3}"},
+    {Message::kNoteChargeReadOther,
+     "{1} is read as {2} with charge {3}; for {4} with charge {5}, write {6}"},
+    {Message::kNoteChargeNotIsotope,
+     "{1} is read as {2} with charge {3}-; for the isotope, write ^{3}{2} or [{3}{2}]"},
+    {Message::kNoteNamesRead, "names read as formulas: {1}"},
+    {Message::kNoteTypedKept,
+     "the coefficients as written balance it and are kept; other combinations balance too, as it "
+     "combines {1} independent reactions"},
+    {Message::kNoteLikelyFormula, "did you mean {1} for {2}? With {1} it balances as {3}"},
 });
 
 }  // namespace quorvel::messages::detail

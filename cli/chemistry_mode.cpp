@@ -21,7 +21,9 @@ void PrintText(const Answer& answer, const std::string& where, const ConsoleWord
   for (std::size_t k = 0; k < answer.reactions.size(); ++k) {
     std::cerr << prefix << words.Reaction(k + 1) << answer.reactions[k] << '\n';
   }
-  for (const std::string& note : answer.notes) std::cerr << prefix << words.Note() << note << '\n';
+  for (const quorvel::chemistry::Note& note : answer.note_reasons) {
+    std::cerr << prefix << words.Note() << Explain(note, words.language()) << '\n';
+  }
 }
 
 }  // namespace

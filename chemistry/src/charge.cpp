@@ -88,28 +88,27 @@ std::size_t ChargeDigitsStart(const SourceText& text, const FormulaShape& shape)
 
 // The note on digits before an unmarked sign: which reading was taken, and
 // how to write the other one.
-std::string TwoReadingsNote(const SourceText& text, const FormulaShape& shape, std::size_t sign_at,
-                            std::size_t charge_start) {
+Note TwoReadingsNote(const SourceText& text, const FormulaShape& shape, std::size_t sign_at,
+                     std::size_t charge_start) {
   const std::size_t begin = shape.last_count_begin;
   const std::size_t end = shape.last_count_end;
   const int sign_value =
       Sign(text[sign_at]) != 0 ? Sign(text[sign_at]) : SuperscriptSign(text[sign_at]);
   const std::string sign = sign_value > 0 ? "+" : "-";
-  const std::string typed = text.Typed(shape.begin, sign_at + 1) + " is read as ";
+  const std::string typed = text.Typed(shape.begin, sign_at + 1);
   const std::string whole = text.Typed(shape.begin, end);
   if (charge_start < end) {
-    const std::string formula = text.Typed(shape.begin, charge_start);
-    return typed + formula + " with charge " + text.Typed(charge_start, end) + sign + "; for " +
-           whole + " with charge 1" + sign + ", write " + whole + "^" + sign;
+    return {NoteKind::kChargeReadOther,
+            {typed, text.Typed(shape.begin, charge_start), text.Typed(charge_start, end) + sign,
+             whole, "1" + sign, whole + "^" + sign}};
   }
   // The other reading: the charge in the last digit, or in the only one.
   const std::size_t other = end - begin >= 2 ? end - 1 : begin;
   const std::string charge = text.Typed(other, end);
-  const std::string read = typed + whole + " with charge 1" + sign;
-  if (charge == "0") return read;
+  if (charge == "0") return {NoteKind::kChargeRead, {typed, whole, "1" + sign}};
   const std::string formula = text.Typed(shape.begin, other);
-  return read + "; for " + formula + " with charge " + charge + sign + ", write " + formula + "^" +
-         charge + sign;
+  return {NoteKind::kChargeReadOther,
+          {typed, whole, "1" + sign, formula, charge + sign, formula + "^" + charge + sign}};
 }
 
 // Digits right before a sign that has no mark of its own (Fe3+, SO42-,
@@ -118,7 +117,11 @@ void ReadDigitsBeforeSign(const SourceText& text, std::size_t sign_at, const For
                           ChargeReading& reading) {
   if (!shape.ends_in_ascii_count || shape.last_count_end != sign_at) return;
   const std::size_t charge_start = ChargeDigitsStart(text, shape);
-  reading.note = TwoReadingsNote(text, shape, sign_at, charge_start);
+  // One digit keeps the reading every student expects (Fe3+, MnO4-, NH4+): a
+  // note on it would be noise. A group of two or more reads two ways.
+  if (shape.last_count_end - shape.last_count_begin >= 2) {
+    reading.note = TwoReadingsNote(text, shape, sign_at, charge_start);
+  }
   if (charge_start < shape.last_count_end) {
     reading.charge *=
         ReadNumber(text, charge_start, AsciiDigit, NumberRole::kCharge, sign_at).value;
@@ -128,15 +131,14 @@ void ReadDigitsBeforeSign(const SourceText& text, std::size_t sign_at, const For
 
 // C-14 is a lone symbol with a charge of 14-, which no ion carries: the
 // writer most likely meant the isotope.
-std::string IsotopeNote(const SourceText& text, const FormulaShape& shape, std::size_t sign_at,
-                        std::size_t after, const Integer& magnitude) {
+std::optional<Note> IsotopeNote(const SourceText& text, const FormulaShape& shape,
+                                std::size_t sign_at, std::size_t after, const Integer& magnitude) {
   constexpr int kLargestAnionCharge = 4;
-  if (shape.lone_element == 0 || Sign(text[sign_at]) > 0) return "";
-  if (magnitude <= kLargestAnionCharge || magnitude < shape.lone_element) return "";
-  const std::string symbol = text.Typed(shape.begin, shape.end);
-  const std::string mass = magnitude.str();
-  return text.Typed(shape.begin, after) + " is read as " + symbol + " with charge " + mass +
-         "-; for the isotope, write ^" + mass + symbol + " or [" + mass + symbol + "]";
+  if (shape.lone_element == 0 || Sign(text[sign_at]) > 0) return std::nullopt;
+  if (magnitude <= kLargestAnionCharge || magnitude < shape.lone_element) return std::nullopt;
+  return Note{
+      NoteKind::kChargeNotIsotope,
+      {text.Typed(shape.begin, after), text.Typed(shape.begin, shape.end), magnitude.str()}};
 }
 
 // The signs that repeat the one at i: Fe+++ and SO4-- carry the charge as

@@ -3,11 +3,13 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "formula.h"
 #include "quorvel/chemistry/integer.h"
+#include "quorvel/chemistry/note.h"
 #include "source_text.h"
 
 namespace quorvel::chemistry::detail {
@@ -17,7 +19,7 @@ inline constexpr std::size_t kNoPosition = static_cast<std::size_t>(-1);
 struct ChargeReading {
   Integer charge;  // 0 when the species has none
   // How digits before an unmarked sign were read (Fe3+, MnO4-); empty otherwise.
-  std::string note;
+  std::optional<Note> note;
   // Where a "+" was read as a charge without a mark, for the hint in a later
   // error ("H2+ O2" reads H2+ as an ion); kNoPosition otherwise.
   std::size_t unmarked_plus = kNoPosition;

@@ -8,11 +8,11 @@
 #include "explain.h"
 #include "formula_units.h"
 #include "likely_formula.h"
-#include "typed_coefficients.h"
 #include "quorvel/chemistry/format.h"
 #include "quorvel/chemistry/matrix_text.h"
 #include "quorvel/chemistry/parser.h"
 #include "quorvel/chemistry/solve.h"
+#include "typed_coefficients.h"
 
 namespace quorvel::chemistry {
 
@@ -21,14 +21,11 @@ namespace {
 // Where several reactions combine, coefficients typed that balance are the
 // writer's choice among the answers (2KMnO4 + 5H2O2 + 3H2SO4 = ...): kept,
 // with a note that others balance too.
-void KeepTypedCoefficients(const Equation& equation, Solution& solution,
-                           std::vector<std::string>& notes) {
+void KeepTypedCoefficients(const Equation& equation, Solution& solution, std::vector<Note>& notes) {
   if (solution.kind != Solution::Kind::kSeveral) return;
   std::optional<std::vector<Integer>> typed = detail::TypedBalance(equation);
   if (!typed) return;
-  notes.push_back("the coefficients as written balance it and are kept; other combinations "
-                  "balance too, as it combines " +
-                  std::to_string(solution.reaction_count) + " independent reactions");
+  notes.push_back({NoteKind::kTypedKept, {std::to_string(solution.reaction_count)}});
   solution.kind = Solution::Kind::kBalanced;
   solution.coefficients = std::move(*typed);
   solution.reactions.clear();
@@ -56,8 +53,8 @@ Answer BalanceAsTyped(std::string_view equation_text) {
   answer.matrix = CompositionMatrixText(equation);
   Solution solution = Solve(equation);
   detail::CountFormulaUnits(equation, solution);
-  answer.notes = equation.notes;
-  KeepTypedCoefficients(equation, solution, answer.notes);
+  answer.note_reasons = equation.notes;
+  KeepTypedCoefficients(equation, solution, answer.note_reasons);
   detail::Explanation explanation = detail::Explain(equation, solution);
   if (solution.kind == Solution::Kind::kBalanced) {
     answer.status = Answer::Status::kBalanced;
@@ -71,7 +68,7 @@ Answer BalanceAsTyped(std::string_view equation_text) {
     answer.error = Explain(answer.reason, Language::kEnglish);
     answer.reactions = std::move(explanation.reactions);
   }
-  for (std::string& note : explanation.notes) answer.notes.push_back(std::move(note));
+  for (std::string& note : explanation.notes) answer.note_reasons.push_back(std::move(note));
   return answer;
 }
 
@@ -86,8 +83,8 @@ void NoteLikelyFormula(std::string_view equation, Answer& answer) {
       detail::FindLikelyFormula(equation, outcome, BalancesAsTyped);
   if (!likely) return;
   const Answer meant = BalanceAsTyped(likely->equation);
-  answer.notes.push_back("did you mean " + likely->meant + " for " + likely->typed + "? With " +
-                         likely->meant + " it balances as " + meant.result);
+  answer.note_reasons.push_back(
+      {NoteKind::kLikelyFormula, {likely->meant, likely->typed, meant.result}});
   if (answer.ok()) return;
   answer.reason.likely_formula = likely->meant;
   answer.error = Explain(answer.reason, Language::kEnglish);
@@ -104,6 +101,9 @@ Answer Balance(std::string_view equation) {
                      answer.status != Answer::Status::kInvalidUtf8 &&
                      answer.reason.kind != ReasonKind::kTooLarge;
   if (guess) NoteLikelyFormula(equation, answer);
+  for (const Note& note : answer.note_reasons) {
+    answer.notes.push_back(Explain(note, Language::kEnglish));
+  }
   return answer;
 }
 

@@ -135,8 +135,8 @@ class EquationReader {
     if (spaced && !condition) {
       // Written back touching its signs (=MnO2=): spaced, the answer would
       // read the formula as a species and its second sign as a fault.
-      equation_.arrow = text_.Typed(arrow_at_, i_) + text_.Typed(start, j) +
-                        text_.Typed(sign, sign + arrow);
+      equation_.arrow =
+          text_.Typed(arrow_at_, i_) + text_.Typed(start, j) + text_.Typed(sign, sign + arrow);
       i_ = sign + arrow;
       return;
     }
@@ -237,7 +237,7 @@ class EquationReader {
       species.units = shape.units;
       species.adduct = shape.dots > 0;
       last_plus_charge_ = charge.unmarked_plus;
-      if (!charge.note.empty()) equation_.notes.push_back(std::move(charge.note));
+      if (charge.note) equation_.notes.push_back(std::move(*charge.note));
       ReadOxidationState(shape, formula, species);
       if (shape.leading_count) {
         const std::string typed = text_.Typed(formula, i_);
@@ -346,7 +346,7 @@ ParseResult ParseEquation(std::string_view utf8) {
   if (named.failure) return {std::nullopt, ParseError::From(std::move(*named.failure))};
   ParseResult result = ReadEquation(named.text ? *named.text : utf8);
   if (result.equation) {
-    std::vector<std::string>& notes = result.equation->notes;
+    std::vector<Note>& notes = result.equation->notes;
     notes.insert(notes.begin(), named.notes.begin(), named.notes.end());
   } else if (named.text) {
     Reason reason = std::move(result.error.reason);

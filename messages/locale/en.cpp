@@ -31,7 +31,7 @@ constexpr Table kEnglish = MakeTable({
      "go to standard error, in Chinese when the user's language is Chinese.\n"
      "--json gives the keys input, result, ok, coefficients, error (always in\n"
      "English), reason (a stable name for the kind of failure), notes, reactions\n"
-    "and default_reading_differences (where the default mode reads it otherwise).\n"
+     "and default_reading_differences (where the default mode reads it otherwise).\n"
      "A line longer than 512 KiB is refused unread (reason too_long), and so is an\n"
      "equation whose exact arithmetic takes more than 1 s (too_large).\n"
      "--details adds, after each balanced equation, the relative and molar masses,\n"
@@ -225,6 +225,19 @@ constexpr Table kEnglish = MakeTable({
     {Message::kGivenUnknownSpecies, "--given {1}: no species of the equation is {1}"},
     {Message::kGivenTwice, "--given {1}: given twice"},
     {Message::kGivenProductAmongOthers, "--given {1}: a product can only be given alone"},
+    {Message::kDetailsIonicNoBasicType,
+     "an ionic equation or electrode reaction: the four basic types do not apply"},
+    // The notes of an answer.
+    {Message::kNoteChargeRead, "{1} is read as {2} with charge {3}"},
+    {Message::kNoteChargeReadOther,
+     "{1} is read as {2} with charge {3}; for {4} with charge {5}, write {6}"},
+    {Message::kNoteChargeNotIsotope,
+     "{1} is read as {2} with charge {3}-; for the isotope, write ^{3}{2} or [{3}{2}]"},
+    {Message::kNoteNamesRead, "names read as formulas: {1}"},
+    {Message::kNoteTypedKept,
+     "the coefficients as written balance it and are kept; other combinations balance too, as it "
+     "combines {1} independent reactions"},
+    {Message::kNoteLikelyFormula, "did you mean {1} for {2}? With {1} it balances as {3}"},
 });
 
 }  // namespace quorvel::messages::detail

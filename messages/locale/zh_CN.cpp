@@ -205,6 +205,16 @@ constexpr Table kChinese = MakeTable({
     {Message::kGivenUnknownSpecies, "--given {1}：方程式中没有 {1}"},
     {Message::kGivenTwice, "--given {1}：给了两次"},
     {Message::kGivenProductAmongOthers, "--given {1}：生成物只能单独给出"},
+    {Message::kDetailsIonicNoBasicType, "离子方程式（含电极反应）不按四种基本反应类型分类"},
+    // 答案的说明。
+    {Message::kNoteChargeRead, "{1} 读作 {2}，电荷为 {3}"},
+    {Message::kNoteChargeReadOther, "{1} 读作 {2}，电荷为 {3}；若指电荷为 {5} 的 {4}，请写 {6}"},
+    {Message::kNoteChargeNotIsotope,
+     "{1} 读作 {2}，电荷为 {3}-；若指同位素，请写 ^{3}{2} 或 [{3}{2}]"},
+    {Message::kNoteNamesRead, "名称已读作化学式：{1}"},
+    {Message::kNoteTypedKept,
+     "所写系数已使方程式配平，予以保留；此方程式含 {1} 个独立反应，其他系数组合也能配平"},
+    {Message::kNoteLikelyFormula, "{2} 是否应为 {1}？写作 {1} 时配平为 {3}"},
 });
 
 }  // namespace quorvel::messages::detail

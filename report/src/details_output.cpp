@@ -75,7 +75,7 @@ Message TypeMessage(const Details& details) {
     case ReactionType::kNone:
       break;
   }
-  return Message::kDetailsNoBasicType;
+  return details.ionic ? Message::kDetailsIonicNoBasicType : Message::kDetailsNoBasicType;
 }
 
 std::string NoteText(const Details& details, const DetailNote& note, Language language) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "details/small_fraction.h"
 #include "quorvel/chemistry.h"
 #include "test_support.h"
 
@@ -262,6 +263,39 @@ TEST(EquationTest, NeutralizationIsAKindOfDoubleDisplacement) {
   EXPECT_FALSE(DetailsOf("CuO + H2SO4 = CuSO4 + H2O").neutralization);
 }
 
+// The four basic types class reactions of substances: an equation with ions
+// or electrons is none of them, however many species meet.
+struct IonicRow : Row {
+  const char* equation;
+  ReactionType type;
+  bool ionic;
+};
+
+class IonicTest : public testing::TestWithParam<IonicRow> {};
+
+TEST_P(IonicTest, HasNoBasicType) {
+  const IonicRow& row = GetParam();
+  const Details details = DetailsOf(row.equation);
+  EXPECT_EQ(details.reaction_type, row.type);
+  EXPECT_EQ(details.ionic, row.ionic);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Textbook, IonicTest,
+    testing::Values(
+        IonicRow{{"precipitate_from_two_ions"}, "SO42- + Ba2+ = BaSO4↓", T::kNone, true},
+        IonicRow{{"metal_and_ion"}, "Zn + Cu2+ = Zn2+ + Cu", T::kNone, true},
+        IonicRow{{"ions_to_water"}, "H+ + OH- = H2O", T::kNone, true},
+        IonicRow{{"electrode_reaction"}, "Zn - 2e- = Zn2+", T::kNone, true},
+        IonicRow{{"one_ion_among_substances"},
+                 "Cr2O72- + Fe2+ + H+ = Cr3+ + Fe3+ + H2O",
+                 T::kNone,
+                 true},
+        IonicRow{{"substances_combine"}, "H2 + O2 = H2O", T::kCombination, false},
+        IonicRow{
+            {"substances_exchange"}, "NaOH + HCl = NaCl + H2O", T::kDoubleDisplacement, false}),
+    RowName());
+
 // The bridges themselves, as textbooks draw them.
 struct BridgeRow : Row {
   const char* equation;
@@ -455,6 +489,94 @@ INSTANTIATE_TEST_SUITE_P(
                     DecimalRow{{"half_away_from_zero"}, "-5", "2", 0, "-3"},
                     DecimalRow{{"tenth_rounds_up"}, "1", "8", 1, "0.1"},
                     DecimalRow{{"large_four_digits_keeps_its_digits"}, "123456", "7", -1, "17637"}),
+    RowName());
+
+// Values beyond machine integers leave the fast path for exact arithmetic:
+// the same answer, scaled, never a wrapped one.
+struct BeyondMachineRow : Row {
+  const char* equation;
+  const char* scale;  // every coefficient of the answer times this
+  const char* electrons;
+  const char* first_relative_mass;
+};
+
+class BeyondMachineTest : public testing::TestWithParam<BeyondMachineRow> {};
+
+TEST_P(BeyondMachineTest, StaysExact) {
+  const BeyondMachineRow& row = GetParam();
+  const Answer answer = Balance(row.equation);
+  ASSERT_TRUE(answer.ok()) << answer.error;
+  std::vector<Integer> coefficients;
+  for (const std::string& c : answer.coefficients)
+    coefficients.push_back(Integer(c) * Integer(row.scale));
+  const DetailsResult result = Describe(*answer.equation, coefficients);
+  ASSERT_TRUE(result.details);
+  ASSERT_TRUE(result.details->redox);
+  EXPECT_EQ(FormatDecimal(result.details->redox->electrons), row.electrons);
+  EXPECT_EQ(FormatDecimal(result.details->species.front().relative_mass), row.first_relative_mass);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Large, BeyondMachineTest,
+    testing::Values(
+        BeyondMachineRow{{"small_values"}, "KClO3 + HCl = KCl + Cl2 + H2O", "1", "5", "122.5"},
+        BeyondMachineRow{{"coefficients_beyond_64_bits"},
+                         "KClO3 + HCl = KCl + Cl2 + H2O",
+                         "100000000000000000000",
+                         "500000000000000000000",
+                         "122.5"},
+        // 207 × 10^12 per Pb atom: 50000 of them pass 2^63.
+        BeyondMachineRow{
+            {"mass_sum_beyond_64_bits"}, "Pb50000 + O2 = PbO2", "1", "200000", "10350000"}),
+    RowName());
+
+struct SmallFractionRow : Row {
+  long long a_numerator, a_denominator;
+  char operation;
+  long long b_numerator, b_denominator;
+  const char* result;  // "overflow" when it leaves 64 bits
+};
+
+class SmallFractionTest : public testing::TestWithParam<SmallFractionRow> {};
+
+// Checked against Rational: lowest terms, the sign on the numerator, and an
+// overflow refused rather than wrapped.
+TEST_P(SmallFractionTest, AgreesWithRational) {
+  const SmallFractionRow& row = GetParam();
+  using detail::SmallFraction;
+  const auto make = [](long long n, long long d) {
+    return SmallFraction::Of(Rational(Integer(n), Integer(d)));
+  };
+  const SmallFraction a = make(row.a_numerator, row.a_denominator);
+  const SmallFraction b = make(row.b_numerator, row.b_denominator);
+  std::string text;
+  try {
+    const SmallFraction value = row.operation == '+'   ? a + b
+                                : row.operation == '-' ? a - b
+                                : row.operation == '*' ? a * b
+                                                       : a / b;
+    text = boost::multiprecision::numerator(value.ToRational()).str() + "/" +
+           boost::multiprecision::denominator(value.ToRational()).str();
+    EXPECT_EQ(value.numerator(), boost::multiprecision::numerator(value.ToRational()));
+  } catch (const detail::FractionOverflow&) {
+    text = "overflow";
+  }
+  EXPECT_EQ(text, row.result);
+}
+
+constexpr long long kMax = 9'223'372'036'854'775'807LL;
+INSTANTIATE_TEST_SUITE_P(
+    Arithmetic, SmallFractionTest,
+    testing::Values(
+        SmallFractionRow{{"sum_in_lowest_terms"}, 1, 6, '+', 1, 3, "1/2"},
+        SmallFractionRow{{"difference_negative"}, 1, 3, '-', 1, 2, "-1/6"},
+        SmallFractionRow{{"product_cancels"}, -2, 3, '*', 3, 4, "-1/2"},
+        SmallFractionRow{{"quotient_by_negative_moves_the_sign"}, 1, 2, '/', -3, 4, "-2/3"},
+        SmallFractionRow{
+            {"whole_sum_at_the_limit"}, kMax - 1, 1, '+', 1, 1, "9223372036854775807/1"},
+        SmallFractionRow{{"whole_sum_past_the_limit"}, kMax, 1, '+', 1, 1, "overflow"},
+        SmallFractionRow{{"product_past_the_limit"}, kMax, 1, '*', 2, 1, "overflow"},
+        SmallFractionRow{{"wide_product_that_cancels_fits"}, kMax, 2, '*', 2, kMax, "1/1"}),
     RowName());
 
 // Random equations from a pool of formulas, balanced by the solver: in each,

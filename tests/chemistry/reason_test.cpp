@@ -209,5 +209,51 @@ INSTANTIATE_TEST_SUITE_P(
                    "方程式超过 524288 字节的长度上限"}),
     RowName());
 
+// The notes of an answer in both languages, from the same data; the English
+// line is the one Answer::notes keeps.
+struct NoteRow : Row {
+  const char* equation;
+  const char* english;  // the first note
+  const char* chinese;
+};
+
+class NoteTextTest : public testing::TestWithParam<NoteRow> {};
+
+TEST_P(NoteTextTest, SpeaksBothLanguages) {
+  const NoteRow& row = GetParam();
+  const Answer answer = Balance(row.equation);
+  ASSERT_FALSE(answer.note_reasons.empty());
+  ASSERT_EQ(answer.notes.size(), answer.note_reasons.size());
+  EXPECT_EQ(answer.notes.front(), row.english);
+  EXPECT_EQ(Explain(answer.note_reasons.front(), Language::kEnglish), row.english);
+  EXPECT_EQ(Explain(answer.note_reasons.front(), Language::kChinese), row.chinese);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Notes, NoteTextTest,
+    testing::Values(
+        NoteRow{{"two_digit_charge"},
+                "SO42- + Ba2+ = BaSO4",
+                "SO42- is read as SO4 with charge 2-; for SO42 with charge 1-, write SO42^-",
+                "SO42- 读作 SO4，电荷为 2-；若指电荷为 1- 的 SO42，请写 SO42^-"},
+        NoteRow{{"last_digit_zero_keeps_the_count"},
+                "C60- + e- = C60^2-",
+                "C60- is read as C60 with charge 1-",
+                "C60- 读作 C60，电荷为 1-"},
+        NoteRow{{"names"},
+                "氢气 + 氧气 = 水",
+                "names read as formulas: 氢气 H2, 氧气 O2, 水 H2O",
+                "名称已读作化学式：氢气 H2, 氧气 O2, 水 H2O"},
+        NoteRow{{"likely_formula"},
+                "CH4 + O2 = CO2 + H20",
+                "did you mean H2O for H20? With H2O it balances as CH4 + 2O2 = CO2 + 2H2O",
+                "H20 是否应为 H2O？写作 H2O 时配平为 CH4 + 2O2 = CO2 + 2H2O"},
+        NoteRow{{"typed_coefficients_kept"},
+                "2KMnO4 + 5H2O2 + 3H2SO4 = K2SO4 + 2MnSO4 + 5O2 + 8H2O",
+                "the coefficients as written balance it and are kept; other combinations balance "
+                "too, as it combines 2 independent reactions",
+                "所写系数已使方程式配平，予以保留；此方程式含 2 个独立反应，其他系数组合也能配平"}),
+    RowName());
+
 }  // namespace
 }  // namespace quorvel::chemistry

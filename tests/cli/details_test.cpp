@@ -37,6 +37,24 @@ TEST(CliDetailsTest, ChineseBlockFollowsTheBalancedLineInTheTextbooksOrder) {
   EXPECT_NE(plain.out.find("\n不是氧化还原反应："), std::string::npos) << plain.out;
 }
 
+// An ionic equation says why it has no basic type, in the user's language.
+TEST(CliDetailsTest, IonicEquationIsNotGivenABasicType) {
+  struct Case {
+    std::vector<std::string> environment;
+    const char* line;
+  };
+  for (const Case& c :
+       {Case{kChinese, "反应类型：离子方程式（含电极反应）不按四种基本反应类型分类\n"},
+        Case{{"LANG=C"},
+             "reaction type: an ionic equation or electrode reaction: "
+             "the four basic types do not apply\n"}}) {
+    const CliOutcome outcome =
+        RunCli({"--chemistry", "--details", "SO42- + Ba2+ = BaSO4↓"}, "", c.environment);
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_NE(outcome.out.find(c.line), std::string::npos) << outcome.out;
+  }
+}
+
 TEST(CliDetailsTest, JsonCarriesTheDetailsAndTheAmounts) {
   const CliOutcome outcome =
       RunCli({"--chemistry", "--json", "--given", "H2=4g", "--given=O2=40g", "H2 + O2 = H2O"});

@@ -15,6 +15,7 @@
 //     // or in Chinese: Explain(answer.reason, quorvel::chemistry::Language::kChinese)
 //   }
 //   for (const std::string& note : answer.notes) std::cerr << "note: " << note << '\n';
+//   // or in Chinese: Explain(answer.note_reasons[i], quorvel::chemistry::Language::kChinese)
 //   std::cout << answer.matrix;  // the composition matrix, when the text was read
 //
 // The parts (ParseEquation, Solve, FormatEquation) are in quorvel/chemistry/.
@@ -25,6 +26,7 @@
 #include <string_view>
 #include <vector>
 
+#include "quorvel/chemistry/note.h"
 #include "quorvel/chemistry/reason.h"
 
 namespace quorvel::chemistry {
@@ -46,6 +48,7 @@ struct Answer {
   Reason reason;                          // why not; kind kNone when balanced
   std::string error;                      // one line of English: Explain(reason, kEnglish)
   std::vector<std::string> notes;         // how notation that reads two ways was read, and hints
+  std::vector<Note> note_reasons;         // the same notes as data: Explain(note, language)
   std::vector<std::string> reactions;     // the independent reactions when there are several
   // The reading the answer came from (species, counts, charges, the arrow);
   // null when the text could not be read.

@@ -13,6 +13,8 @@
 #include "quorvel/chemistry.h"
 #include "quorvel/chemistry/periodic_table.h"
 #include "reaction_type.h"
+#include "remembered.h"
+#include "small_fraction.h"
 
 namespace quorvel::chemistry {
 namespace {
@@ -27,15 +29,47 @@ void NoteOnce(std::vector<DetailNote>& notes, DetailNote note) {
   if (!known) notes.push_back(std::move(note));
 }
 
-Rational MassOf(const Species& species, AtomWeight (*weight)(int, int), DetailNoteKind kind,
-                std::size_t index, std::vector<DetailNote>& notes) {
-  Integer total = 0;
+// One formula unit's mass by the table `weight`.
+Rational WeightSum(const Species& species, AtomWeight (*weight)(int, int)) {
+  // Textbook formulas fit machine integers, where the sum and its reduction
+  // are exact and far cheaper than boost's normalisation.
+  bool small = true;
+  detail::SmallFraction sum = 0;
   for (const AtomCount& atoms : species.atoms) {
     const AtomWeight atom = weight(atoms.element, atoms.mass);
-    if (atom.approximate) NoteOnce(notes, {kind, detail::AtomName(detail::AtomKind(atoms)), index});
-    total += atom.scaled * atoms.count;
+    try {
+      if (small)
+        sum += detail::SmallFraction::Of(atom.scaled) * detail::SmallFraction::Of(atoms.count);
+    } catch (const detail::FractionOverflow&) {
+      small = false;
+    }
   }
-  return Rational(total, detail::kWeightScale * species.units);
+  const Integer scale = detail::kWeightScale * species.units;
+  try {
+    if (small) return (sum / detail::SmallFraction::Of(scale)).ToRational();
+  } catch (const detail::FractionOverflow&) {
+  }
+  Integer total = 0;
+  for (const AtomCount& atoms : species.atoms) {
+    total += weight(atoms.element, atoms.mass).scaled * atoms.count;
+  }
+  return Rational(total, scale);
+}
+
+// The mass of a species, noting each atom the table has no value of its own
+// for. A batch meets the same species again and again: each sum is worked
+// out once per table.
+Rational MassOf(const Species& species, const std::string& key, AtomWeight (*weight)(int, int),
+                DetailNoteKind kind, std::size_t index, std::vector<DetailNote>& notes) {
+  for (const AtomCount& atoms : species.atoms) {
+    if (weight(atoms.element, atoms.mass).approximate) {
+      NoteOnce(notes, {kind, detail::AtomName(detail::AtomKind(atoms)), index});
+    }
+  }
+  static detail::Remembered<Rational> exam(1 << 14);
+  static detail::Remembered<Rational> molar(1 << 14);
+  detail::Remembered<Rational>& remembered = weight == detail::ExamAtomicMass ? exam : molar;
+  return remembered.Get(key, [&] { return WeightSum(species, weight); });
 }
 
 // Each kind of atom as the species has it, with its element's states.
@@ -61,10 +95,12 @@ SpeciesDetails DescribeSpecies(const Equation& equation, const std::vector<Integ
   out.formula = detail::FormulaText(species.text);
   out.coefficient = coefficients[i];
   out.product = i >= equation.reactant_count;
+  const std::string key = detail::AtomsKey(species) + '/' +
+                          (species.units == 1 ? std::string("1") : species.units.str());
   out.relative_mass =
-      MassOf(species, detail::ExamAtomicMass, DetailNoteKind::kOutsideExamTable, i, notes);
+      MassOf(species, key, detail::ExamAtomicMass, DetailNoteKind::kOutsideExamTable, i, notes);
   out.molar_mass =
-      MassOf(species, detail::MolarAtomicMass, DetailNoteKind::kIsotopeMassNumber, i, notes);
+      MassOf(species, key, detail::MolarAtomicMass, DetailNoteKind::kIsotopeMassNumber, i, notes);
   if (states.decided) {
     out.oxidation_states = StatesByAtom(species, states);
   } else {
@@ -131,6 +167,7 @@ DetailsResult Describe(const Equation& equation, const std::vector<Integer>& coe
       detail::ClassifyReaction(equation, decided && !details.redox.has_value());
   details.reaction_type = type.type;
   details.neutralization = type.neutralization;
+  details.ionic = type.ionic;
   if (given.empty()) return {std::move(details), GivenError::kNone, {}};
   return AddAmounts(std::move(details), given);
 }

@@ -8,6 +8,8 @@
 
 #include "composition_counts.h"
 #include "ions.h"
+#include "remembered.h"
+#include "small_fraction.h"
 
 namespace quorvel::chemistry::detail {
 namespace {
@@ -82,7 +84,7 @@ void Assign(Assignment& assignment, int element, const Rational& state, const In
     place = assignment.end() - 1;
   }
   for (AtomState& atoms : place->second) {
-    if (atoms.state == state) {
+    if (SameValue(atoms.state, state)) {
       atoms.count += count;
       return;
     }
@@ -198,7 +200,7 @@ class RuleSolver {
 // one kind of monatomic anion, with at most one metal whose charge the rest
 // decides (a whole positive number).
 std::optional<Assignment> IonicRemainder(const SmallCounts& counts, long long charge) {
-  Assignment assignment;
+  // Most remainders are no salt: they are told apart before anything is built.
   long long rest = charge;
   std::optional<std::pair<int, long long>> open;
   int anions = 0;  // kinds of monatomic anion: one at most
@@ -210,7 +212,6 @@ std::optional<Assignment> IonicRemainder(const SmallCounts& counts, long long ch
       if (state && anions++ > 0) return std::nullopt;
     }
     if (state) {
-      Assign(assignment, element, *state, count);
       rest -= *state * count;
     } else if (IsMetal(element) && !open) {
       open.emplace(element, count);
@@ -218,14 +219,17 @@ std::optional<Assignment> IonicRemainder(const SmallCounts& counts, long long ch
       return std::nullopt;
     }
   }
-  if (!open) {
-    if (rest != 0) return std::nullopt;
-    return assignment;
-  }
-  if (rest <= 0 || rest % open->second != 0 || rest / open->second > kHighestState) {
+  if (!open && rest != 0) return std::nullopt;
+  if (open && (rest <= 0 || rest % open->second != 0 || rest / open->second > kHighestState)) {
     return std::nullopt;
   }
-  Assign(assignment, open->first, Rational(rest / open->second), open->second);
+  Assignment assignment;
+  for (const auto& [element, count] : counts) {
+    if (count == 0 || (open && element == open->first)) continue;
+    const std::optional<int> state = element == kHydrogen ? 1 : FixedStateOf(element);
+    Assign(assignment, element, state ? *state : *MonatomicAnionCharge(element), count);
+  }
+  if (open) Assign(assignment, open->first, Rational(rest / open->second), open->second);
   return assignment;
 }
 
@@ -296,7 +300,7 @@ Assignment InSpeciesOrder(const ElementCounts& counts, Assignment assignment) {
     for (auto& entry : assignment) {
       if (entry.first != element) continue;
       std::sort(entry.second.begin(), entry.second.end(),
-                [](const AtomState& a, const AtomState& b) { return a.state < b.state; });
+                [](const AtomState& a, const AtomState& b) { return Below(a.state, b.state); });
       ordered.push_back(std::move(entry));
     }
   }
@@ -305,7 +309,9 @@ Assignment InSpeciesOrder(const ElementCounts& counts, Assignment assignment) {
 
 }  // namespace
 
-SpeciesStates OxidationStates(const Species& species) {
+namespace {
+
+SpeciesStates WorkOutStates(const Species& species) {
   SpeciesStates result;
   if (species.atoms.empty()) return result;
   const ElementCounts counts = CountElements(species);
@@ -325,6 +331,15 @@ SpeciesStates OxidationStates(const Species& species) {
   }
   result.elements = InSpeciesOrder(counts, std::move(*assignment));
   return result;
+}
+
+}  // namespace
+
+// The states are a pure function of the atoms and the charge, and a batch
+// meets the same species again and again.
+SpeciesStates OxidationStates(const Species& species) {
+  static Remembered<SpeciesStates> remembered(1 << 14);
+  return remembered.Get(AtomsKey(species), [&] { return WorkOutStates(species); });
 }
 
 }  // namespace quorvel::chemistry::detail

@@ -164,9 +164,12 @@ bool IsNeutralization(const Equation& equation) {
 TypeOfReaction ClassifyReaction(const Equation& equation, bool redox_free) {
   const std::size_t reactants = equation.reactant_count;
   const std::size_t products = equation.species.size() - reactants;
-  const bool has_electron = std::any_of(equation.species.begin(), equation.species.end(),
-                                        [](const Species& s) { return s.atoms.empty(); });
-  if (has_electron || reactants == 0 || products == 0) return {};
+  // Ions meeting to form a precipitate combine no substances: counting
+  // species would call SO42- + Ba2+ = BaSO4 a combination.
+  const bool ionic = std::any_of(equation.species.begin(), equation.species.end(),
+                                 [](const Species& s) { return s.charge != 0; });
+  if (ionic) return {ReactionType::kNone, false, true};
+  if (reactants == 0 || products == 0) return {};
   if (reactants >= 2 && products == 1) return {ReactionType::kCombination};
   if (reactants == 1 && products >= 2) return {ReactionType::kDecomposition};
   if (reactants != 2) return {};

@@ -60,7 +60,7 @@ class NameReader {
       return unchanged;
     }
     out_.text = rewritten_ + text_.Typed(copied_, text_.size());
-    out_.notes.insert(out_.notes.begin(), "names read as formulas: " + names_);
+    out_.notes.insert(out_.notes.begin(), Note{NoteKind::kNamesRead, {names_}});
     return std::move(out_);
   }
 

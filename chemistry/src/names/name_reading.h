@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "quorvel/chemistry/note.h"
 #include "quorvel/chemistry/reason.h"
 
 namespace quorvel::chemistry::detail {
@@ -15,7 +16,7 @@ namespace quorvel::chemistry::detail {
 // An equation with its names read as formulas.
 struct NamedEquation {
   std::optional<std::string> text;  // the equation with formulas; empty when it holds no name
-  std::vector<std::string> notes;   // each name and its formula, and what a name says besides
+  std::vector<Note> notes;          // each name and its formula, and what a name says besides
   std::optional<Reason> failure;    // a name that is unknown or means several substances
 
   // Where each name stood and its formula stands, in characters, so that a

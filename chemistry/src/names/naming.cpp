@@ -11,11 +11,13 @@
 
 #include "composition.h"
 #include "element_names.h"
+#include "name_composition.h"
 #include "name_rules.h"
 #include "number_words.h"
 #include "parts.h"
 #include "quorvel/chemistry/names.h"
 #include "quorvel/chemistry/periodic_table.h"
+#include "remembered.h"
 #include "table_names.h"
 
 namespace quorvel::chemistry {
@@ -98,6 +100,27 @@ bool Within(const std::set<int>& part, const std::set<int>& whole) {
   return true;
 }
 
+// The elements of each anion, in the order of Anions(), worked out once.
+const std::vector<std::set<int>>& AnionElements() {
+  static const std::vector<std::set<int>> elements = [] {
+    std::vector<std::set<int>> out;
+    for (const Part& anion : names::Anions()) out.push_back(ElementsOf(anion.formula));
+    return out;
+  }();
+  return elements;
+}
+
+// The anions made only of these elements.
+std::vector<const Part*> AnionsWithin(const std::set<int>& elements, bool polyatomic_only) {
+  std::vector<const Part*> anions;
+  const std::vector<Part>& all = names::Anions();
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    if (polyatomic_only && !all[i].polyatomic) continue;
+    if (Within(AnionElements()[i], elements)) anions.push_back(&all[i]);
+  }
+  return anions;
+}
+
 // The candidate names of a neutral compound of these elements, preferred first.
 std::vector<std::string> CompoundCandidates(const std::set<int>& elements,
                                             const Composition& composition, int written_first) {
@@ -108,10 +131,7 @@ std::vector<std::string> CompoundCandidates(const std::set<int>& elements,
   if (elements.contains(kNitrogen) && elements.contains(kHydrogen)) {
     cations.push_back(*names::CationNamed("铵"));
   }
-  std::vector<const Part*> anions;
-  for (const Part& anion : names::Anions()) {
-    if (Within(ElementsOf(anion.formula), elements)) anions.push_back(&anion);
-  }
+  const std::vector<const Part*> anions = AnionsWithin(elements, false);
   std::vector<std::string> candidates;
   for (const Part* anion : anions) {
     for (const Part& cation : cations) {
@@ -148,18 +168,15 @@ std::vector<std::string> IonCandidates(const std::set<int>& elements) {
     for (const Part& cation : names::CationsOf(z)) candidates.push_back(names::IonName(cation));
     if (std::optional<Part> anion = names::AnionOf(z)) candidates.push_back(names::IonName(*anion));
   }
-  for (const Part& anion : names::Anions()) {
-    if (anion.polyatomic && Within(ElementsOf(anion.formula), elements)) {
-      candidates.push_back(names::IonName(anion));
-    }
+  for (const Part* anion : AnionsWithin(elements, true)) {
+    candidates.push_back(names::IonName(*anion));
   }
   if (elements.contains(kNitrogen)) candidates.push_back(names::IonName(*names::CationNamed("铵")));
   return candidates;
 }
 
 bool Names(const std::string& name, const Composition& composition) {
-  const std::optional<std::string> formula = names::BuildFormula(name);
-  return formula && names::CompositionOf(*formula) == composition;
+  return names::CompositionOfName(name) == composition;
 }
 
 // CuSO4·5H2O: the water after an adduct dot, as typed; NaCl·H2O2 holds no
@@ -178,6 +195,11 @@ bool TypedWater(const std::string& text, int water) {
     }
   }
   return false;
+}
+
+Integer CountIn(const Composition& composition, int element) {
+  const auto found = composition.atoms.find(element);
+  return found == composition.atoms.end() ? Integer(0) : found->second;
 }
 
 std::optional<std::string> RuleName(const Composition& composition, const Species& species) {
@@ -201,23 +223,22 @@ std::optional<std::string> RuleName(const Composition& composition, const Specie
     }
     return std::nullopt;
   }
-  // A hydrate: the salt of the composition less its water.
+  // A hydrate: the salt of the composition less its water. The hydrogen the
+  // salt lacks says how much water that is.
   for (const std::string& name : candidates) {
-    const std::optional<std::string> formula = names::BuildFormula(name);
-    const std::optional<Composition> salt = formula ? names::CompositionOf(*formula) : std::nullopt;
+    const std::optional<Composition> salt = names::CompositionOfName(name);
     if (!salt) continue;
-    for (int water = 1; water <= kMostWater; ++water) {
-      if (composition.LessWater(water) == salt && TypedWater(species.text, water)) {
-        return names::NumberWord(water) + std::string(kHydrateWater) + name;
-      }
+    const Integer missing = CountIn(composition, kHydrogen) - CountIn(*salt, kHydrogen);
+    if (missing < 2 || missing > 2 * kMostWater || missing % 2 != 0) continue;
+    const int water = static_cast<int>(missing / 2);
+    if (composition.LessWater(water) == salt && TypedWater(species.text, water)) {
+      return names::NumberWord(water) + std::string(kHydrateWater) + name;
     }
   }
   return std::nullopt;
 }
 
-}  // namespace
-
-std::optional<std::string> ChineseName(const Species& species) {
+std::optional<std::string> NameOf(const Species& species) {
   const std::optional<Composition> composition = names::CompositionOf(species);
   if (!composition || composition->atoms.empty()) return std::nullopt;
   using Kind = names::TableName::Kind;
@@ -227,6 +248,21 @@ std::optional<std::string> ChineseName(const Species& species) {
   }
   if (std::optional<std::string> name = RuleName(*composition, species)) return name;
   return FromTable(*composition, species.text, Kind::kCommon).name;
+}
+
+// Everything NameOf looks at: the text, whether it is an adduct, and the atoms
+// in their order (the first names the written-first element).
+std::string NamingKey(const Species& species) {
+  return species.text + (species.adduct ? "\x01" : "\x02") + detail::AtomsKey(species);
+}
+
+}  // namespace
+
+// A batch names the same substances again and again (H2O, O2, CO2), and a
+// name is a pure function of the species: each is worked out once.
+std::optional<std::string> ChineseName(const Species& species) {
+  static detail::Remembered<std::optional<std::string>> remembered(1 << 14);
+  return remembered.Get(NamingKey(species), [&] { return NameOf(species); });
 }
 
 }  // namespace quorvel::chemistry

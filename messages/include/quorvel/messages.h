@@ -186,11 +186,21 @@ enum class Message {
   kGivenUnknownSpecies,          // {1} the formula
   kGivenTwice,                   // {1} the formula
   kGivenProductAmongOthers,      // {1} the formula
+  kDetailsIonicNoBasicType,      // a reaction type: ions or electrons take part
 
   // Names of substances.
-  kReasonUnknownName,     // {1} the name quoted, {2} where, {3} kReasonDidYouMean or nothing
-  kReasonDidYouMean,      // {1} the known names close to it, each quoted
-  kReasonAmbiguousName,   // {1} the name quoted, {2} where, {3} the formulas it may mean
+  kReasonUnknownName,    // {1} the name quoted, {2} where, {3} kReasonDidYouMean or nothing
+  kReasonDidYouMean,     // {1} the known names close to it, each quoted
+  kReasonAmbiguousName,  // {1} the name quoted, {2} where, {3} the formulas it may mean
+
+  // The notes of an answer (quorvel/chemistry/note.h).
+  kNoteChargeRead,        // {1} as typed, {2} the formula, {3} the charge
+  kNoteChargeReadOther,   // as kNoteChargeRead; {4} the other formula, {5} its charge, {6} its
+                          // spelling
+  kNoteChargeNotIsotope,  // {1} as typed, {2} the symbol, {3} the charge's size
+  kNoteNamesRead,         // {1} the names and their formulas
+  kNoteTypedKept,         // {1} the number of independent reactions
+  kNoteLikelyFormula,     // {1} the formula meant, {2} the one typed, {3} the answer with it
 
   kCount  // not a message: one past the last, so that loops reach every message
 };

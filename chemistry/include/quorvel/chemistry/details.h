@@ -124,7 +124,10 @@ struct Details {
   std::vector<Rational> mass_ratio;     // coefficient × relative mass
   ReactionType reaction_type = ReactionType::kNone;
   bool neutralization = false;  // acid + base → salt + water, a kind of double displacement
-  std::optional<Redox> redox;   // empty when no state changes or when undecided
+  // Ions or electrons take part (Ba2+ + SO42- = BaSO4↓, Zn - 2e- = Zn2+): the
+  // four basic types class reactions of substances, so the type is kNone.
+  bool ionic = false;
+  std::optional<Redox> redox;  // empty when no state changes or when undecided
   std::optional<Amounts> amounts;
   std::vector<DetailNote> notes;
 };

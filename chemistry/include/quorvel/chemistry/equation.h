@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "quorvel/chemistry/integer.h"
+#include "quorvel/chemistry/note.h"
 
 namespace quorvel::chemistry {
 
@@ -42,9 +43,9 @@ struct Species {
 struct Equation {
   std::vector<Species> species;  // reactants first
   std::size_t reactant_count = 0;
-  std::string arrow;               // between the sides, as typed: "=", "->", "→", ...
-  std::string label;               // before a colon, as typed: "负极：", or empty
-  std::vector<std::string> notes;  // how notation that reads two ways was read
+  std::string arrow;        // between the sides, as typed: "=", "->", "→", ...
+  std::string label;        // before a colon, as typed: "负极：", or empty
+  std::vector<Note> notes;  // how notation that reads two ways was read
 
   // Whether species i counts among the reactants: before the arrow, or
   // subtracted after it.

@@ -1,0 +1,40 @@
+#pragma once
+
+// A note of an answer as data: how notation that reads two ways was read, or
+// a hint. Explain turns it into one line of English or Simplified Chinese;
+// Answer::notes keeps the English lines, which scripts compare.
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "quorvel/messages.h"
+
+namespace quorvel::chemistry {
+
+enum class NoteKind {
+  kPlain,             // args: the line itself, said in English only
+  kChargeRead,        // args: as typed, the formula, the charge (SO42- read as SO4, 2-)
+  kChargeReadOther,   // args: as kChargeRead, then the other formula, its charge, how to write it
+  kChargeNotIsotope,  // args: as typed, the symbol, the charge's size (C-14)
+  kNamesRead,         // args: the names with their formulas
+  kTypedKept,         // args: the number of independent reactions
+  kLikelyFormula,     // args: the formula meant, the formula typed, the answer it gives
+};
+
+struct Note {
+  Note() = default;
+  // A line no catalogue entry says yet: shown as it is, in English.
+  Note(std::string english) : args{std::move(english)} {}  // NOLINT: implicit on purpose
+  Note(NoteKind note_kind, std::vector<std::string> note_args)
+      : kind(note_kind), args(std::move(note_args)) {}
+
+  NoteKind kind = NoteKind::kPlain;
+  std::vector<std::string> args;
+  bool operator==(const Note&) const = default;
+};
+
+// One line in the language.
+std::string Explain(const Note& note, messages::Language language);
+
+}  // namespace quorvel::chemistry

@@ -31,7 +31,7 @@ constexpr Table kEnglish = MakeTable({
      "go to standard error, in Chinese when the user's language is Chinese.\n"
      "--json gives the keys input, result, ok, coefficients, error (always in\n"
      "English), reason (a stable name for the kind of failure), notes, reactions\n"
-    "and default_reading_differences (where the default mode reads it otherwise).\n"
+     "and default_reading_differences (where the default mode reads it otherwise).\n"
      "A line longer than 512 KiB is refused unread (reason too_long), and so is an\n"
      "equation whose exact arithmetic takes more than 1 s (too_large).\n"
      "--details adds, after each balanced equation, the relative and molar masses,\n"
@@ -66,6 +66,17 @@ constexpr Table kEnglish = MakeTable({
     {Message::kWindowHintSubscripts,
      "Subscripts need no special writing: type their digits. Join the reactants and the products "
      "with an equals sign."},
+    {Message::kWindowChemistryHintConditions,
+     "Chemistry notation: conditions such as =点燃= or =△=, gas ↑ and precipitate ↓, states and "
+     "浓/稀 may be written."},
+    {Message::kWindowChemistryHintCase,
+     "Mind the case of the elements; an ion's charge goes at its end, as in SO42- or Fe3+; "
+     "coefficients are optional."},
+    {Message::kWindowChemistryHintSubscripts,
+     "Type subscripts as digits, several if need be; names such as 高锰酸钾 may stand for "
+     "formulas. Join both sides with an equals sign."},
+    {Message::kWindowGivenCaption, "Given:"},
+    {Message::kWindowGivenNeedsAnswer, "Balance an equation first, then give the amounts."},
     {Message::kWindowEquationCaption, "Equation:"},
     {Message::kWindowResultCaption, "Result:"},
     {Message::kWindowMaker, "A Dravik product"},

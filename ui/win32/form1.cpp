@@ -25,7 +25,6 @@ constexpr wchar_t kIconName[] = L"IDI_ICON1";
 constexpr UINT_PTR kTimer1Id = 1;
 // Posted by WakeUi: a chemistry balance has finished on its thread.
 constexpr UINT kWakeMessage = WM_APP + 1;
-constexpr int kFirstControlId = 100;
 // A thin fixed frame with a caption, the system menu and a minimise box: the
 // layout is fixed, so there is nothing to maximise or drag to another size.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;

@@ -20,6 +20,10 @@
 
 namespace quorvel::win32 {
 
+// A control's id among the window's children: this plus its ControlId, so a
+// driver in another process can find a control wherever it stands.
+inline constexpr int kFirstControlId = 100;
+
 class Form1 : public form::FormView {
  public:
   explicit Form1(HINSTANCE instance);

@@ -69,6 +69,17 @@ constexpr Table kEnglish = MakeTable({
     {Message::kWindowHintSubscripts,
      "Subscripts need no special writing: type their digits. Join the reactants and the products "
      "with an equals sign."},
+    {Message::kWindowChemistryHintConditions,
+     "Chemistry notation: conditions such as =点燃= or =△=, gas ↑ and precipitate ↓, states and "
+     "浓/稀 may be written."},
+    {Message::kWindowChemistryHintCase,
+     "Mind the case of the elements; an ion's charge goes at its end, as in SO42- or Fe3+; "
+     "coefficients are optional."},
+    {Message::kWindowChemistryHintSubscripts,
+     "Type subscripts as digits, several if need be; names such as 高锰酸钾 may stand for "
+     "formulas. Join both sides with an equals sign."},
+    {Message::kWindowGivenCaption, "Given:"},
+    {Message::kWindowGivenNeedsAnswer, "Balance an equation first, then give the amounts."},
     {Message::kWindowEquationCaption, "Equation:"},
     {Message::kWindowResultCaption, "Result:"},
     {Message::kWindowMaker, "A Dravik product"},

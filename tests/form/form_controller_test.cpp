@@ -18,6 +18,7 @@
 
 #include "form/texts.h"
 #include "quorvel/chemistry.h"
+#include "quorvel/chemistry/details.h"
 #include "quorvel/pipeline.h"
 
 namespace quorvel::form {
@@ -44,6 +45,11 @@ class FakeView : public FormView {
   void SetControlEnabled(ControlId id, bool enabled) override { disabled[id] = !enabled; }
   void FocusControl(ControlId id) override { focus = id; }
   void SetWindowCaption(const Text& text) override { caption = Utf8(text); }
+  void ShowChemistryPane(bool shown) override { pane_shown = shown; }
+  void ShowBridges(const chemistry::Answer* answer, const chemistry::Details* details) override {
+    bridges = answer && details ? answer->result : std::string();
+    ++bridge_calls;
+  }
   void ProcessPendingEvents() override {
     ++yields;
     if (in_yield) in_yield();
@@ -89,6 +95,9 @@ class FakeView : public FormView {
   ControlId focus = ControlId::kLabel1;  // anywhere but Text1
   std::vector<std::string> boxes;
   std::string caption;
+  bool pane_shown = false;
+  std::string bridges;  // the answer drawn, empty when cleared
+  int bridge_calls = 0;
   bool timer_stopped = false;
   bool ended = false;
   long long yields = 0;
@@ -522,6 +531,164 @@ TEST(FormController, MenuSwitchStoresAndHoldsWhenTheStoreRefuses) {
     f.form.Command1_Click();
     ASSERT_TRUE(f.view.WaitAndPump(f.form));
     EXPECT_EQ(f.view.texts[ControlId::kText3], "C6H12O6 + 6O2 = 6CO2 + 6H2O");
+  }
+}
+
+}  // namespace
+}  // namespace quorvel::form
+
+namespace quorvel::form {
+namespace {
+
+bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+// A chemistry balance of `input` with its answer collected.
+struct BalancedFixture : ChemistryFixture {
+  explicit BalancedFixture(const char* input) : ChemistryFixture(input) {
+    EXPECT_TRUE(view.WaitAndPump(form));
+  }
+  // The 已知 box's Enter, its answer collected.
+  void GiveAmounts(const char* given) {
+    view.texts[ControlId::kText5] = given;
+    int key = kEnterKey;
+    form.Text5_KeyPress(key);
+    EXPECT_EQ(key, 0);  // taken: the box does not beep
+    EXPECT_TRUE(view.WaitAndPump(form));
+  }
+};
+
+TEST(FormController, PaneShowsTheDetailsOfEachAnswer) {
+  struct Case {
+    const char* input;
+    std::vector<std::string> lines_in_order;  // each after the one before
+    bool bridges;
+  };
+  const std::string failure =
+      WindowText(Message::kWindowChemistryFailure,
+                 {chemistry::Explain(chemistry::Balance("H2 + O2 = Fe").reason, kWindowLanguage)});
+  const Case cases[] = {
+      {"KMnO4 =△= K2MnO4 + MnO2 + O2↑",
+       {"相对分子质量：KMnO4", "质量比：316 : 197 : 87 : 32", "反应类型：分解反应", "化合价变化：",
+        "失去 2×2e⁻，化合价升高，被氧化", "氧化剂：KMnO4", "还原剂：KMnO4", "氧化产物：O2",
+        "还原产物：", "转移电子：4e⁻"},
+       true},
+      {"NaOH + HCl = NaCl + H2O",
+       {"相对分子质量：", "质量比：40 : 36.5 : 58.5 : 18", "反应类型：复分解反应（中和反应）",
+        "不是氧化还原反应"},
+       false},
+      // A failure is told in the pane as in the result box.
+      {"H2 + O2 = Fe", {failure}, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.input);
+    BalancedFixture f(c.input);
+    const std::string& pane = f.view.texts[ControlId::kText4];
+    std::size_t at = 0;
+    for (const std::string& line : c.lines_in_order) {
+      const std::size_t found = pane.find(line, at);
+      ASSERT_NE(found, std::string::npos) << line << " in\n" << pane;
+      at = found + line.size();
+    }
+    EXPECT_FALSE(Contains(pane, "不是氧化还原反应") && c.bridges);
+    EXPECT_EQ(f.view.bridges.empty(), !c.bridges);
+    if (!c.bridges) {
+      EXPECT_FALSE(Contains(pane, "转移电子"));
+    }
+    EXPECT_EQ(f.view.focus, ControlId::kText1);
+    EXPECT_TRUE(f.view.AllEnabled());
+  }
+}
+
+TEST(FormController, NewBalanceClearsThePaneAtOnce) {
+  BalancedFixture f("KMnO4 = K2MnO4 + MnO2 + O2");
+  ASSERT_FALSE(f.view.bridges.empty());
+  f.view.texts[ControlId::kText1] = "NaOH + HCl = NaCl + H2O";
+  f.form.Command1_Click();
+  // Before the answer comes, nothing of the last equation is left in sight.
+  EXPECT_EQ(f.view.texts[ControlId::kText4], "");
+  EXPECT_EQ(f.view.bridges, "");
+  ASSERT_TRUE(f.view.WaitAndPump(f.form));
+  EXPECT_TRUE(Contains(f.view.texts[ControlId::kText4], "不是氧化还原反应"));
+}
+
+TEST(FormController, GivenAmountsAddWhatReactsOrWhyNot) {
+  struct Case {
+    const char* equation;
+    const char* given;
+    std::vector<std::string> expected;  // in the pane, after the details
+    bool error;
+  };
+  const Case cases[] = {
+      {"KMnO4 =△= K2MnO4 + MnO2 + O2↑",
+       "KMnO4 31.6g",
+       {"参加反应和生成的物质的量与质量：", "KMnO4：0.2 mol，31.6 g", "O2：0.1 mol，3.2 g"},
+       false},
+      {"KMnO4 =△= K2MnO4 + MnO2 + O2↑", "KMnO4＝31.6 g", {"O2：0.1 mol，3.2 g"}, false},
+      {"H2 + O2 = H2O", "H2 4g\u3000O2 40g", {"H2 先反应完", "剩余 O2：8 g"}, false},
+      {"H2 + O2 = H2O", "H2 4g，O2 40g", {"H2 先反应完", "剩余 O2：8 g"}, false},
+      {"H2 + O2 = H2O", "Cu 1g", {"--given Cu：方程式中没有 Cu"}, true},
+      {"H2 + O2 = H2O", "H2", {"--given H2：应写作 物质=数量，如 KMnO4=31.6g"}, true},
+      {"H2 + O2 = H2O", "H2 0g", {"--given H2=0g：数量必须大于 0"}, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.equation) + " / " + c.given);
+    BalancedFixture f(c.equation);
+    const std::string details = f.view.texts[ControlId::kText4];
+    const std::string drawn = f.view.bridges;
+    f.GiveAmounts(c.given);
+    const std::string& pane = f.view.texts[ControlId::kText4];
+    // The details stay where they were; the amounts or the error follow them.
+    EXPECT_EQ(pane.substr(0, details.size()), details);
+    for (const std::string& line : c.expected) {
+      EXPECT_NE(pane.find(line, details.size()), std::string::npos) << line << " in\n" << pane;
+    }
+    EXPECT_EQ(Contains(pane, "参加反应"), !c.error);
+    EXPECT_EQ(f.view.bridges, drawn);
+    // The equation's boxes are as the balance left them.
+    EXPECT_EQ(f.view.texts[ControlId::kText3].empty(), false);
+    EXPECT_EQ(f.view.focus, ControlId::kText5);
+    EXPECT_TRUE(f.view.AllEnabled());
+    EXPECT_FALSE(f.form.Balancing());
+  }
+}
+
+TEST(FormController, AmountsNeedABalancedAnswer) {
+  for (const char* before : {"", "H2 + O2 = Fe"}) {
+    SCOPED_TRACE(before);
+    Fixture f;
+    FakeSettings settings;
+    f.form.LoadSettings(settings, true);
+    if (*before) {
+      f.view.texts[ControlId::kText1] = before;
+      f.form.Command1_Click();
+      ASSERT_TRUE(f.view.WaitAndPump(f.form));
+    }
+    f.view.texts[ControlId::kText5] = "H2 4g";
+    int key = kEnterKey;
+    f.form.Text5_KeyPress(key);
+    ASSERT_TRUE(f.view.WaitAndPump(f.form));
+    EXPECT_EQ(f.view.texts[ControlId::kText4], WindowText(Message::kWindowGivenNeedsAnswer));
+  }
+}
+
+TEST(FormController, HintsAndPaneFollowTheMode) {
+  Fixture f;
+  FakeSettings settings;
+  f.form.LoadSettings(settings, false);
+  const ControlId hints[] = {ControlId::kLabel3, ControlId::kLabel4, ControlId::kLabel6};
+  const Message chemistry_hints[] = {Message::kWindowChemistryHintConditions,
+                                     Message::kWindowChemistryHintCase,
+                                     Message::kWindowChemistryHintSubscripts};
+  for (const bool on : {true, false, true, false}) {
+    SCOPED_TRACE(on);
+    f.form.SetChemistryMode(on);
+    EXPECT_EQ(f.view.pane_shown, on);
+    for (std::size_t i = 0; i < std::size(hints); ++i) {
+      EXPECT_EQ(f.view.texts[hints[i]],
+                on ? WindowText(chemistry_hints[i]) : Caption(TableEntry(hints[i])));
+    }
   }
 }
 

@@ -12,6 +12,7 @@
 #include "form/fonts.h"
 #include "form/layout.h"
 #include "form1.h"
+#include "qt_text.h"
 #include "text_box.h"
 #include "ui_test_support.h"
 
@@ -53,10 +54,13 @@ class Form1LayoutTest : public QObject {
   void controls() {
     QFETCH(int, index);
     const form::ControlSpec& entry = form::kControls[static_cast<std::size_t>(index)];
-    const char* kinds[] = {"QLabel", "quorvel::ui::TextBox", "QPushButton"};
+    const char* kinds[] = {"QLabel", "quorvel::ui::TextBox", "QPushButton", "QPlainTextEdit",
+                           "QWidget"};
     QWidget* control = Control(QString::fromUtf8(entry.name));
     QVERIFY(control->inherits(kinds[static_cast<int>(entry.kind)]));
-    QVERIFY(control->isVisibleTo(form_.get()));
+    // The default mode shows none of the chemistry mode's pane.
+    QCOMPARE(control->isVisibleTo(form_.get()), !form::InChemistryPane(entry.id));
+    if (form::InChemistryPane(entry.id)) return;
     const int dpi = form_->Dpi();
 
     if (auto* label = qobject_cast<QLabel*>(control)) {
@@ -99,11 +103,38 @@ class Form1LayoutTest : public QObject {
   // Whatever resolution the fonts have (this program runs a second time at
   // 144 dpi), the real controls, labels at their real sizes, neither overlap
   // nor leave the window; the matrix box stays below it.
+  void nothingOverlapsOrIsCut_data() {
+    QTest::addColumn<bool>("chemistry");
+    QTest::addColumn<int>("lines");
+    QTest::newRow("default mode") << false << 0;
+    QTest::newRow("chemistry mode, empty pane") << true << 0;
+    QTest::newRow("chemistry mode, a few lines") << true << 4;
+    QTest::newRow("chemistry mode, long lines past the limit") << true << 40;
+  }
   void nothingOverlapsOrIsCut() {
+    QFETCH(bool, chemistry);
+    QFETCH(int, lines);
+    form_->Controller().SetChemistryMode(chemistry);
+    QStringList text;
+    for (int i = 0; i < lines; ++i) {
+      text << QStringLiteral(
+          "化合价变化：Mn：+7 → +4（KMnO4 → MnO2），得到 1×3e⁻，化合价降低，被还原");
+    }
+    form_->SetControlText(form::ControlId::kText4, quorvel::ui::FromQString(text.join(u'\n')));
     const QRect client = form_->rect();
-    QCOMPARE(client.size(),
-             QSize(form::ClientSize(form_->Dpi()).width, form::ClientSize(form_->Dpi()).height));
+    if (!chemistry) {
+      QCOMPARE(client.size(),
+               QSize(form::ClientSize(form_->Dpi()).width, form::ClientSize(form_->Dpi()).height));
+    } else {
+      QVERIFY(client.height() > form::ClientSize(form_->Dpi()).height);
+      // Twelve lines at most, then the pane scrolls.
+      QVERIFY(Control(QStringLiteral("Text4"))->height() <=
+              12 * QFontMetrics(Control(QStringLiteral("Text4"))->font()).lineSpacing() + 20);
+    }
     for (const form::ControlSpec& a : form::kControls) {
+      QCOMPARE(Control(QString::fromUtf8(a.name))->isVisibleTo(form_.get()),
+               chemistry || !form::InChemistryPane(a.id));
+      if (!Control(QString::fromUtf8(a.name))->isVisibleTo(form_.get())) continue;
       const QRect ra = Control(QString::fromUtf8(a.name))->geometry();
       if (a.id == form::ControlId::kText2) {
         QVERIFY(ra.top() >= client.height());
@@ -112,6 +143,7 @@ class Form1LayoutTest : public QObject {
       QVERIFY2(client.contains(ra), a.name);
       for (const form::ControlSpec& b : form::kControls) {
         if (&b <= &a || b.id == form::ControlId::kText2) continue;
+        if (!Control(QString::fromUtf8(b.name))->isVisibleTo(form_.get())) continue;
         // The button lies over the equation box's right edge by design.
         if (a.id == form::ControlId::kText1 && b.id == form::ControlId::kCommand1) continue;
         const QRect rb = Control(QString::fromUtf8(b.name))->geometry();

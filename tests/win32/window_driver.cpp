@@ -25,6 +25,7 @@
 #include "form/form_controller.h"
 #include "form/layout.h"
 #include "form/texts.h"
+#include "form1.h"
 #include "quorvel/cpu_usage.h"
 #include "quorvel/pipeline.h"
 #include "remote_window.h"
@@ -66,6 +67,10 @@ const wchar_t* ClassFor(ControlKind kind) {
       return L"Edit";
     case ControlKind::kButton:
       return L"Button";
+    case ControlKind::kDetailsBox:
+      return L"Edit";
+    case ControlKind::kPicture:
+      return L"Static";
   }
   return L"";
 }
@@ -95,6 +100,13 @@ std::unique_ptr<Window> OpenWindow(const std::wstring& arguments = {}) {
   if (!window->form || ClassOf(window->form) == L"#32770") return window;
   const std::vector<Child> children = Children(window->form);
   for (const form::ControlSpec& entry : form::kControls) {
+    // The pane's rows, and the matrix box below them, move with the pane's
+    // text: found by their control ids (their places are checked apart).
+    if (form::InChemistryPane(entry.id) || entry.id == ControlId::kText2) {
+      window->controls[static_cast<std::size_t>(entry.id)] =
+          GetDlgItem(window->form, quorvel::win32::kFirstControlId + static_cast<int>(entry.id));
+      continue;
+    }
     const form::PixelRect home = form::ToPixels(entry.twips, g_dpi);
     for (const Child& child : children) {
       if (child.window_class != ClassFor(entry.kind)) continue;
@@ -266,7 +278,13 @@ void ControlsOfTheTable() {
     const HWND control = window[entry.id];
     ASSERT_TRUE(control) << "no " << Utf8(std::wstring(ClassFor(entry.kind)))
                          << " where the table puts it";
-    EXPECT_TRUE(IsWindowVisible(control));
+    EXPECT_EQ(ClassOf(control), ClassFor(entry.kind));
+    // The default mode shows none of the chemistry mode's pane.
+    EXPECT_EQ(IsWindowVisible(control) != 0, !form::InChemistryPane(entry.id));
+    if (form::InChemistryPane(entry.id)) continue;
+    if (entry.kind != ControlKind::kLabel) {
+      EXPECT_EQ(Pixels(window.Rect(entry.id)), form::ToPixels(entry.twips, g_dpi));
+    }
     EXPECT_TRUE(IsWindowEnabled(control));
     const LONG style = GetWindowLongW(control, GWL_STYLE);
     EXPECT_EQ((style & WS_TABSTOP) != 0, entry.tab_stop);
@@ -291,7 +309,7 @@ void LabelsFitTheirCaptions() {
   const Window& window = Shared();
   ASSERT_TRUE(window.form);
   for (const form::ControlSpec& entry : form::kControls) {
-    if (entry.kind != ControlKind::kLabel) continue;
+    if (entry.kind != ControlKind::kLabel || form::InChemistryPane(entry.id)) continue;
     SCOPED_TRACE(entry.name);
     // Read the caption on both sides of the rectangle: Label7 may tick between.
     std::wstring caption;
@@ -327,6 +345,7 @@ void NothingOverlapsOrIsCut() {
     drawn[entry.id] = rect;
   }
   for (const form::ControlSpec& a : form::kControls) {
+    if (form::InChemistryPane(a.id)) continue;  // hidden in the default mode
     const form::PixelRect ra = Pixels(window.Rect(a.id));
     if (a.id == ControlId::kText2) {
       EXPECT_GE(ra.top, client.height) << "the matrix box lies below the visible area";
@@ -336,7 +355,7 @@ void NothingOverlapsOrIsCut() {
                 ra.bottom() <= client.height)
         << a.name << " is cut: " << ra.left << "," << ra.top << " " << ra.width << "x" << ra.height;
     for (const form::ControlSpec& b : form::kControls) {
-      if (&b <= &a || b.id == ControlId::kText2) continue;
+      if (&b <= &a || b.id == ControlId::kText2 || form::InChemistryPane(b.id)) continue;
       // The button lies over the equation box's right edge by design.
       if (a.id == ControlId::kText1 && b.id == ControlId::kCommand1) continue;
       const form::PixelRect& da = drawn[a.id];
@@ -738,6 +757,38 @@ void ChemistryOnTheCommandLine() {
   Close(*window);
 }
 
+// The 详解 pane read as a screen reader reads a native box (WM_GETTEXT), and
+// the 已知 box's Enter.
+void ChemistryPaneShowsTheDetails() {
+  StoreChemistry(std::nullopt);
+  const std::unique_ptr<Window> window = OpenWindow(WideFromUtf8(form::kChemistryOption));
+  ASSERT_TRUE(window && window->form && window->controls[0]);
+  const HWND pane = (*window)[ControlId::kText4];
+  const HWND given = (*window)[ControlId::kText5];
+  ASSERT_TRUE(pane && given);
+  EXPECT_TRUE(IsWindowVisible(pane) && IsWindowVisible(given));
+  EXPECT_EQ((GetWindowLongW(pane, GWL_STYLE) & (ES_MULTILINE | ES_READONLY)),
+            ES_MULTILINE | ES_READONLY);
+  const ChemistryCase kPermanganate = {"KMnO4 =△= K2MnO4 + MnO2 + O2↑",
+                                       "2KMnO4 =△= K2MnO4 + MnO2 + O2↑", ""};
+  ASSERT_TRUE(SetText((*window)[ControlId::kText1], WideFromUtf8(kPermanganate.equation)));
+  BringToFront(*window);
+  PostMessageW((*window)[ControlId::kText1], WM_CHAR, form::kEnterKey, 1);
+  ExpectAnswer(*window, kPermanganate.text3);
+  const auto has = [&](const std::string& part) {
+    return window->Text(ControlId::kText4).find(part) != std::string::npos;
+  };
+  EXPECT_TRUE(WaitUntil(kActMs, [&] { return has("转移电子：4e⁻"); }))
+      << window->Text(ControlId::kText4);
+  EXPECT_EQ(window->Text(ControlId::kText4).rfind("相对分子质量：", 0), 0u);
+  EXPECT_TRUE(has("\r\n质量比：316 : 197 : 87 : 32\r\n"));
+  ASSERT_TRUE(SetText(given, L"KMnO4 31.6g"));
+  PostMessageW(given, WM_CHAR, form::kEnterKey, 1);
+  EXPECT_TRUE(WaitUntil(kActMs, [&] { return has("O2：0.1 mol，3.2 g"); }))
+      << window->Text(ControlId::kText4);
+  Close(*window);
+}
+
 // Any number but 0 and 1 is no choice: the default mode.
 void ChemistryGarbageValueMeansOff() {
   StoreChemistry(7);
@@ -834,6 +885,7 @@ std::vector<Check> Checks() {
       {"close_during_a_megabyte_balance_ends_at_once", false, CloseDuringAMegabyteBalance},
       {"chemistry_on_the_command_line", false, ChemistryOnTheCommandLine},
       {"chemistry_garbage_value_means_off", false, ChemistryGarbageValueMeansOff},
+      {"chemistry_pane_shows_the_details", false, ChemistryPaneShowsTheDetails},
       {"chemistry_menu_switches_and_is_remembered", false, ChemistryMenuSwitchesAndIsRemembered},
   };
   std::vector<Check> here;

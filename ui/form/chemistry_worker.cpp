@@ -8,15 +8,15 @@ ChemistryWorker::~ChemistryWorker() {
   if (thread_.joinable()) thread_.join();
 }
 
-void ChemistryWorker::Start(Text equation, std::function<void()> done) {
+void ChemistryWorker::Start(std::function<ChemistryTexts()> job, std::function<void()> done) {
   // The previous balance has handed over its texts: its thread is ending.
   if (thread_.joinable()) thread_.join();
   {
     const std::lock_guard lock(mutex_);
     result_.reset();
   }
-  thread_ = std::thread([this, equation = std::move(equation), done = std::move(done)] {
-    ChemistryTexts texts = BalanceChemistry(equation);
+  thread_ = std::thread([this, job = std::move(job), done = std::move(done)] {
+    ChemistryTexts texts = job();
     {
       const std::lock_guard lock(mutex_);
       result_ = std::move(texts);

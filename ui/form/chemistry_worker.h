@@ -22,8 +22,9 @@ class ChemistryWorker {
   // this is never longer than about a second.
   ~ChemistryWorker();
 
-  // `done` runs on the worker's thread once the texts can be taken.
-  void Start(Text equation, std::function<void()> done);
+  // Runs `job` (BalanceChemistry, DescribeAmounts) on the worker's thread;
+  // `done` runs there too, once the texts can be taken.
+  void Start(std::function<ChemistryTexts()> job, std::function<void()> done);
   // On the window's thread: the finished balance's texts, once.
   std::optional<ChemistryTexts> TakeResult();
 

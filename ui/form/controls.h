@@ -12,7 +12,8 @@
 
 namespace quorvel::form {
 
-// In the table's order: the window from top to bottom.
+// In the table's order: the window from top to bottom, then the chemistry
+// mode's 详解 pane, which only that mode shows below the CPU line.
 enum class ControlId {
   kLabel3,
   kLabel4,
@@ -25,9 +26,15 @@ enum class ControlId {
   kLabel5,
   kLabel7,
   kText2,
+  kPicture1,
+  kText4,
+  kLabel8,
+  kText5,
 };
 
-enum class ControlKind { kLabel, kTextBox, kButton };
+// kDetailsBox: read-only, several lines, scrolled when its text is longer than
+// its place; kPicture: a drawing, painted by the front end.
+enum class ControlKind { kLabel, kTextBox, kButton, kDetailsBox, kPicture };
 
 // The fonts by what they are for; kWindowDefault is the toolkit's own.
 enum class FontRole { kHint, kCaption, kStatus, kBox, kButton, kWindowDefault };
@@ -63,6 +70,9 @@ inline constexpr const char* kFormName = "Form1";
 inline constexpr TwipsRect kClientArea{0, 0, 8145, 2400};
 inline constexpr const char* kTimerName = "Timer1";
 inline constexpr int kTimerIntervalMs = 1000;
+// The client area's height in the chemistry mode with the pane at its least:
+// the rows of the pane below the default form, and a margin under them.
+inline constexpr int kPaneClientHeightTwips = 3390;
 
 // The controls keep the names the window's design gave them; what each does:
 //   Label3, Label4, Label6  the three lines of hints at the top
@@ -74,8 +84,14 @@ inline constexpr int kTimerIntervalMs = 1000;
 //   Label5    the maker's name, in red
 //   Label7    the CPU usage line, renewed by Timer1 once a second
 //   Text2     the composition matrix, below the visible area
+// The chemistry mode's pane, at its places when it holds one line; rows under
+// a grown Text4 move down with it (layout.h):
+//   Picture1  the 双线桥 drawing, of no height when there is nothing to draw
+//   Text4     the details of the answer, read-only, several lines
+//   Label8    the caption before the amounts box
+//   Text5     the given amounts (Enter works out what reacts)
 // clang-format off
-inline constexpr std::array<ControlSpec, 11> kControls{{
+inline constexpr std::array<ControlSpec, 15> kControls{{
   {ControlId::kLabel3,   "Label3",   ControlKind::kLabel,   Message::kWindowHintConditions,   {120, 0, 6840, 210},    FontRole::kHint,    6,  false, false, false},
   {ControlId::kLabel4,   "Label4",   ControlKind::kLabel,   Message::kWindowHintCase,         {120, 240, 7560, 210},  FontRole::kHint,    7,  false, false, false},
   {ControlId::kLabel6,   "Label6",   ControlKind::kLabel,   Message::kWindowHintSubscripts,   {120, 480, 7380, 210},  FontRole::kHint,    9,  false, false, false},
@@ -87,12 +103,19 @@ inline constexpr std::array<ControlSpec, 11> kControls{{
   {ControlId::kLabel5,   "Label5",   ControlKind::kLabel,   Message::kWindowMaker,            {7200, 1680, 795, 330}, FontRole::kCaption, 8,  false, false, true},
   {ControlId::kLabel7,   "Label7",   ControlKind::kLabel,   Message::kCpuUsageUnknown,        {0, 2040, 2745, 285},   FontRole::kStatus,  10, false, false, false},
   {ControlId::kText2,    "Text2",    ControlKind::kTextBox, Message::kWindowMatrixInitial,    {6240, 2640, 1695, 495}, FontRole::kWindowDefault, 1, false, false, false},
+  {ControlId::kPicture1, "Picture1", ControlKind::kPicture,   std::nullopt,                   {120, 2400, 7905, 0},   FontRole::kBox,     13, false, false, false},
+  {ControlId::kText4,    "Text4",    ControlKind::kDetailsBox, std::nullopt,                  {120, 2400, 7905, 375}, FontRole::kStatus,  11, true,  true,  false},
+  {ControlId::kLabel8,   "Label8",   ControlKind::kLabel,   Message::kWindowGivenCaption,     {0, 2895, 960, 330},    FontRole::kCaption, 14, false, false, false},
+  {ControlId::kText5,    "Text5",    ControlKind::kTextBox, std::nullopt,                     {960, 2895, 5895, 375}, FontRole::kBox,     12, true,  false, false},
 }};
 // clang-format on
 
 constexpr const ControlSpec& TableEntry(ControlId id) {
   return kControls[static_cast<std::size_t>(id)];
 }
+
+// The rows only the chemistry mode shows; the default mode's form is the rest.
+constexpr bool InChemistryPane(ControlId id) { return id >= ControlId::kPicture1; }
 
 // The control's text when the window opens, in UTF-8.
 inline std::string Caption(const ControlSpec& entry) {

@@ -132,6 +132,18 @@ void FormController::SwitchMode(bool chemistry) {
   chemistry_ = chemistry;
   view_.SetWindowCaption(
       FromUtf8(WindowText(chemistry ? Message::kWindowChemistryCaption : Message::kWindowCaption)));
+  // The hints tell what the mode reads; off again, the form's own come back.
+  struct Hint {
+    ControlId label;
+    Message chemistry;
+  };
+  for (const Hint hint : {Hint{ControlId::kLabel3, Message::kWindowChemistryHintConditions},
+                          Hint{ControlId::kLabel4, Message::kWindowChemistryHintCase},
+                          Hint{ControlId::kLabel6, Message::kWindowChemistryHintSubscripts}}) {
+    view_.SetControlText(hint.label, FromUtf8(chemistry ? WindowText(hint.chemistry)
+                                                        : Caption(TableEntry(hint.label))));
+  }
+  view_.ShowChemistryPane(chemistry);
 }
 
 // Text1 keeps what the user typed: the chemistry reading rewrites nothing.
@@ -139,18 +151,55 @@ void FormController::StartChemistryBalance() {
   balancing_ = true;
   SetBalanceControlsEnabled(false);
   view_.SetControlText(ControlId::kText3, FromUtf8(WindowText(Message::kWindowBalancing)));
-  worker_.Start(view_.ControlText(ControlId::kText1), [this] { view_.WakeUi(); });
+  // The pane never shows the details of an equation no longer in the box.
+  view_.ShowBridges(nullptr, nullptr);
+  view_.SetControlText(ControlId::kText4, Text());
+  answer_.reset();
+  described_.reset();
+  worker_.Start(
+      [equation = view_.ControlText(ControlId::kText1)] { return BalanceChemistry(equation); },
+      [this] { view_.WakeUi(); });
+}
+
+void FormController::StartAmounts() {
+  if (balancing_ || closing_) return;
+  balancing_ = true;
+  view_.SetControlEnabled(ControlId::kText5, false);
+  worker_.Start(
+      [answer = answer_, given = view_.ControlText(ControlId::kText5)] {
+        return DescribeAmounts(answer, given);
+      },
+      [this] { view_.WakeUi(); });
 }
 
 void FormController::Pump() {
   std::optional<ChemistryTexts> texts = worker_.TakeResult();
   // A window closing takes nothing more.
   if (!texts || closing_) return;
-  view_.SetControlText(ControlId::kText2, texts->matrix);
-  view_.SetControlText(ControlId::kText3, texts->result);
   balancing_ = false;
-  SetBalanceControlsEnabled(true);
-  view_.FocusControl(ControlId::kText1);
+  if (texts->balanced_now) {
+    view_.SetControlText(ControlId::kText2, texts->matrix);
+    view_.SetControlText(ControlId::kText3, texts->result);
+  }
+  ShowPane(*texts);
+  if (texts->balanced_now) {
+    SetBalanceControlsEnabled(true);
+    view_.FocusControl(ControlId::kText1);
+  } else {
+    view_.SetControlEnabled(ControlId::kText5, true);
+    view_.FocusControl(ControlId::kText5);
+  }
+}
+
+void FormController::ShowPane(const ChemistryTexts& texts) {
+  // The new answer is held before the view lets go of the old one.
+  std::shared_ptr<const chemistry::Answer> answer = texts.answer;
+  std::shared_ptr<const chemistry::Details> described = texts.described;
+  view_.SetControlText(ControlId::kText4, texts.details);
+  const bool redox = answer && described && described->redox;
+  view_.ShowBridges(redox ? answer.get() : nullptr, redox ? described.get() : nullptr);
+  answer_ = std::move(answer);
+  described_ = std::move(described);
 }
 
 void FormController::EndBalance(bool show_engine_texts) {
@@ -162,6 +211,12 @@ void FormController::EndBalance(bool show_engine_texts) {
 
 void FormController::Text1_KeyPress(int& key_ascii) {
   if (key_ascii == kEnterKey) Command1_Click();
+}
+
+void FormController::Text5_KeyPress(int& key_ascii) {
+  if (key_ascii != kEnterKey) return;
+  key_ascii = 0;  // a one-line box would only beep at it
+  StartAmounts();
 }
 
 void FormController::Timer1_Timer() {

@@ -16,6 +16,7 @@
 // thread collects with Pump() when the view's WakeUi() asks it to.
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "form/chemistry_worker.h"
@@ -54,6 +55,8 @@ class FormController : public BalanceHost {
   void Form_Unload(std::int16_t& cancel);
   void Command1_Click();
   void Text1_KeyPress(int& key_ascii);
+  // Enter in the 已知 box works out the amounts for the last balanced answer.
+  void Text5_KeyPress(int& key_ascii);
   void Timer1_Timer();
 
   // Before Form_Load: the mode the user chose last time, or on for this run
@@ -96,6 +99,8 @@ class FormController : public BalanceHost {
   void SetBalanceControlsEnabled(bool enabled);
   void SwitchMode(bool chemistry);
   void StartChemistryBalance();
+  void StartAmounts();
+  void ShowPane(const ChemistryTexts& texts);
   void ShowEngineTexts();
   void EndBalance(bool show_engine_texts);
 
@@ -109,6 +114,10 @@ class FormController : public BalanceHost {
   bool closing_ = false;
   bool chemistry_ = false;
   Settings* settings_ = nullptr;
+  // The last answer the pane describes, and its details, which the drawing
+  // is painted from; null before a balance and after a failed one.
+  std::shared_ptr<const chemistry::Answer> answer_;
+  std::shared_ptr<const chemistry::Details> described_;
   // Last: its thread is stopped before anything it reaches goes.
   ChemistryWorker worker_;
 };

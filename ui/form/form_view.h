@@ -6,6 +6,11 @@
 #include "form/controls.h"
 #include "quorvel/text.h"
 
+namespace quorvel::chemistry {
+struct Answer;
+struct Details;
+}  // namespace quorvel::chemistry
+
 namespace quorvel::form {
 
 class FormView {
@@ -15,8 +20,15 @@ class FormView {
   // The whole text of a box (Text1, Text2, Text3).
   virtual Text ControlText(ControlId id) const = 0;
   // A box set this way shows the start of its new text with nothing
-  // selected; a label takes its new caption's size.
+  // selected; a label takes its new caption's size; the 详解 pane (Text4,
+  // "\n" between its lines) takes its text's height up to its limit.
   virtual void SetControlText(ControlId id, const Text& text) = 0;
+  // Shows the chemistry mode's pane, the window grown to hold it, or hides
+  // it, the window back at the default form's size.
+  virtual void ShowChemistryPane(bool shown) = 0;
+  // The 双线桥 of a redox answer in Picture1; null clears it. The form keeps
+  // both alive until its next call, so a view may paint from them.
+  virtual void ShowBridges(const chemistry::Answer* answer, const chemistry::Details* details) = 0;
   virtual void SetControlEnabled(ControlId id, bool enabled) = 0;
   virtual void FocusControl(ControlId id) = 0;
   virtual void SetWindowCaption(const Text& caption) = 0;

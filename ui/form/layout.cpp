@@ -44,4 +44,39 @@ PixelRect PlaceLabel(ControlId id, PixelSize extent, int dpi) {
   return placed;
 }
 
+FormPlaces::FormPlaces(int dpi, bool chemistry, const PaneContent& pane)
+    : dpi_(dpi), chemistry_(chemistry), client_(ClientSize(dpi)) {
+  if (!chemistry) return;
+  const PixelRect picture_home = ToPixels(TableEntry(ControlId::kPicture1).twips, dpi);
+  const PixelRect details_home = ToPixels(TableEntry(ControlId::kText4).twips, dpi);
+  picture_ = {picture_home.left, picture_home.top, picture_home.width,
+              std::max(0, pane.picture_height)};
+  const int lines = std::clamp(pane.text_lines, 1, kPaneMaxLines);
+  const int wanted = lines * std::max(0, pane.line_height) + std::max(0, pane.frame);
+  details_ = {details_home.left, picture_.bottom(), details_home.width,
+              std::max(details_home.height, wanted)};
+  below_details_ = details_.bottom() - details_home.bottom();
+  client_.height = TwipsToPixels(kPaneClientHeightTwips, dpi) + below_details_;
+}
+
+int FormPlaces::Shift(ControlId id) const {
+  if (id == ControlId::kText2) return client_.height - ClientSize(dpi_).height;
+  if (id == ControlId::kLabel8 || id == ControlId::kText5) return below_details_;
+  return 0;
+}
+
+PixelRect FormPlaces::Place(ControlId id) const {
+  if (chemistry_ && id == ControlId::kPicture1) return picture_;
+  if (chemistry_ && id == ControlId::kText4) return details_;
+  PixelRect place = ToPixels(TableEntry(id).twips, dpi_);
+  place.top += Shift(id);
+  return place;
+}
+
+PixelRect FormPlaces::PlaceLabel(ControlId id, PixelSize extent) const {
+  PixelRect place = form::PlaceLabel(id, extent, dpi_);
+  place.top += Shift(id);
+  return place;
+}
+
 }  // namespace quorvel::form

@@ -25,8 +25,13 @@ void CaptionLabel::SetCaption(const QString& caption) {
 void CaptionLabel::FitCaption() {
   const QSize wanted = sizeHint();
   const form::PixelRect place = form::PlaceLabel(id_, {wanted.width(), wanted.height()}, dpi_);
-  const QRect target(place.left, place.top, place.width, place.height);
+  const QRect target(place.left, place.top + row_shift_, place.width, place.height);
   if (geometry() != target) setGeometry(target);
+}
+
+void CaptionLabel::SetRowShift(int pixels) {
+  row_shift_ = pixels;
+  FitCaption();
 }
 
 void CaptionLabel::changeEvent(QEvent* event) {

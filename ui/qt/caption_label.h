@@ -14,6 +14,9 @@ class CaptionLabel : public QLabel {
 
   void SetCaption(const QString& caption);
   void FitCaption();
+  // How far below its row in the table the label stands (the 已知 caption
+  // moves down with a grown 详解 pane).
+  void SetRowShift(int pixels);
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -21,6 +24,7 @@ class CaptionLabel : public QLabel {
  private:
   form::ControlId id_;
   int dpi_;
+  int row_shift_ = 0;
 };
 
 }  // namespace quorvel::ui

@@ -5,8 +5,10 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
 #include <string>
@@ -90,6 +92,20 @@ void Form1::BuildControls() {
         control = box;
         break;
       }
+      case ControlKind::kDetailsBox: {
+        auto* box = new QPlainTextEdit(this);
+        box->setReadOnly(true);
+        // Selectable and copyable by keyboard and mouse, as a read-only box is.
+        box->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+        box->setTabChangesFocus(true);
+        box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        control = box;
+        break;
+      }
+      case ControlKind::kPicture:
+        // The drawing's place until the drawing itself is built here.
+        control = new QWidget(this);
+        break;
       case ControlKind::kButton: {
         auto* button = new QPushButton(this);
         button->setAutoDefault(false);
@@ -111,9 +127,11 @@ void Form1::BuildControls() {
     // Through the view, so a label takes its caption's size at once.
     if (entry.kind == ControlKind::kLabel) {
       static_cast<CaptionLabel*>(control)->SetCaption(Utf8(form::Caption(entry)));
-    } else {
-      control->setProperty("text", Utf8(form::Caption(entry)));
+    } else if (entry.kind != ControlKind::kPicture) {
+      SetControlText(entry.id, DecodeUtf8(form::Caption(entry)).value_or(Text()));
     }
+    // The pane waits for the chemistry mode.
+    if (form::InChemistryPane(entry.id)) control->hide();
   }
 
   std::vector<const ControlSpec*> tab_chain;
@@ -142,6 +160,9 @@ void Form1::LoadSettings(bool chemistry_this_run) {
 }
 
 Text Form1::ControlText(ControlId id) const {
+  if (auto* pane = qobject_cast<QPlainTextEdit*>(Control(id))) {
+    return FromQString(pane->toPlainText());
+  }
   return FromQString(Control(id)->property("text").toString());
 }
 
@@ -149,9 +170,60 @@ void Form1::SetControlText(ControlId id, const Text& text) {
   QWidget* control = Control(id);
   if (auto* label = dynamic_cast<CaptionLabel*>(control)) {
     label->SetCaption(ToQString(text));
+  } else if (auto* pane = qobject_cast<QPlainTextEdit*>(control)) {
+    pane->setPlainText(ToQString(text));
+    // The pane takes its text's height, and the rows under it move.
+    if (pane_shown_) LayOut();
   } else {
     control->setProperty("text", ToQString(text));
   }
+}
+
+void Form1::ShowChemistryPane(bool shown) {
+  pane_shown_ = shown;
+  for (const ControlSpec& entry : form::kControls) {
+    if (form::InChemistryPane(entry.id)) Control(entry.id)->setVisible(shown);
+  }
+  LayOut();
+}
+
+void Form1::ShowBridges(const chemistry::Answer* answer, const chemistry::Details* details) {
+  // Nothing is drawn yet: the drawing's place stays empty and of no height.
+  static_cast<void>(answer);
+  static_cast<void>(details);
+}
+
+form::PaneContent Form1::MeasurePane() const {
+  const auto* pane = static_cast<QPlainTextEdit*>(Control(ControlId::kText4));
+  const QFontMetrics metrics(pane->font());
+  const int margin = static_cast<int>(pane->document()->documentMargin() + 0.5);
+  form::PaneContent content;
+  content.line_height = metrics.lineSpacing();
+  content.frame = 2 * pane->frameWidth() + 2 * margin;
+  // Wrapped at the box's width, less a scroll bar's, which a long text shows.
+  const int width = form::ToPixels(form::TableEntry(ControlId::kText4).twips, dpi_).width -
+                    content.frame - pane->verticalScrollBar()->sizeHint().width();
+  const QRect wrapped = metrics.boundingRect(QRect(0, 0, std::max(width, 1), 1 << 20),
+                                             Qt::TextWordWrap, pane->toPlainText());
+  content.text_lines =
+      std::max(1, (wrapped.height() + content.line_height - 1) / std::max(content.line_height, 1));
+  return content;
+}
+
+void Form1::LayOut() {
+  const form::FormPlaces places(dpi_, pane_shown_,
+                                pane_shown_ ? MeasurePane() : form::PaneContent{});
+  for (const ControlSpec& entry : form::kControls) {
+    QWidget* control = Control(entry.id);
+    if (auto* label = dynamic_cast<CaptionLabel*>(control)) {
+      const form::PixelRect home = form::ToPixels(entry.twips, dpi_);
+      label->SetRowShift(places.PlaceLabel(entry.id, {home.width, home.height}).top - home.top);
+    } else {
+      const form::PixelRect place = places.Place(entry.id);
+      control->setGeometry(place.left, place.top, place.width, place.height);
+    }
+  }
+  setFixedSize(places.Client().width, places.Client().height);
 }
 
 void Form1::SetControlEnabled(ControlId id, bool enabled) { Control(id)->setEnabled(enabled); }
@@ -211,6 +283,12 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
   const auto* key = static_cast<QKeyEvent*>(event);
   QWidget* text1 = Control(ControlId::kText1);
+  QWidget* text5 = Control(ControlId::kText5);
+  if (watched == text5 && text5->isEnabled() && IsEnter(*key)) {
+    int key_ascii = form::kEnterKey;
+    controller_.Text5_KeyPress(key_ascii);
+    return true;
+  }
   if (watched == text1 && text1->isEnabled()) {
     int key_ascii = 0;
     if (IsEnter(*key)) {

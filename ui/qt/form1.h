@@ -7,6 +7,7 @@
 #include "form/controls.h"
 #include "form/form_controller.h"
 #include "form/form_view.h"
+#include "form/layout.h"
 #include "settings_file.h"
 #include "single_instance.h"
 
@@ -45,6 +46,8 @@ class Form1 : public QWidget, public form::FormView {
   void EndProgram() override;
   void SetWindowCaption(const Text& caption) override;
   void WakeUi() override;
+  void ShowChemistryPane(bool shown) override;
+  void ShowBridges(const chemistry::Answer* answer, const chemistry::Details* details) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -53,12 +56,17 @@ class Form1 : public QWidget, public form::FormView {
 
  private:
   void BuildControls();
+  // Places every control for the mode and the pane's content, and sizes the
+  // window to hold them.
+  void LayOut();
+  form::PaneContent MeasurePane() const;
   void AddModeItem(QMenu& menu);
   QWidget* Control(form::ControlId id) const { return controls_[static_cast<std::size_t>(id)]; }
 
   int dpi_;
   std::array<QWidget*, form::kControls.size()> controls_{};
   QTimer* timer1_ = nullptr;
+  bool pane_shown_ = false;
   SingleInstanceLock instance_lock_;
   SettingsFile settings_;
   form::FormController controller_;

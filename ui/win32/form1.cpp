@@ -25,7 +25,6 @@ constexpr wchar_t kIconName[] = L"IDI_ICON1";
 constexpr UINT_PTR kTimer1Id = 1;
 // Posted by WakeUi: a chemistry balance has finished on its thread.
 constexpr UINT kWakeMessage = WM_APP + 1;
-constexpr int kFirstControlId = 100;
 // A thin fixed frame with a caption, the system menu and a minimise box: the
 // layout is fixed, so there is nothing to maximise or drag to another size.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
@@ -53,11 +52,6 @@ std::wstring WindowText(HWND window) {
   const int copied = GetWindowTextW(window, text.data(), length + 1);
   text.resize(static_cast<std::size_t>(std::max(copied, 0)));
   return text;
-}
-
-SIZE ClientPixels(int dpi) {
-  const form::PixelSize client = form::ClientSize(dpi);
-  return {client.width, client.height};
 }
 
 Form1* FormOf(HWND window) {
@@ -133,12 +127,23 @@ void Form1::CreateControls() {
         // keeps them as they are.
         if (id == ControlId::kText2) style |= ES_MULTILINE | ES_AUTOVSCROLL;
         break;
+      case ControlKind::kDetailsBox:
+        // A native multi-line box that screen readers read as any edit box.
+        window_class = WC_EDIT;
+        style |= ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL;
+        ex_style |= WS_EX_CLIENTEDGE;
+        break;
+      case ControlKind::kPicture:
+        // The drawing's place until the drawing itself is built here.
+        break;
       case ControlKind::kButton:
         window_class = WC_BUTTON;
         style |= BS_PUSHBUTTON;
         break;
     }
     if (entry.tab_stop) style |= WS_TABSTOP;
+    // The pane waits for the chemistry mode.
+    if (form::InChemistryPane(id)) style &= ~static_cast<DWORD>(WS_VISIBLE);
     const std::wstring caption = WideFromUtf8(form::Caption(entry));
     const auto menu_id = static_cast<INT_PTR>(kFirstControlId + static_cast<int>(id));
     const HWND control =
@@ -146,14 +151,14 @@ void Form1::CreateControls() {
                         reinterpret_cast<HMENU>(menu_id), instance_, nullptr);
     controls_[static_cast<std::size_t>(id)] = control;
     if (!control) continue;
-    if (entry.kind == ControlKind::kTextBox) {
+    if (entry.kind == ControlKind::kTextBox || entry.kind == ControlKind::kDetailsBox) {
       // A pasted equation or a long matrix must never be cut short, nor keep
       // the window from answering while the box takes it.
       SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
       HoldLongTexts(control);
     }
     // Enter in the equation box and on the focused button is the balance command.
-    if (id == ControlId::kText1 || id == ControlId::kCommand1) {
+    if (id == ControlId::kText1 || id == ControlId::kCommand1 || id == ControlId::kText5) {
       SetWindowSubclass(control, ControlProc, 0, reinterpret_cast<DWORD_PTR>(this));
     }
   }
@@ -161,7 +166,14 @@ void Form1::CreateControls() {
 
 void Form1::ApplyDpi(int dpi, const POINT* top_left) {
   dpi_ = dpi;
-  const SIZE outer = WindowSizeForClient(ClientPixels(dpi), kStyle, kExStyle, dpi);
+  FontSet fonts(dpi);
+  for (const ControlSpec& entry : form::kControls) {
+    SendMessageW(Control(entry.id), WM_SETFONT, reinterpret_cast<WPARAM>(fonts.For(entry.font)),
+                 FALSE);
+  }
+  const form::FormPlaces places = Places();
+  const SIZE outer =
+      WindowSizeForClient({places.Client().width, places.Client().height}, kStyle, kExStyle, dpi);
   POINT place{0, 0};
   if (top_left) {
     place = *top_left;
@@ -177,15 +189,12 @@ void Form1::ApplyDpi(int dpi, const POINT* top_left) {
   SetWindowPos(window_, nullptr, place.x, place.y, outer.cx, outer.cy,
                SWP_NOZORDER | SWP_NOACTIVATE);
 
-  FontSet fonts(dpi);
   for (const ControlSpec& entry : form::kControls) {
-    const HWND control = Control(entry.id);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.For(entry.font)), FALSE);
     if (entry.kind == ControlKind::kLabel) {
       FitLabel(entry.id);
     } else {
-      const form::PixelRect rect = form::ToPixels(entry.twips, dpi);
-      SetWindowPos(control, nullptr, rect.left, rect.top, rect.width, rect.height,
+      const form::PixelRect rect = places.Place(entry.id);
+      SetWindowPos(Control(entry.id), nullptr, rect.left, rect.top, rect.width, rect.height,
                    SWP_NOZORDER | SWP_NOACTIVATE);
     }
   }
@@ -200,11 +209,58 @@ void Form1::FitLabel(ControlId id) {
   if (!label) return;
   const auto font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
   const SIZE extent = TextExtent(label, font, WindowText(label));
-  const form::PixelRect place = form::PlaceLabel(id, {extent.cx, extent.cy}, dpi_);
+  const form::PixelRect place = Places().PlaceLabel(id, {extent.cx, extent.cy});
   SetWindowPos(label, nullptr, place.left, place.top, place.width, place.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
   // The static drew its new caption at its old size: draw it whole again.
   InvalidateRect(label, nullptr, TRUE);
+}
+
+form::FormPlaces Form1::Places() const {
+  return form::FormPlaces(dpi_, pane_shown_, pane_shown_ ? MeasurePane() : form::PaneContent{});
+}
+
+form::PaneContent Form1::MeasurePane() const {
+  const HWND pane = Control(ControlId::kText4);
+  form::PaneContent content;
+  if (!pane) return content;
+  const HDC device = GetDC(pane);
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(pane, WM_GETFONT, 0, 0));
+  const HGDIOBJ old = SelectObject(device, font);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(device, &metrics);
+  SelectObject(device, old);
+  ReleaseDC(pane, device);
+  content.line_height = metrics.tmHeight;
+  // The client edge above and below, and the box's own margin of a pixel or so.
+  content.frame = 2 * SystemMetric(SM_CYEDGE, dpi_) + 4;
+  // The box wraps its text at its width, which the pane never changes.
+  content.text_lines = static_cast<int>(SendMessageW(pane, EM_GETLINECOUNT, 0, 0));
+  return content;
+}
+
+void Form1::LayOut() {
+  if (!window_) return;
+  RECT frame{};
+  GetWindowRect(window_, &frame);
+  const POINT corner{frame.left, frame.top};
+  ApplyDpi(dpi_, &corner);
+}
+
+void Form1::ShowChemistryPane(bool shown) {
+  pane_shown_ = shown;
+  for (const ControlSpec& entry : form::kControls) {
+    if (form::InChemistryPane(entry.id) && Control(entry.id)) {
+      ShowWindow(Control(entry.id), shown ? SW_SHOWNA : SW_HIDE);
+    }
+  }
+  LayOut();
+}
+
+void Form1::ShowBridges(const chemistry::Answer* answer, const chemistry::Details* details) {
+  // Nothing is drawn yet: the drawing's place stays empty and of no height.
+  static_cast<void>(answer);
+  static_cast<void>(details);
 }
 
 void Form1::LoadIcons() {
@@ -282,15 +338,33 @@ const ControlSpec* Form1::SpecOf(HWND control) const {
   return &form::kControls[static_cast<std::size_t>(found - controls_.begin())];
 }
 
-Text Form1::ControlText(ControlId id) const { return FromWide(WindowText(Control(id))); }
+Text Form1::ControlText(ControlId id) const {
+  std::wstring text = WindowText(Control(id));
+  // The pane's box keeps CR LF between its lines; the form writes LF.
+  if (form::TableEntry(id).kind == ControlKind::kDetailsBox) std::erase(text, L'\r');
+  return FromWide(text);
+}
 
 void Form1::SetControlText(ControlId id, const Text& text) {
   const HWND control = Control(id);
   if (!control) return;
-  SetWindowTextW(control, ToWide(text).c_str());
-  if (form::TableEntry(id).kind == ControlKind::kLabel) {
+  const ControlKind kind = form::TableEntry(id).kind;
+  std::wstring wide = ToWide(text);
+  if (kind == ControlKind::kDetailsBox) {
+    std::wstring lines;
+    for (const wchar_t letter : wide) {
+      if (letter == L'\n') lines += L'\r';
+      lines += letter;
+    }
+    wide = std::move(lines);
+  }
+  SetWindowTextW(control, wide.c_str());
+  if (kind == ControlKind::kLabel) {
     FitLabel(id);
-  } else if (form::TableEntry(id).kind == ControlKind::kTextBox) {
+  } else if (kind == ControlKind::kDetailsBox) {
+    // The pane takes its text's height, and the rows under it move.
+    if (pane_shown_) LayOut();
+  } else if (kind == ControlKind::kTextBox) {
     // Read from its start, with nothing selected, as a text box shows a
     // text the program gives it.
     SendMessageW(control, EM_SETSEL, 0, 0);
@@ -390,7 +464,8 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       // A read-only box that is enabled looks like any other box: white,
       // not the grey of a disabled one.
-      if (entry && entry->kind == ControlKind::kTextBox &&
+      if (entry &&
+          (entry->kind == ControlKind::kTextBox || entry->kind == ControlKind::kDetailsBox) &&
           IsWindowEnabled(reinterpret_cast<HWND>(lparam))) {
         SetTextColor(device, GetSysColor(COLOR_WINDOWTEXT));
         SetBkColor(device, GetSysColor(COLOR_WINDOW));
@@ -428,7 +503,10 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case kWmGetDpiScaledSize: {
       auto* size = reinterpret_cast<SIZE*>(lparam);
       const int dpi = static_cast<int>(wparam);
-      *size = WindowSizeForClient(ClientPixels(dpi), kStyle, kExStyle, dpi);
+      const form::FormPlaces places(dpi, pane_shown_,
+                                    pane_shown_ ? MeasurePane() : form::PaneContent{});
+      *size = WindowSizeForClient({places.Client().width, places.Client().height}, kStyle, kExStyle,
+                                  dpi);
       return TRUE;
     }
     case kWmDpiChanged: {
@@ -471,6 +549,11 @@ LRESULT Form1::HandleControlMessage(HWND control, UINT message, WPARAM wparam, L
     // goes no further; every other key reaches the box as the handler left it.
     if (key_ascii == form::kEnterKey || key_ascii == 0) return 0;
     return DefSubclassProc(control, message, static_cast<WPARAM>(key_ascii), lparam);
+  }
+  if (control == Control(ControlId::kText5) && message == WM_CHAR && wparam == VK_RETURN) {
+    int key_ascii = form::kEnterKey;
+    controller_.Text5_KeyPress(key_ascii);
+    return 0;
   }
   if (control == Control(ControlId::kCommand1) && wparam == VK_RETURN) {
     // Enter, on the main keyboard or the keypad, presses the focused button

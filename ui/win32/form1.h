@@ -14,10 +14,15 @@
 #include "form/controls.h"
 #include "form/form_controller.h"
 #include "form/form_view.h"
+#include "form/layout.h"
 #include "registry_settings.h"
 #include "single_instance.h"
 
 namespace quorvel::win32 {
+
+// A control's id among the window's children: this plus its ControlId, so a
+// driver in another process can find a control wherever it stands.
+inline constexpr int kFirstControlId = 100;
 
 class Form1 : public form::FormView {
  public:
@@ -50,6 +55,8 @@ class Form1 : public form::FormView {
   void EndProgram() override;
   void SetWindowCaption(const Text& caption) override;
   void WakeUi() override;
+  void ShowChemistryPane(bool shown) override;
+  void ShowBridges(const chemistry::Answer* answer, const chemistry::Details* details) override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
@@ -68,6 +75,12 @@ class Form1 : public form::FormView {
   // where the window goes, or null to centre it on the work area.
   void ApplyDpi(int dpi, const POINT* top_left);
   void FitLabel(form::ControlId id);
+  // Every place for the mode and what the pane holds at the window's dpi.
+  form::FormPlaces Places() const;
+  form::PaneContent MeasurePane() const;
+  // Moves the controls to their places and sizes the window to hold them,
+  // its top-left corner where it is.
+  void LayOut();
   void LoadIcons();
 
   HWND Control(form::ControlId id) const { return controls_[static_cast<std::size_t>(id)]; }
@@ -83,6 +96,7 @@ class Form1 : public form::FormView {
   // The control to give the focus back to when the window is activated again.
   HWND saved_focus_ = nullptr;
   bool ended_ = false;
+  bool pane_shown_ = false;
   // The window WakeUi posts to, read from the worker's thread; null once the
   // window is going.
   std::atomic<HWND> wake_target_{nullptr};

@@ -64,6 +64,14 @@ enum class Message {
   kWindowOkButton,   // the box's one button
   kCpuUsage,         // Label7: {1} the reading in whole percent
   kCpuUsageUnknown,  // Label7 before the first reading
+
+  // Label3, Label4, Label6 while the chemistry mode answers: what it reads.
+  kWindowChemistryHintConditions,
+  kWindowChemistryHintCase,
+  kWindowChemistryHintSubscripts,
+  kWindowGivenCaption,      // Label8, before the given amounts in the 详解 pane
+  kWindowGivenNeedsAnswer,  // amounts given before any equation was balanced
+
   // The edit items of Text1's right-click menu where the toolkit has none of
   // its own to offer (Win32); "&" marks the access key.
   kEditUndo,

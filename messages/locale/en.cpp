@@ -21,6 +21,7 @@ constexpr Table kEnglish = MakeTable({
      "  --json     print one JSON object per equation\n"
      "  --help     show this help\n"
      "  --version  show the version\n"
+     "  --web      print where the web page quorvel.html is, to open in a browser\n"
      "  --chemistry  read chemistry's own notation and balance exactly (below)\n"
      "\n"
      "With --chemistry: subscripts and coefficients of any size; nested groups\n"
@@ -31,7 +32,7 @@ constexpr Table kEnglish = MakeTable({
      "go to standard error, in Chinese when the user's language is Chinese.\n"
      "--json gives the keys input, result, ok, coefficients, error (always in\n"
      "English), reason (a stable name for the kind of failure), notes, reactions\n"
-    "and default_reading_differences (where the default mode reads it otherwise).\n"
+     "and default_reading_differences (where the default mode reads it otherwise).\n"
      "A line longer than 512 KiB is refused unread (reason too_long), and so is an\n"
      "equation whose exact arithmetic takes more than 1 s (too_large).\n"
      "--details adds, after each balanced equation, the relative and molar masses,\n"
@@ -52,6 +53,7 @@ constexpr Table kEnglish = MakeTable({
     {Message::kConsoleWhere, "quorvel-cli: {1}: "},
     {Message::kConsoleNotUtf8, "not valid UTF-8"},
     {Message::kConsoleSkipped, "{1}; equation skipped"},
+    {Message::kConsoleNoWebPage, "quorvel-cli: the web page is not installed (make web builds it)"},
 
     // The window, the CPU line, the second-instance box, the edit menu.
     {Message::kWindowCaption, "Quorvel1.2"},
@@ -225,6 +227,18 @@ constexpr Table kEnglish = MakeTable({
     {Message::kGivenUnknownSpecies, "--given {1}: no species of the equation is {1}"},
     {Message::kGivenTwice, "--given {1}: given twice"},
     {Message::kGivenProductAmongOthers, "--given {1}: a product can only be given alone"},
+    // The web page.
+    {Message::kPageGivenCaption, "Given:"},
+    {Message::kPageGivenHint,
+     "e.g. KMnO4 31.6g; several amounts split by commas; units g, kg, mg or mol"},
+    {Message::kPageDetailsCaption, "Details"},
+    {Message::kPageBridgesCaption, "Electron bridges"},
+    {Message::kPageHint,
+     "Type chemistry's notation: counts of any size C12H22O11, groups Ca3(PO4)2, hydrates "
+     "CuSO4·5H2O, ions Fe^3+, conditions =△=, or the names of substances."},
+    {Message::kPageLoading, "Loading…"},
+    {Message::kPageNotStarted, "The balancer could not start: {1}"},
+    {Message::kPageNeedsScript, "This page needs a browser that runs scripts."},
 });
 
 }  // namespace quorvel::messages::detail

@@ -42,6 +42,7 @@ enum class Message {
   kConsoleWhere,                // before a message about one equation: {1} which
   kConsoleNotUtf8,              // a line or argument that is not UTF-8
   kConsoleSkipped,              // after why an equation was not answered
+  kConsoleNoWebPage,            // --web, and the page is neither installed nor built
 
   // The window's texts (both toolkits), the CPU line, the second-instance box.
   // The default mode's texts are fixed: tests compare them.
@@ -188,9 +189,19 @@ enum class Message {
   kGivenProductAmongOthers,      // {1} the formula
 
   // Names of substances.
-  kReasonUnknownName,     // {1} the name quoted, {2} where, {3} kReasonDidYouMean or nothing
-  kReasonDidYouMean,      // {1} the known names close to it, each quoted
-  kReasonAmbiguousName,   // {1} the name quoted, {2} where, {3} the formulas it may mean
+  kReasonUnknownName,    // {1} the name quoted, {2} where, {3} kReasonDidYouMean or nothing
+  kReasonDidYouMean,     // {1} the known names close to it, each quoted
+  kReasonAmbiguousName,  // {1} the name quoted, {2} where, {3} the formulas it may mean
+
+  // The web page's own texts, beside the window's that it shares.
+  kPageGivenCaption,    // before the box of given amounts
+  kPageGivenHint,       // how to write given amounts
+  kPageDetailsCaption,  // the heading of the details
+  kPageBridgesCaption,  // the heading of the electron bridges' drawing
+  kPageHint,            // what the equation box reads
+  kPageLoading,         // until the library has started
+  kPageNotStarted,      // the library could not start: {1} why, as the browser says
+  kPageNeedsScript,     // a browser that runs no scripts
 
   kCount  // not a message: one past the last, so that loops reach every message
 };

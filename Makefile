@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_ARGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build test run ci sanitize fuzz windows bench package clean
+.PHONY: all deps configure build test run ci sanitize fuzz windows web bench package clean
 
 all: build
 
@@ -31,6 +31,15 @@ sanitize:
 fuzz:
 	@bash scripts/check-fuzz.sh
 
+# The chemistry mode as one web page, build-web/quorvel.html, built with
+# emscripten and tested in headless Chromium. Debian's emscripten finds its
+# JavaScript optimiser's modules only through NODE_PATH.
+web:
+	@bash scripts/install-deps.sh web
+	@NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@NODE_PATH=/usr/share/nodejs cmake --build build-web -j $(JOBS)
+	@ctest --test-dir build-web --output-on-failure
+
 # Cross-build for Windows with MinGW-w64 and run the unit tests under Wine.
 windows:
 	@bash scripts/check-windows.sh
@@ -44,11 +53,11 @@ bench: deps
 	@build-bench/bench/quorvel_window_bench
 
 # The Debian package, in $(BUILD)/.
-package: build
+package: build web
 	@cd $(BUILD) && cpack -G DEB
 
-# Everything CI checks, in order.
-ci: test sanitize fuzz windows
+# Everything CI checks, in order; the page before the packages that ship it.
+ci: test web sanitize fuzz windows
 
 clean:
 	rm -rf $(BUILD)

@@ -18,6 +18,7 @@
 #include "quorvel/report/details.h"
 #include "quorvel/version.h"
 #include "user_language.h"
+#include "web_page.h"
 
 namespace {
 
@@ -154,6 +155,14 @@ int main(int argc, char** argv) {
         options.details = true;
       } else if (arg == "--help") {
         PrintUsage(std::cout);
+        return kExitBalanced;
+      } else if (arg == "--web") {
+        const auto page = WebPage();
+        if (!page) {
+          std::cerr << Say(Message::kConsoleNoWebPage) << '\n';
+          return kExitFailed;
+        }
+        std::cout << reinterpret_cast<const char*>(page->u8string().c_str()) << '\n';
         return kExitBalanced;
       } else if (arg == "--version") {
         std::cout << Say(Message::kConsoleVersion, {QUORVEL_VERSION_TEXT}) << '\n';

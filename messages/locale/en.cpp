@@ -21,6 +21,7 @@ constexpr Table kEnglish = MakeTable({
      "  --json     print one JSON object per equation\n"
      "  --help     show this help\n"
      "  --version  show the version\n"
+     "  --web      print where the web page quorvel.html is, to open in a browser\n"
      "  --chemistry  read chemistry's own notation and balance exactly (below)\n"
      "\n"
      "With --chemistry: subscripts and coefficients of any size; nested groups\n"
@@ -55,6 +56,7 @@ constexpr Table kEnglish = MakeTable({
     {Message::kConsoleWhere, "quorvel-cli: {1}: "},
     {Message::kConsoleNotUtf8, "not valid UTF-8"},
     {Message::kConsoleSkipped, "{1}; equation skipped"},
+    {Message::kConsoleNoWebPage, "quorvel-cli: the web page is not installed (make web builds it)"},
 
     // The window, the CPU line, the second-instance box, the edit menu.
     {Message::kWindowCaption, "Quorvel1.2"},
@@ -252,6 +254,18 @@ constexpr Table kEnglish = MakeTable({
      "the coefficients as written balance it and are kept; other combinations balance too, as it "
      "combines {1} independent reactions"},
     {Message::kNoteLikelyFormula, "did you mean {1} for {2}? With {1} it balances as {3}"},
+    // The web page.
+    {Message::kPageGivenCaption, "Given:"},
+    {Message::kPageGivenHint,
+     "e.g. KMnO4 31.6g; several amounts split by commas; units g, kg, mg or mol"},
+    {Message::kPageDetailsCaption, "Details"},
+    {Message::kPageBridgesCaption, "Electron bridges"},
+    {Message::kPageHint,
+     "Type chemistry's notation: counts of any size C12H22O11, groups Ca3(PO4)2, hydrates "
+     "CuSO4·5H2O, ions Fe^3+, conditions =△=, or the names of substances."},
+    {Message::kPageLoading, "Loading…"},
+    {Message::kPageNotStarted, "The balancer could not start: {1}"},
+    {Message::kPageNeedsScript, "This page needs a browser that runs scripts."},
 });
 
 }  // namespace quorvel::messages::detail

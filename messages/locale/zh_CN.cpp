@@ -21,6 +21,7 @@ constexpr Table kChinese = MakeTable({
      "  --json     每个方程式输出一个 JSON 对象\n"
      "  --help     显示本帮助\n"
      "  --version  显示版本\n"
+     "  --web      显示网页版 quorvel.html 的位置，用浏览器打开即可\n"
      "  --chemistry  按化学的写法读取并精确配平（见下）\n"
      "\n"
      "使用 --chemistry 时：下标和系数可以是任意大小；可嵌套括号\n"
@@ -54,6 +55,7 @@ constexpr Table kChinese = MakeTable({
     {Message::kConsoleWhere, "quorvel-cli: {1}: "},
     {Message::kConsoleNotUtf8, "不是有效的 UTF-8 编码"},
     {Message::kConsoleSkipped, "{1}；已跳过该方程式"},
+    {Message::kConsoleNoWebPage, "quorvel-cli：未安装网页版（make web 可生成）"},
 
     // The window, the CPU line, the second-instance box, the edit menu.
     {Message::kWindowCaption, "Quorvel1.2"},
@@ -226,6 +228,17 @@ constexpr Table kChinese = MakeTable({
     {Message::kNoteTypedKept,
      "所写系数已使方程式配平，予以保留；此方程式含 {1} 个独立反应，其他系数组合也能配平"},
     {Message::kNoteLikelyFormula, "{2} 是否应为 {1}？写作 {1} 时配平为 {3}"},
+    // The web page.
+    {Message::kPageGivenCaption, "已知："},
+    {Message::kPageGivenHint, "如 KMnO4 31.6g，几个已知量用逗号隔开；单位 g、kg、mg 或 mol"},
+    {Message::kPageDetailsCaption, "详解"},
+    {Message::kPageBridgesCaption, "双线桥"},
+    {Message::kPageHint,
+     "按化学的写法输入：多位下标 C12H22O11、括号 Ca3(PO4)2、水合物 CuSO4·5H2O、"
+     "离子 Fe^3+、反应条件 =△=，也可以写物质的名称，如 高锰酸钾。"},
+    {Message::kPageLoading, "正在载入……"},
+    {Message::kPageNotStarted, "配平程序未能启动：{1}"},
+    {Message::kPageNeedsScript, "本页需要浏览器允许运行脚本。"},
 });
 
 }  // namespace quorvel::messages::detail

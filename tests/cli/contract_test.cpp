@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <set>
 #include <string>
@@ -166,11 +167,25 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(UsageTest, HelpNamesEveryOptionAndErrorsGoToStandardError) {
   const CliOutcome help = RunCli({"--help"});
-  for (const char* option : {"--matrix", "--json", "--help", "--version"}) {
+  for (const char* option : {"--matrix", "--json", "--help", "--version", "--web"}) {
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
   }
   const CliOutcome unknown = RunCli({"--bogus"});
   EXPECT_NE(unknown.err.find("--bogus"), std::string::npos) << unknown.err;
+}
+
+// The build's program names the page the build made, and only one that is there.
+TEST(WebPageTest, NamesTheBuiltPageOrSaysThereIsNone) {
+  const CliOutcome web = RunCli({"--web"});
+  std::error_code error;
+  if (std::filesystem::is_regular_file(QUORVEL_BUILT_PAGE, error)) {
+    EXPECT_EQ(web.out, std::string(QUORVEL_BUILT_PAGE) + "\n");
+    EXPECT_EQ(web.status, 0);
+  } else {
+    EXPECT_EQ(web.out, "");
+    EXPECT_NE(web.err.find("make web"), std::string::npos) << web.err;
+    EXPECT_EQ(web.status, 1);
+  }
 }
 
 struct BadInputRow : Row {

@@ -42,6 +42,7 @@ enum class Message {
   kConsoleWhere,                // before a message about one equation: {1} which
   kConsoleNotUtf8,              // a line or argument that is not UTF-8
   kConsoleSkipped,              // after why an equation was not answered
+  kConsoleNoWebPage,            // --web, and the page is neither installed nor built
 
   // The window's texts (both toolkits), the CPU line, the second-instance box.
   // The default mode's texts are fixed: tests compare them.
@@ -209,6 +210,15 @@ enum class Message {
   kNoteNamesRead,         // {1} the names and their formulas
   kNoteTypedKept,         // {1} the number of independent reactions
   kNoteLikelyFormula,     // {1} the formula meant, {2} the one typed, {3} the answer with it
+  // The web page's own texts, beside the window's that it shares.
+  kPageGivenCaption,    // before the box of given amounts
+  kPageGivenHint,       // how to write given amounts
+  kPageDetailsCaption,  // the heading of the details
+  kPageBridgesCaption,  // the heading of the electron bridges' drawing
+  kPageHint,            // what the equation box reads
+  kPageLoading,         // until the library has started
+  kPageNotStarted,      // the library could not start: {1} why, as the browser says
+  kPageNeedsScript,     // a browser that runs no scripts
 
   kCount  // not a message: one past the last, so that loops reach every message
 };

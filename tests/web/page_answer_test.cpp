@@ -1,0 +1,193 @@
+// What the page is handed: the 已知 box read as a student types it, and the
+// answer's JSON with its Chinese texts, as the browser test cannot see them
+// one by one.
+
+#include "page_answer.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "given_box.h"
+
+namespace quorvel::web {
+namespace {
+
+using chemistry::GivenError;
+using chemistry::MassUnit;
+
+struct GivenRow {
+  const char* name;
+  std::string text;
+  std::vector<std::string> formulas;  // read, in order; empty on an error
+  std::vector<chemistry::Rational> values;
+  std::vector<MassUnit> units;
+  GivenError error = GivenError::kNone;
+  std::string subject;  // the item the error names
+};
+
+void PrintTo(const GivenRow& row, std::ostream* out) { *out << row.name; }
+
+class GivenBoxTest : public testing::TestWithParam<GivenRow> {};
+
+TEST_P(GivenBoxTest, ReadsAsTyped) {
+  const GivenRow& row = GetParam();
+  const GivenBox box = ReadGivenBox(row.text);
+  EXPECT_EQ(box.error, row.error);
+  EXPECT_EQ(box.error_subject, row.subject);
+  ASSERT_EQ(box.amounts.size(), row.formulas.size());
+  for (std::size_t k = 0; k < box.amounts.size(); ++k) {
+    EXPECT_EQ(box.amounts[k].formula, row.formulas[k]);
+    EXPECT_EQ(box.amounts[k].value, row.values[k]);
+    EXPECT_EQ(box.amounts[k].unit, row.units[k]);
+  }
+}
+
+const chemistry::Rational k31_6{158, 5};
+
+INSTANTIATE_TEST_SUITE_P(
+    Page, GivenBoxTest,
+    testing::Values(
+        GivenRow{
+            "space", "KMnO4 31.6g", {"KMnO4"}, {k31_6}, {MassUnit::kGram}, GivenError::kNone, ""},
+        GivenRow{"equals_as_the_console",
+                 "KMnO4=31.6g",
+                 {"KMnO4"},
+                 {k31_6},
+                 {MassUnit::kGram},
+                 GivenError::kNone,
+                 ""},
+        GivenRow{"full_width_colon_spaced_unit",
+                 "KMnO4：31.6 g",
+                 {"KMnO4"},
+                 {k31_6},
+                 {MassUnit::kGram},
+                 GivenError::kNone,
+                 ""},
+        GivenRow{"hydrate_keeps_its_dot",
+                 "CuSO4·5H2O 25 g",
+                 {"CuSO4·5H2O"},
+                 {25},
+                 {MassUnit::kGram},
+                 GivenError::kNone,
+                 ""},
+        GivenRow{"several_by_commas_of_both_widths",
+                 "H2 2 mol，O2 16g, N2 1kg",
+                 {"H2", "O2", "N2"},
+                 {2, 16, 1},
+                 {MassUnit::kMole, MassUnit::kGram, MassUnit::kKilogram},
+                 GivenError::kNone,
+                 ""},
+        GivenRow{"empty_items_and_blank_box", " ; \n ", {}, {}, {}, GivenError::kNone, ""},
+        GivenRow{"number_touching_the_formula_is_not_guessed_at",
+                 "KMnO431.6g",
+                 {},
+                 {},
+                 {},
+                 GivenError::kMalformed,
+                 "KMnO431.6g"},
+        GivenRow{"negative", "KMnO4 -3g", {}, {}, {}, GivenError::kNotPositive, "KMnO4 -3g"},
+        GivenRow{"unknown_unit", "H2 3 lb", {}, {}, {}, GivenError::kUnknownUnit, "H2 3 lb"},
+        GivenRow{
+            "one_bad_item_refuses_the_box", "H2 2g, O2", {}, {}, {}, GivenError::kMalformed, "O2"}),
+    [](const testing::TestParamInfo<GivenRow>& row) { return std::string(row.param.name); });
+
+struct AnswerRow {
+  const char* name;
+  std::string equation;
+  std::string given;
+  bool ok;
+  std::string result_start;        // the result starts so
+  std::vector<std::string> lines;  // among the details lines
+  std::string given_error_part;    // in given_error; empty when there is none
+};
+
+void PrintTo(const AnswerRow& row, std::ostream* out) { *out << row.name; }
+
+class PageAnswerTest : public testing::TestWithParam<AnswerRow> {};
+
+bool HasLine(const nlohmann::json& lines, const std::string& line) {
+  for (const auto& shown : lines) {
+    if (shown.get<std::string>().find(line) != std::string::npos) return true;
+  }
+  return false;
+}
+
+TEST_P(PageAnswerTest, TellsWhatThePageShows) {
+  const AnswerRow& row = GetParam();
+  const nlohmann::json page = nlohmann::json::parse(PageAnswer(row.equation, row.given));
+  EXPECT_EQ(page["ok"], row.ok);
+  EXPECT_EQ(page["answer"]["ok"], row.ok);
+  EXPECT_EQ(page["answer"]["input"], row.equation);
+  const std::string result = page["result"];
+  EXPECT_EQ(result.rfind(row.result_start, 0), 0u) << result;
+  for (const std::string& line : row.lines)
+    EXPECT_TRUE(HasLine(page["details_lines"], line)) << line;
+  if (row.ok) {
+    EXPECT_TRUE(page["reason"].is_null());
+    EXPECT_FALSE(page["answer"]["details"].is_null());
+  } else {
+    // The failure text carries the Chinese reason, and nothing else is shown.
+    EXPECT_EQ(result, "方程式配平失败！" + page["reason"].get<std::string>());
+    EXPECT_TRUE(page["details_lines"].empty());
+  }
+  if (row.given_error_part.empty()) {
+    EXPECT_TRUE(page["given_error"].is_null()) << page["given_error"];
+  } else {
+    EXPECT_NE(page["given_error"].get<std::string>().find(row.given_error_part), std::string::npos)
+        << page["given_error"];
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Page, PageAnswerTest,
+    testing::Values(AnswerRow{"amounts_from_the_given_box",
+                              "KMnO4 =△= K2MnO4 + MnO2 + O2↑",
+                              "KMnO4 31.6g",
+                              true,
+                              "2KMnO4 =△= K2MnO4 + MnO2 + O2↑",
+                              {"KMnO4：0.2 mol，31.6 g", "O2：0.1 mol，3.2 g", "转移电子：4e⁻"},
+                              ""},
+                    AnswerRow{"a_given_species_not_there_keeps_the_details",
+                              "H2 + O2 = H2O",
+                              "NaCl 5g",
+                              true,
+                              "2H2 + O2 = 2H2O",
+                              {"质量比：4 : 32 : 36"},
+                              "NaCl"},
+                    AnswerRow{"an_unreadable_given_box_keeps_the_details",
+                              "H2 + O2 = H2O",
+                              "H2 lots",
+                              true,
+                              "2H2 + O2 = 2H2O",
+                              {"质量比：4 : 32 : 36"},
+                              "H2 lots"},
+                    AnswerRow{"unbalanceable_in_chinese",
+                              "H2 + O2 = H2O + N2",
+                              "",
+                              false,
+                              "方程式配平失败！",
+                              {},
+                              ""},
+                    AnswerRow{"a_given_box_is_not_read_for_a_failure",
+                              "H2 + O2",
+                              "nonsense",
+                              false,
+                              "方程式配平失败！",
+                              {},
+                              ""}),
+    [](const testing::TestParamInfo<AnswerRow>& row) { return std::string(row.param.name); });
+
+TEST(PageTextsTest, EveryTextIsThereAndChinese) {
+  const nlohmann::json texts = nlohmann::json::parse(PageTexts());
+  EXPECT_EQ(texts["balance"], "配平");
+  EXPECT_EQ(texts["given"], "已知：");
+  for (const auto& [key, text] : texts.items()) {
+    EXPECT_FALSE(text.get<std::string>().empty()) << key;
+  }
+}
+
+}  // namespace
+}  // namespace quorvel::web

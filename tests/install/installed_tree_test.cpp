@@ -233,5 +233,18 @@ INSTANTIATE_TEST_SUITE_P(
                                "方程式配平失败！可能是输入错误或输入的方程式太复杂导致！\n", 1}),
     [](const testing::TestParamInfo<ConsoleRun>& row) { return std::string(row.param.name); });
 
+// The installed program names the installed page, never the build's.
+TEST(InstalledWebPage, IsTheOneQuorvelCliNames) {
+  const std::string page = kPrefix + "/share/quorvel/quorvel.html";
+  struct stat info {};
+  const CommandResult run = RunCommand(Quoted(kPrefix + "/bin/quorvel-cli") + " --web");
+  if (stat(page.c_str(), &info) != 0) {
+    EXPECT_EQ(run.exit_code, 1) << run.output;  // built without the page (make web)
+  } else {
+    EXPECT_EQ(run.output, page + "\n");
+    EXPECT_EQ(run.exit_code, 0);
+  }
+}
+
 }  // namespace
 }  // namespace quorvel::install_test

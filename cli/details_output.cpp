@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "quorvel/drawing/bridges.h"
+
 namespace {
 
 using quorvel::chemistry::Bridge;
@@ -35,12 +37,6 @@ std::string Formulas(const Details& details, const std::vector<std::size_t>& ind
   std::vector<std::string> names;
   for (const std::size_t i : indices) names.push_back(details.species[i].formula);
   return Join(names, Format(Message::kDetailsAlternativeSeparator, language));
-}
-
-std::string Electrons(const Bridge& bridge) {
-  const std::string each =
-      bridge.electrons_each == 1 ? std::string() : FormatDecimal(bridge.electrons_each);
-  return FormatDecimal(bridge.atoms) + "×" + each + "e⁻";
 }
 
 std::string StatesText(const SpeciesDetails& species, Language language) {
@@ -109,11 +105,7 @@ void PrintRedox(std::ostream& out, const Details& details, Language language) {
                  Formulas(details, redox.reduction_products, language)})
       << '\n';
   for (const Bridge& bridge : redox.changes) {
-    out << Format(bridge.gained ? Message::kDetailsGained : Message::kDetailsLost, language,
-                  {bridge.symbol, FormatState(bridge.from), FormatState(bridge.to),
-                   details.species[bridge.reactant].formula,
-                   details.species[bridge.product].formula, Electrons(bridge)})
-        << '\n';
+    out << quorvel::drawing::BridgeLine(details, bridge, language) << '\n';
   }
   out << Format(Message::kDetailsElectrons, language, {FormatDecimal(redox.electrons) + "e⁻"})
       << '\n';

@@ -186,9 +186,21 @@ enum class Message {
   kGivenProductAmongOthers,      // {1} the formula
 
   // Names of substances.
-  kReasonUnknownName,     // {1} the name quoted, {2} where, {3} kReasonDidYouMean or nothing
-  kReasonDidYouMean,      // {1} the known names close to it, each quoted
-  kReasonAmbiguousName,   // {1} the name quoted, {2} where, {3} the formulas it may mean
+  kReasonUnknownName,    // {1} the name quoted, {2} where, {3} kReasonDidYouMean or nothing
+  kReasonDidYouMean,     // {1} the known names close to it, each quoted
+  kReasonAmbiguousName,  // {1} the name quoted, {2} where, {3} the formulas it may mean
+
+  // The 双线桥 drawing (both windows, the console's SVG).
+  kDrawingLost,               // a 失去 bridge's electrons: {1} 2×2e⁻
+  kDrawingGained,             // a 得到 bridge's electrons: {1} 1×3e⁻
+  kDrawingRises,              // after a 失去 bridge's electrons
+  kDrawingFalls,              // after a 得到 bridge's electrons
+  kDrawingLabelJoin,          // between a label's electrons and what follows them
+  kDrawingName,               // the drawing's accessible name: {1} the balanced equation
+  kDrawingCopyImage,          // the drawing's right-click item
+  kConsoleBridgeNeedsOne,     // --bridge-svg without exactly one equation argument
+  kConsoleBridgeNotDrawn,     // --bridge-svg for an answer with no bridges: {1} why
+  kConsoleBridgeCannotWrite,  // {1} the file
 
   kCount  // not a message: one past the last, so that loops reach every message
 };

@@ -1,15 +1,18 @@
 // quorvel-cli: the balancing engine on the console. One line of output per
 // equation, the text the window's result box would show.
 
+#include <algorithm>
 #include <cstring>
 #include <initializer_list>
 #include <iostream>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "arguments.h"
+#include "bridge_svg.h"
 #include "chemistry_mode.h"
 #include "console_words.h"
 #include "exit_status.h"
@@ -36,7 +39,8 @@ struct Options {
   bool json = false;
   bool chemistry = false;
   bool details = false;
-  std::vector<std::string> given;  // each SPECIES=AMOUNT as typed
+  std::vector<std::string> given;         // each SPECIES=AMOUNT as typed
+  std::optional<std::string> bridge_svg;  // the file to draw the bridges in
   std::vector<std::string> equations;
 };
 
@@ -153,6 +157,13 @@ int main(int argc, char** argv) {
         }
         options.given.push_back(arg == "--given" ? args[++i] : arg.substr(8));
         options.details = true;
+      } else if (arg == "--bridge-svg" || arg.rfind("--bridge-svg=", 0) == 0) {
+        if (arg == "--bridge-svg" && i + 1 == args.size()) {
+          std::cerr << "quorvel-cli: --bridge-svg needs FILE\n";
+          PrintUsage(std::cerr);
+          return kExitUsage;
+        }
+        options.bridge_svg = arg == "--bridge-svg" ? args[++i] : arg.substr(13);
       } else if (arg == "--help") {
         PrintUsage(std::cout);
         return kExitBalanced;
@@ -189,10 +200,21 @@ int main(int argc, char** argv) {
     return kExitUsage;
   }
 
+  if (options.bridge_svg && !options.chemistry) {
+    std::cerr << "quorvel-cli: --bridge-svg needs --chemistry\n";
+    PrintUsage(std::cerr);
+    return kExitUsage;
+  }
+
   // The default mode's messages stay as they always were; the chemistry
   // mode speaks the user's language.
   const ConsoleWords words(options.chemistry ? UserLanguage()
                                              : quorvel::chemistry::Language::kEnglish);
+  if (options.bridge_svg && options.equations.size() != 1) {
+    std::cerr << Format(Message::kConsoleBridgeNeedsOne, words.language()) << '\n';
+    PrintUsage(std::cerr);
+    return kExitUsage;
+  }
   DetailsRequest details{options.details, {}};
   for (const std::string& text : options.given) {
     const quorvel::chemistry::GivenParse given = quorvel::chemistry::ParseGiven(text);
@@ -227,6 +249,11 @@ int main(int argc, char** argv) {
       if (!line.empty() && line.back() == '\r') line.pop_back();
       answer(line, words.Line(number));
     }
+  }
+  if (options.bridge_svg) {
+    // The worse of the answer's status and the drawing's.
+    return std::max(chemistry.ExitStatus(),
+                    WriteBridgeSvg(*options.bridge_svg, options.equations.front(), words));
   }
   return options.chemistry ? chemistry.ExitStatus() : session.ExitStatus();
 }

@@ -14,6 +14,7 @@ constexpr Table kEnglish = MakeTable({
      "Usage: quorvel-cli [--matrix] [--json] [EQUATION ...]\n"
      "       quorvel-cli --chemistry [--json] [--details] [--given SPECIES=AMOUNT ...]\n"
      "                   [EQUATION ...]\n"
+     "       quorvel-cli --chemistry --bridge-svg FILE EQUATION\n"
      "Balances chemical equations such as \"H2 + O2 = H2O\".\n"
      "With no EQUATION, reads one equation per line from standard input.\n"
      "\n"
@@ -43,6 +44,8 @@ constexpr Table kEnglish = MakeTable({
      "(the \"details\" key with --json); --given KMnO4=31.6g (g, kg, mg or mol,\n"
      "repeatable) adds the amounts that react, the limiting reactant and what is\n"
      "left over.\n"
+     "--bridge-svg FILE draws the equation's electron bridges (双线桥) into FILE as\n"
+     "an SVG; an answer that is not a redox reaction draws nothing (status 2).\n"
      "  quorvel-cli --chemistry \"C12H22O11 + O2 = CO2 + H2O\"\n"
      "    C12H22O11 + 12O2 = 12CO2 + 11H2O\n"
      "  quorvel-cli --chemistry \"MnO4- + Fe^2+ + H+ -> Mn^2+ + Fe^3+ + H2O\"\n"
@@ -266,6 +269,17 @@ constexpr Table kEnglish = MakeTable({
     {Message::kPageLoading, "Loading…"},
     {Message::kPageNotStarted, "The balancer could not start: {1}"},
     {Message::kPageNeedsScript, "This page needs a browser that runs scripts."},
+    // The 双线桥 drawing.
+    {Message::kDrawingLost, "loses {1}"},
+    {Message::kDrawingGained, "gains {1}"},
+    {Message::kDrawingRises, "state rises, oxidised"},
+    {Message::kDrawingFalls, "state falls, reduced"},
+    {Message::kDrawingLabelJoin, ", "},
+    {Message::kDrawingName, "electron bridges of {1}"},
+    {Message::kDrawingCopyImage, "Copy image"},
+    {Message::kConsoleBridgeNeedsOne, "quorvel-cli: --bridge-svg draws exactly one EQUATION argument"},
+    {Message::kConsoleBridgeNotDrawn, "quorvel-cli: --bridge-svg: {1}, so there are no bridges to draw"},
+    {Message::kConsoleBridgeCannotWrite, "quorvel-cli: --bridge-svg: cannot write {1}"},
 });
 
 }  // namespace quorvel::messages::detail

@@ -14,6 +14,7 @@ constexpr Table kChinese = MakeTable({
      "用法：quorvel-cli [--matrix] [--json] [方程式 ...]\n"
      "      quorvel-cli --chemistry [--json] [--details] [--given 物质=量 ...]\n"
      "                  [方程式 ...]\n"
+     "      quorvel-cli --chemistry --bridge-svg 文件 方程式\n"
      "配平化学方程式，如 \"H2 + O2 = H2O\"。\n"
      "不给方程式时，从标准输入读取，每行一个方程式。\n"
      "\n"
@@ -42,6 +43,8 @@ constexpr Table kChinese = MakeTable({
      "化合价、反应类型和转移的电子（--json 时为 \"details\" 键）；\n"
      "--given KMnO4=31.6g（单位 g、kg、mg 或 mol，可重复）再列出参加反应的量、\n"
      "过量计算中先用完的反应物和剩余的量。\n"
+     "--bridge-svg 文件 把方程式的双线桥画成 SVG 写入文件；不是氧化还原反应时\n"
+     "不画（退出状态 2）。\n"
      "  quorvel-cli --chemistry \"C12H22O11 + O2 = CO2 + H2O\"\n"
      "    C12H22O11 + 12O2 = 12CO2 + 11H2O\n"
      "  quorvel-cli --chemistry \"MnO4- + Fe^2+ + H+ -> Mn^2+ + Fe^3+ + H2O\"\n"
@@ -239,6 +242,17 @@ constexpr Table kChinese = MakeTable({
     {Message::kPageLoading, "正在载入……"},
     {Message::kPageNotStarted, "配平程序未能启动：{1}"},
     {Message::kPageNeedsScript, "本页需要浏览器允许运行脚本。"},
+    // The 双线桥 drawing.
+    {Message::kDrawingLost, "失去 {1}"},
+    {Message::kDrawingGained, "得到 {1}"},
+    {Message::kDrawingRises, "化合价升高，被氧化"},
+    {Message::kDrawingFalls, "化合价降低，被还原"},
+    {Message::kDrawingLabelJoin, "，"},
+    {Message::kDrawingName, "{1} 的双线桥"},
+    {Message::kDrawingCopyImage, "复制图像"},
+    {Message::kConsoleBridgeNeedsOne, "quorvel-cli：--bridge-svg 只画一个方程式参数"},
+    {Message::kConsoleBridgeNotDrawn, "quorvel-cli：--bridge-svg：{1}，没有可画的双线桥"},
+    {Message::kConsoleBridgeCannotWrite, "quorvel-cli：--bridge-svg：无法写入 {1}"},
 });
 
 }  // namespace quorvel::messages::detail

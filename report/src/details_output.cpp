@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "quorvel/drawing/bridges.h"
 #include "quorvel/report/details.h"
 
 namespace {
@@ -37,12 +38,6 @@ std::string Formulas(const Details& details, const std::vector<std::size_t>& ind
   std::vector<std::string> names;
   for (const std::size_t i : indices) names.push_back(details.species[i].formula);
   return Join(names, Format(Message::kDetailsAlternativeSeparator, language));
-}
-
-std::string Electrons(const Bridge& bridge) {
-  const std::string each =
-      bridge.electrons_each == 1 ? std::string() : FormatDecimal(bridge.electrons_each);
-  return FormatDecimal(bridge.atoms) + "×" + each + "e⁻";
 }
 
 std::string StatesText(const SpeciesDetails& species, Language language) {
@@ -104,11 +99,7 @@ void AddRedox(std::vector<std::string>& lines, const Details& details, Language 
   const auto& redox = *details.redox;
   lines.push_back(Format(Message::kDetailsChanges, language));
   for (const Bridge& bridge : redox.changes) {
-    lines.push_back(Format(bridge.gained ? Message::kDetailsGained : Message::kDetailsLost,
-                           language,
-                           {bridge.symbol, FormatState(bridge.from), FormatState(bridge.to),
-                            details.species[bridge.reactant].formula,
-                            details.species[bridge.product].formula, Electrons(bridge)}));
+    lines.push_back(quorvel::drawing::BridgeLine(details, bridge, language));
   }
   const std::pair<Message, const std::vector<std::size_t>*> roles[] = {
       {Message::kDetailsOxidizingAgent, &redox.oxidizing_agents},

@@ -219,6 +219,17 @@ enum class Message {
   kPageLoading,         // until the library has started
   kPageNotStarted,      // the library could not start: {1} why, as the browser says
   kPageNeedsScript,     // a browser that runs no scripts
+  // The 双线桥 drawing (both windows, the console's SVG).
+  kDrawingLost,               // a 失去 bridge's electrons: {1} 2×2e⁻
+  kDrawingGained,             // a 得到 bridge's electrons: {1} 1×3e⁻
+  kDrawingRises,              // after a 失去 bridge's electrons
+  kDrawingFalls,              // after a 得到 bridge's electrons
+  kDrawingLabelJoin,          // between a label's electrons and what follows them
+  kDrawingName,               // the drawing's accessible name: {1} the balanced equation
+  kDrawingCopyImage,          // the drawing's right-click item
+  kConsoleBridgeNeedsOne,     // --bridge-svg without exactly one equation argument
+  kConsoleBridgeNotDrawn,     // --bridge-svg for an answer with no bridges: {1} why
+  kConsoleBridgeCannotWrite,  // {1} the file
 
   kCount  // not a message: one past the last, so that loops reach every message
 };

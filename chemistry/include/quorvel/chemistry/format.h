@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,5 +16,18 @@ namespace quorvel::chemistry {
 // "C12H22O11 + 12O2 = 12CO2 + 11H2O". A coefficient stands apart from an
 // adduct, "2 CaSO4·2H2O", whose leading digits would count its first part.
 std::string FormatEquation(const Equation& equation, const std::vector<Integer>& coefficients);
+
+// One stretch of that text: a species' formula as typed, a coefficient, a
+// sign between species, the arrow with its spaces, or the label.
+struct EquationPiece {
+  std::string text;
+  std::optional<std::size_t> species;  // set on a formula: its index in the equation
+  bool arrow = false;
+};
+
+// FormatEquation's text cut into its pieces, in the order written, for a
+// front end that draws on a species (the electron bridges).
+std::vector<EquationPiece> EquationPieces(const Equation& equation,
+                                          const std::vector<Integer>& coefficients);
 
 }  // namespace quorvel::chemistry

@@ -37,10 +37,17 @@ CONTROLS = [
     ("label", "Dravik产品", None),
     ("label", CPU_LINE, None),  # and the reading after it
     ("text", "", "Text2"),
+    # The chemistry mode's pane, there but hidden in the default mode.
+    ("filler", "", None),
+    ("text", "", "Text4"),
+    ("label", "已知：", None),
+    ("text", "", "Text5"),
 ]
 
 # The boxes that show results: selectable, never edited.
 READ_ONLY = {"Text3"}
+# Offers the toolkit's editing interface, and takes no edit through it.
+REFUSES_EDITS = {"Text4"}
 
 failures = []
 
@@ -286,6 +293,13 @@ def run_checks(pyatspi, GLib, window):
         check(f"Text3 after {typed!r}", contents("Text3"), balanced)
     wait_for("the failure heard", lambda: any(
         event[4] == FAILURE for event in heard("object:text-changed:insert", "Text3")))
+
+    # What a screen reader sends the pane changes nothing in it.
+    for name in REFUSES_EDITS:
+        before = contents(name)
+        boxes[name].queryEditableText().insertText(0, "x", 1)
+        wait_for(f"{name} given its text back", lambda: contents(name) == before)
+        check(f"{name} after an insert sent to it", contents(name), before)
 
     # The other controls keep their roles and names.
     for index, (role, name, box_name) in enumerate(CONTROLS):

@@ -99,6 +99,13 @@ void Form1::BuildControls() {
         box->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
         box->setTabChangesFocus(true);
         box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        // Queued: the box is not changed again from inside its own change.
+        connect(
+            box, &QPlainTextEdit::textChanged, this,
+            [this, box] {
+              if (box->toPlainText() != pane_text_) box->setPlainText(pane_text_);
+            },
+            Qt::QueuedConnection);
         control = box;
         break;
       }
@@ -171,7 +178,8 @@ void Form1::SetControlText(ControlId id, const Text& text) {
   if (auto* label = dynamic_cast<CaptionLabel*>(control)) {
     label->SetCaption(ToQString(text));
   } else if (auto* pane = qobject_cast<QPlainTextEdit*>(control)) {
-    pane->setPlainText(ToQString(text));
+    pane_text_ = ToQString(text);
+    pane->setPlainText(pane_text_);
     // The pane takes its text's height, and the rows under it move.
     if (pane_shown_) LayOut();
   } else {

@@ -67,6 +67,9 @@ class Form1 : public QWidget, public form::FormView {
   std::array<QWidget*, form::kControls.size()> controls_{};
   QTimer* timer1_ = nullptr;
   bool pane_shown_ = false;
+  // The pane's text as the form last set it: Qt's read-only multi-line box
+  // still takes edits a screen reader sends it, and is given this back.
+  QString pane_text_;
   SingleInstanceLock instance_lock_;
   SettingsFile settings_;
   form::FormController controller_;

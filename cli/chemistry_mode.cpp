@@ -43,7 +43,7 @@ void ChemistrySession::Answer(const std::string& line, const std::string& where)
     if (described.error != quorvel::chemistry::GivenError::kNone) {
       // A given amount that does not fit this equation is a usage error, never a guess.
       bad_input_ = true;
-      std::cerr << words_.Where(where)
+      std::cerr << words_.Where(where) << "--given "
                 << quorvel::report::GivenErrorText(described.error, described.error_formula,
                                                    words_.language())
                 << '\n';

@@ -219,7 +219,7 @@ int main(int argc, char** argv) {
   for (const std::string& text : options.given) {
     const quorvel::chemistry::GivenParse given = quorvel::chemistry::ParseGiven(text);
     if (!given.amount) {
-      std::cerr << "quorvel-cli: "
+      std::cerr << "quorvel-cli: --given "
                 << quorvel::report::GivenErrorText(given.error, text, words.language()) << '\n';
       return kExitUsage;
     }

@@ -6,6 +6,7 @@
 #include "given_box.h"
 #include "quorvel/chemistry.h"
 #include "quorvel/chemistry/details.h"
+#include "quorvel/drawing/bridges.h"
 #include "quorvel/messages.h"
 #include "quorvel/report/answer_json.h"
 #include "quorvel/report/details.h"
@@ -19,6 +20,10 @@ using Json = nlohmann::ordered_json;
 
 // The page speaks Simplified Chinese, as the window does.
 constexpr messages::Language kLanguage = messages::Language::kChinese;
+
+// The drawing at the page's box font; past a phone's width its labels take two
+// lines, and the page scales the picture down to fit beyond that.
+constexpr drawing::LayoutMetrics kPageDrawing{18, 600};
 
 }  // namespace
 
@@ -46,7 +51,13 @@ std::string PageAnswer(std::string_view equation, std::string_view given) {
       described = chemistry::Describe(answer);
     }
     details = std::move(described.details);
-    if (details) page["details_lines"] = report::DetailsLines(*details, kLanguage);
+    if (details) {
+      page["details_lines"] = report::DetailsLines(*details, kLanguage);
+      if (const auto figure = drawing::MakeBridgeFigure(answer, *details, kLanguage)) {
+        page["svg"] =
+            drawing::ToSvg(drawing::LayOut(*figure, kPageDrawing, drawing::ApproximateMeasure()));
+      }
+    }
   } else {
     const std::string reason = chemistry::Explain(answer.reason, kLanguage);
     page["reason"] = reason;

@@ -628,9 +628,9 @@ TEST(FormController, GivenAmountsAddWhatReactsOrWhyNot) {
       {"KMnO4 =△= K2MnO4 + MnO2 + O2↑", "KMnO4＝31.6 g", {"O2：0.1 mol，3.2 g"}, false},
       {"H2 + O2 = H2O", "H2 4g\u3000O2 40g", {"H2 先反应完", "剩余 O2：8 g"}, false},
       {"H2 + O2 = H2O", "H2 4g，O2 40g", {"H2 先反应完", "剩余 O2：8 g"}, false},
-      {"H2 + O2 = H2O", "Cu 1g", {"--given Cu：方程式中没有 Cu"}, true},
-      {"H2 + O2 = H2O", "H2", {"--given H2：应写作 物质=数量，如 KMnO4=31.6g"}, true},
-      {"H2 + O2 = H2O", "H2 0g", {"--given H2=0g：数量必须大于 0"}, true},
+      {"H2 + O2 = H2O", "Cu 1g", {"Cu：方程式中没有 Cu"}, true},
+      {"H2 + O2 = H2O", "H2", {"H2：应写作 物质=数量，如 KMnO4=31.6g"}, true},
+      {"H2 + O2 = H2O", "H2 0g", {"H2=0g：数量必须大于 0"}, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.equation) + " / " + c.given);

@@ -47,12 +47,12 @@ TEST(GivenAmounts, WhatDoesNotFitIsToldAsTheConsoleTellsIt) {
     const char* error;
   };
   const Case cases[] = {
-      {"KMnO4", "--given KMnO4：应写作 物质=数量，如 KMnO4=31.6g"},
-      {"31.6g", "--given 31.6g：应写作 物质=数量，如 KMnO4=31.6g"},
-      {"H2 4g 5g", "--given 5g：应写作 物质=数量，如 KMnO4=31.6g"},
-      {"H2 O2 4g", "--given H2：应写作 物质=数量，如 KMnO4=31.6g"},
-      {"H2 4 t", "--given H2=4 t：单位应为 g、kg、mg 或 mol"},
-      {"H2 -4g", "--given H2=-4g：数量必须大于 0"},
+      {"KMnO4", "KMnO4：应写作 物质=数量，如 KMnO4=31.6g"},
+      {"31.6g", "31.6g：应写作 物质=数量，如 KMnO4=31.6g"},
+      {"H2 4g 5g", "5g：应写作 物质=数量，如 KMnO4=31.6g"},
+      {"H2 O2 4g", "H2：应写作 物质=数量，如 KMnO4=31.6g"},
+      {"H2 4 t", "H2=4 t：单位应为 g、kg、mg 或 mol"},
+      {"H2 -4g", "H2=-4g：数量必须大于 0"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);

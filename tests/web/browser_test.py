@@ -112,6 +112,16 @@ class PageTest(unittest.TestCase):
                     self.assertTrue(any(line in item for item in shown), (line, shown))
                 self.assertFalse(self.driver.find_element(By.ID, "given-error").is_displayed())
 
+    def test_draws_the_bridges_of_a_redox_answer_only(self):
+        drawing = "const s = document.querySelector('#bridges svg'); return s ? s.textContent : null"
+        ask(self.driver, KMNO4)
+        text = self.driver.execute_script(drawing)
+        self.assertIsNotNone(text)
+        for part in ("的双线桥", "失去 2×2e⁻", "得到 1×3e⁻", "+7"):
+            self.assertIn(part, text)
+        ask(self.driver, "NaOH + HCl = NaCl + H2O")
+        self.assertIsNone(self.driver.execute_script(drawing))
+
     def test_failures_are_told_in_chinese(self):
         # equation, what the reason names
         rows = [("H2 + O2 = H2O + N2", "N"), ("Xq + O2 = XqO", "Xq"), ("H2 + O2", "")]

@@ -180,6 +180,26 @@ INSTANTIATE_TEST_SUITE_P(
                               ""}),
     [](const testing::TestParamInfo<AnswerRow>& row) { return std::string(row.param.name); });
 
+// The drawing comes with a redox answer only, as an SVG whose words say it.
+TEST(PageAnswerTest, DrawsTheBridgesOfARedoxAnswerOnly) {
+  const struct {
+    const char* equation;
+    const char* part;  // in the SVG; nullptr for no drawing
+  } rows[] = {{"KMnO4 =△= K2MnO4 + MnO2 + O2↑", "失去 2×2e⁻"},
+              {"Cl2 + NaOH = NaCl + NaClO + H2O", "得到 1×e⁻"},
+              {"NaOH + HCl = NaCl + H2O", nullptr},
+              {"H2 + O2 = Fe", nullptr}};
+  for (const auto& row : rows) {
+    const std::string svg = nlohmann::json::parse(PageAnswer(row.equation, ""))["svg"];
+    if (row.part == nullptr) {
+      EXPECT_TRUE(svg.empty()) << row.equation;
+    } else {
+      EXPECT_TRUE(svg.starts_with("<svg") || svg.starts_with("<?xml")) << svg.substr(0, 60);
+      EXPECT_NE(svg.find(row.part), std::string::npos) << row.equation;
+    }
+  }
+}
+
 TEST(PageTextsTest, EveryTextIsThereAndChinese) {
   const nlohmann::json texts = nlohmann::json::parse(PageTexts());
   EXPECT_EQ(texts["balance"], "配平");

@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedRow{{"not_redox"},
                    {"--chemistry", "--bridge-svg", "FILE", "NaOH + HCl = NaCl + H2O"},
                    2,
-                   "不是氧化还原反应，没有可画的双线桥"},
+                   "不是氧化还原反应：没有元素的化合价发生变化，没有可画的双线桥"},
         RefusedRow{{"unwritable"},
                    {"--chemistry", "--bridge-svg", "UNWRITABLE", "H2 + O2 = H2O"},
                    2,

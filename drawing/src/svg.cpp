@@ -2,18 +2,27 @@
 
 #include "quorvel/drawing/svg.h"
 
-#include <charconv>
 #include <cmath>
+#include <string>
 
 namespace quorvel::drawing {
 namespace {
 
-// A length with at most two decimals, whatever the locale.
+// A length with at most two decimals, whatever the locale. Written from whole
+// hundredths: not every standard library has to_chars for floating point.
 std::string Number(double value) {
-  const double rounded = std::round(value * 100) / 100;
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, rounded == 0 ? 0.0 : rounded);
-  return std::string(buffer, result.ptr);
+  const long long hundredths = std::llround(value * 100);
+  const unsigned long long size =
+      static_cast<unsigned long long>(hundredths < 0 ? -hundredths : hundredths);
+  std::string out = hundredths < 0 ? "-" : "";
+  out += std::to_string(size / 100);
+  const unsigned long long fraction = size % 100;
+  if (fraction != 0) {
+    out += '.';
+    out += static_cast<char>('0' + fraction / 10);
+    if (fraction % 10 != 0) out += static_cast<char>('0' + fraction % 10);
+  }
+  return out;
 }
 
 // Text as XML character data or an attribute value; control characters,

@@ -2,8 +2,9 @@
 # Checks the Windows download that `cpack` left in the build folder, under the
 # Wine prefix that scripts/check-windows.sh prepared (WINEPREFIX, with its
 # wineserver running):
-# - the portable zip holds the programs and the readme, and its console
-#   program runs from wherever the zip is unpacked;
+# - the portable zip holds the programs, the readme and the web page (when
+#   it was built), and its console program runs from wherever the zip is
+#   unpacked;
 # - the installer installs silently (/S) exactly those files and an
 #   uninstaller, a Start-menu shortcut that starts the window with its icon,
 #   and an uninstall entry; the installed console program runs;
@@ -28,6 +29,9 @@ echo "check-windows: download: $(basename "$zip") $(stat -c %s "$zip") bytes," \
 # What the build made is what the download must hold.
 shipped=(quorvel-cli.exe readme.txt)
 [ ! -f "$build/quorvel.exe" ] || shipped+=(quorvel.exe)
+# The web page ships beside the programs when `make web` built it first.
+page=$(sed -n 's/^QUORVEL_WEB_PAGE:FILEPATH=//p' "$build/CMakeCache.txt")
+[ ! -f "$page" ] || shipped+=(quorvel.html)
 mapfile -t shipped < <(printf '%s\n' "${shipped[@]}" | sort)
 
 run_cli() { # windows-path-of-quorvel-cli.exe: balances one equation with it

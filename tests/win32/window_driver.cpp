@@ -16,6 +16,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,7 @@ using quorvel::win32::WideFromUtf8;
 
 int g_dpi = 96;
 constexpr DWORD kStartMs = 30000;  // Wine starts a program in a second or two
+constexpr int kStartAttempts = 3;
 constexpr DWORD kActMs = 10000;
 
 std::string Utf8(const std::wstring& wide) {
@@ -94,9 +96,20 @@ struct Window {
 
 std::unique_ptr<Window> OpenWindow(const std::wstring& arguments = {}) {
   auto window = std::make_unique<Window>();
-  window->program = Program::Start(ProgramPath(), arguments);
-  if (!window->program) return nullptr;
-  window->form = window->program->WaitForWindow(nullptr, kStartMs);
+  // Wine's loader now and then fails to map a new process's memory
+  // ("failed to map the shared user data") and the process ends before
+  // the program's first line. The window never ends without showing a
+  // window, so a start that ends so is Wine's and is made again; a program
+  // that really cannot start fails every time.
+  for (int attempt = 1;; ++attempt) {
+    window->program = Program::Start(ProgramPath(), arguments);
+    if (!window->program) return nullptr;
+    window->form = window->program->WaitForWindow(nullptr, kStartMs);
+    const std::optional<DWORD> ended = window->program->WaitForExit(0);
+    if (window->form || !ended || attempt == kStartAttempts) break;
+    std::fprintf(stderr, "the window ended at start with status 0x%lx, started again\n",
+                 static_cast<unsigned long>(*ended));
+  }
   if (!window->form || ClassOf(window->form) == L"#32770") return window;
   const std::vector<Child> children = Children(window->form);
   for (const form::ControlSpec& entry : form::kControls) {

@@ -3,13 +3,13 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 
-#include "given_box.h"
 #include "quorvel/chemistry.h"
 #include "quorvel/chemistry/details.h"
 #include "quorvel/drawing/bridges.h"
 #include "quorvel/messages.h"
 #include "quorvel/report/answer_json.h"
 #include "quorvel/report/details.h"
+#include "quorvel/report/given_box.h"
 
 namespace quorvel::web {
 namespace {
@@ -39,7 +39,7 @@ std::string PageAnswer(std::string_view equation, std::string_view given) {
   std::optional<chemistry::Details> details;
   if (answer.ok()) {
     page["result"] = answer.result;
-    const GivenBox box = ReadGivenBox(given);
+    const report::GivenBox box = report::ReadGivenBox(given);
     if (box.error != chemistry::GivenError::kNone) {
       page["given_error"] = report::GivenErrorText(box.error, box.error_subject, kLanguage);
     }

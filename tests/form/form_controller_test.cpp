@@ -630,7 +630,7 @@ TEST(FormController, GivenAmountsAddWhatReactsOrWhyNot) {
       {"H2 + O2 = H2O", "H2 4g，O2 40g", {"H2 先反应完", "剩余 O2：8 g"}, false},
       {"H2 + O2 = H2O", "Cu 1g", {"Cu：方程式中没有 Cu"}, true},
       {"H2 + O2 = H2O", "H2", {"H2：应写作 物质=数量，如 KMnO4=31.6g"}, true},
-      {"H2 + O2 = H2O", "H2 0g", {"H2=0g：数量必须大于 0"}, true},
+      {"H2 + O2 = H2O", "H2 0g", {"H2 0g：数量必须大于 0"}, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.equation) + " / " + c.given);

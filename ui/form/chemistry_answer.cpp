@@ -4,9 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "form/given_amounts.h"
 #include "form/texts.h"
 #include "quorvel/report/details.h"
+#include "quorvel/report/given_box.h"
 
 namespace quorvel::form {
 namespace {
@@ -70,8 +70,12 @@ ChemistryTexts DescribeAmounts(std::shared_ptr<const chemistry::Answer> answer, 
     texts.details = FromUtf8(WindowText(Message::kWindowGivenNeedsAnswer));
     return texts;
   }
-  const GivenAmounts read = ReadGivenAmounts(EncodeUtf8(given));
-  Describe(*answer, read.amounts, read.error, texts);
+  const report::GivenBox box = report::ReadGivenBox(EncodeUtf8(given));
+  std::string error;
+  if (box.error != chemistry::GivenError::kNone) {
+    error = report::GivenErrorText(box.error, box.error_subject, kWindowLanguage);
+  }
+  Describe(*answer, box.amounts, std::move(error), texts);
   texts.answer = std::move(answer);
   return texts;
 }

@@ -3,6 +3,11 @@
 #include "quorvel/chemistry/details.h"
 
 #include <algorithm>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "amounts.h"
 #include "atom_kind.h"
@@ -56,20 +61,13 @@ Rational WeightSum(const Species& species, AtomWeight (*weight)(int, int)) {
   return Rational(total, scale);
 }
 
-// The mass of a species, noting each atom the table has no value of its own
-// for. A batch meets the same species again and again: each sum is worked
-// out once per table.
-Rational MassOf(const Species& species, const std::string& key, AtomWeight (*weight)(int, int),
-                DetailNoteKind kind, std::size_t index, std::vector<DetailNote>& notes) {
-  for (const AtomCount& atoms : species.atoms) {
-    if (weight(atoms.element, atoms.mass).approximate) {
-      NoteOnce(notes, {kind, detail::AtomName(detail::AtomKind(atoms)), index});
-    }
+// mass × coefficient, in machine integers when they fit.
+Rational Times(const Rational& mass, const Integer& coefficient) {
+  try {
+    return (detail::SmallFraction::Of(mass) * detail::SmallFraction::Of(coefficient)).ToRational();
+  } catch (const detail::FractionOverflow&) {
+    return mass * Rational(coefficient);
   }
-  static detail::Remembered<Rational> exam(1 << 14);
-  static detail::Remembered<Rational> molar(1 << 14);
-  detail::Remembered<Rational>& remembered = weight == detail::ExamAtomicMass ? exam : molar;
-  return remembered.Get(key, [&] { return WeightSum(species, weight); });
 }
 
 // Each kind of atom as the species has it, with its element's states.
@@ -87,27 +85,66 @@ std::vector<ElementStates> StatesByAtom(const Species& species,
   return out;
 }
 
+// What the details say of a species wherever it stands: a pure function of
+// its text and reading.
+struct SpeciesFacts {
+  std::string formula;
+  Rational relative_mass;
+  Rational molar_mass;
+  // The atoms the tables have no value of their own for, exam table first.
+  std::vector<std::pair<DetailNoteKind, std::string>> mass_notes;
+  detail::SpeciesStates states;
+  std::vector<ElementStates> oxidation_states;  // when the states are decided
+  std::optional<std::string> name;
+};
+
+std::shared_ptr<const SpeciesFacts> WorkOutFacts(const Species& species) {
+  auto facts = std::make_shared<SpeciesFacts>();
+  facts->formula = detail::FormulaText(species.text);
+  const auto weigh = [&](AtomWeight (*weight)(int, int), DetailNoteKind kind) {
+    for (const AtomCount& atoms : species.atoms) {
+      if (weight(atoms.element, atoms.mass).approximate) {
+        facts->mass_notes.emplace_back(kind, detail::AtomName(detail::AtomKind(atoms)));
+      }
+    }
+    return WeightSum(species, weight);
+  };
+  facts->relative_mass = weigh(detail::ExamAtomicMass, DetailNoteKind::kOutsideExamTable);
+  facts->molar_mass = weigh(detail::MolarAtomicMass, DetailNoteKind::kIsotopeMassNumber);
+  facts->states = detail::OxidationStates(species);
+  if (facts->states.decided) facts->oxidation_states = StatesByAtom(species, facts->states);
+  facts->name = detail::SpeciesName(species);
+  return facts;
+}
+
+// A batch meets the same species again and again (H2O, O2, CO2): their facts
+// are worked out once, under one key, and shared rather than copied.
+std::shared_ptr<const SpeciesFacts> FactsOf(const Species& species) {
+  static detail::Remembered<std::shared_ptr<const SpeciesFacts>> remembered(1 << 14);
+  std::string key = species.text;
+  key += species.adduct ? '\x01' : '\x02';
+  key += detail::AtomsKey(species);
+  key += species.units == 1 ? std::string("1") : species.units.str();
+  return remembered.Get(key, [&] { return WorkOutFacts(species); });
+}
+
 SpeciesDetails DescribeSpecies(const Equation& equation, const std::vector<Integer>& coefficients,
-                               std::size_t i, const detail::SpeciesStates& states,
+                               std::size_t i, const SpeciesFacts& facts,
                                std::vector<DetailNote>& notes) {
-  const Species& species = equation.species[i];
   SpeciesDetails out;
-  out.formula = detail::FormulaText(species.text);
+  out.formula = facts.formula;
   out.coefficient = coefficients[i];
   out.product = i >= equation.reactant_count;
-  const std::string key = detail::AtomsKey(species) + '/' +
-                          (species.units == 1 ? std::string("1") : species.units.str());
-  out.relative_mass =
-      MassOf(species, key, detail::ExamAtomicMass, DetailNoteKind::kOutsideExamTable, i, notes);
-  out.molar_mass =
-      MassOf(species, key, detail::MolarAtomicMass, DetailNoteKind::kIsotopeMassNumber, i, notes);
-  if (states.decided) {
-    out.oxidation_states = StatesByAtom(species, states);
+  out.relative_mass = facts.relative_mass;
+  out.molar_mass = facts.molar_mass;
+  for (const auto& [kind, symbol] : facts.mass_notes) NoteOnce(notes, {kind, symbol, i});
+  if (facts.states.decided) {
+    out.oxidation_states = facts.oxidation_states;
   } else {
-    notes.push_back(
-        {DetailNoteKind::kUndecidedState, std::string(ElementSymbol(states.undecided_element)), i});
+    notes.push_back({DetailNoteKind::kUndecidedState,
+                     std::string(ElementSymbol(facts.states.undecided_element)), i});
   }
-  out.name = detail::SpeciesName(species);
+  out.name = facts.name;
   return out;
 }
 
@@ -152,11 +189,11 @@ DetailsResult Describe(const Equation& equation, const std::vector<Integer>& coe
   std::vector<detail::SpeciesStates> states;
   bool decided = true;
   for (std::size_t i = 0; i < equation.species.size(); ++i) {
-    states.push_back(detail::OxidationStates(equation.species[i]));
-    decided = decided && states.back().decided;
-    details.species.push_back(
-        DescribeSpecies(equation, coefficients, i, states.back(), details.notes));
-    details.mass_ratio.push_back(details.species.back().relative_mass * Rational(coefficients[i]));
+    const std::shared_ptr<const SpeciesFacts> facts = FactsOf(equation.species[i]);
+    states.push_back(facts->states);
+    decided = decided && facts->states.decided;
+    details.species.push_back(DescribeSpecies(equation, coefficients, i, *facts, details.notes));
+    details.mass_ratio.push_back(Times(details.species.back().relative_mass, coefficients[i]));
   }
   if (decided) {
     details.redox = detail::FindBridges(equation, coefficients, states);

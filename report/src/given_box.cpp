@@ -88,7 +88,7 @@ GivenBox ReadGivenBox(std::string_view text) {
       items.back().has_unit = !EndsInDigit(word.text);
       items.back().to = end;
     } else if (IsUnit(word.text) && !items.empty() && !unfinished() && !items.back().has_unit) {
-      items.back().amount += " " + std::string(word.text);
+      items.back().amount.append(" ").append(word.text);
       items.back().has_unit = true;
       items.back().to = end;
     } else {
@@ -100,7 +100,9 @@ GivenBox ReadGivenBox(std::string_view text) {
 
   GivenBox box;
   for (const Item& item : items) {
-    const chemistry::GivenParse parsed = chemistry::ParseGiven(item.formula + "=" + item.amount);
+    std::string given = item.formula;
+    given.append("=").append(item.amount);
+    const chemistry::GivenParse parsed = chemistry::ParseGiven(given);
     if (!parsed.amount) return Refused(parsed.error, text.substr(item.from, item.to - item.from));
     box.amounts.push_back(*parsed.amount);
   }

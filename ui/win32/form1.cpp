@@ -177,14 +177,17 @@ void Form1::ApplyDpi(int dpi, const POINT* top_left) {
   const form::FormPlaces places = Places();
   const SIZE outer =
       WindowSizeForClient({places.Client().width, places.Client().height}, kStyle, kExStyle, dpi);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT& work = monitor.rcWork;
   POINT place{0, 0};
   if (top_left) {
+    // Where it was, moved up as far as a grown pane needs to stay on the
+    // work area; the caption stays in reach above all.
     place = *top_left;
+    if (place.y + outer.cy > work.bottom) place.y = std::max(work.top, work.bottom - outer.cy);
   } else {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& work = monitor.rcWork;
     // Centred; a window larger than the work area keeps its caption in reach.
     place.x = work.left + std::max(0L, (work.right - work.left - outer.cx) / 2);
     place.y = work.top + std::max(0L, (work.bottom - work.top - outer.cy) / 2);

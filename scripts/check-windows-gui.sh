@@ -95,7 +95,7 @@ run_driver() { # dpi
   if [ "$status" -eq 0 ]; then
     echo "check-windows-gui: window at $dpi dpi: $(grep -E '^\[  PASSED  \]' "$log" | tr -d '\r')"
     # The window's answer times and close time under Wine, judged by the driver.
-    grep -E '^(pasted|closed) ' "$log" | tr -d '\r' | sed 's/^/check-windows-gui: /' || true
+    grep -E '^(pasted|closed|drawn) ' "$log" | tr -d '\r' | sed 's/^/check-windows-gui: /' || true
   else
     cat "$log"
     echo "check-windows-gui: the window at $dpi dpi FAILED under Wine (status $status)" >&2

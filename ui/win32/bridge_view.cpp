@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "accessible_description.h"
+#include "accessible_picture.h"
 #include "dpi.h"
 #include "form/texts.h"
 #include "picture_painter.h"
@@ -31,9 +31,10 @@ void BridgeView::SetFigure(std::optional<drawing::BridgeFigure> figure) {
   figure_ = std::move(figure);
   if (!figure_) picture_.reset();
   if (!control_) return;
-  // What a screen reader says of it: the picture's name and its bridges in words.
+  // What a screen reader says of it: the picture's name and its bridges in
+  // words (WM_GETOBJECT).
   SetWindowTextW(control_, figure_ ? WideFromUtf8(figure_->name).c_str() : L"");
-  SetAccessibleDescription(control_, figure_ ? WideFromUtf8(figure_->description) : L"");
+  description_ = figure_ ? WideFromUtf8(figure_->description) : std::wstring();
 }
 
 void BridgeView::LayOut(const LOGFONTW& box_font, int width, int dpi) {
@@ -160,6 +161,11 @@ LRESULT BridgeView::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       EndPaint(control_, &paint);
       return 0;
     }
+    case WM_GETOBJECT:
+      if (const LRESULT answer = AnswerGetObject(control_, wparam, lparam, description_)) {
+        return answer;
+      }
+      break;
     case WM_CONTEXTMENU:
       ShowMenu(lparam);
       return 0;

@@ -2,13 +2,14 @@
 
 // Picture1: the 双线桥 of a redox answer, painted with GDI in a native
 // STATIC (owner-drawn, so screen readers still find a control with the
-// picture's name as its text and its description as accDescription). A
+// picture's name as its text; its client object adds the description). A
 // picture wider than its place scrolls sideways, by its scroll bar or the
 // arrow keys; the right-click menu (or Shift+F10, the menu key) copies it.
 #include <windows.h>
 
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "picture_fonts.h"
 #include "quorvel/drawing/bridges.h"
@@ -53,6 +54,7 @@ class BridgeView {
   int dpi_ = 96;
   int width_ = 0;
   int scroll_x_ = 0;
+  std::wstring description_;
 };
 
 }  // namespace quorvel::win32

@@ -2,6 +2,8 @@
 // run the layout placed and nowhere else, every character is drawn from a
 // font that has it, and the clipboard's image is the picture the right way up.
 #include <gtest/gtest.h>
+#include <objbase.h>
+#include <oleacc.h>
 #include <windows.h>
 
 #include <algorithm>
@@ -9,11 +11,14 @@
 #include <string>
 #include <vector>
 
+#include "bridge_view.h"
+#include "dpi.h"
 #include "fonts.h"
 #include "form/texts.h"
 #include "picture_fonts.h"
 #include "picture_painter.h"
 #include "quorvel/drawing/bridges.h"
+#include "wide_text.h"
 
 namespace quorvel::win32 {
 namespace {
@@ -215,6 +220,72 @@ TEST(PackedDibTest, HoldsTheImageBottomRowFirst) {
     GlobalFree(memory);
   }
   EXPECT_EQ(PackedDib(PictureImage{}), nullptr) << "no picture, no image";
+}
+
+// Picture1's view on a real STATIC: its height with and without the scroll
+// bar, and what a screen reader gets from its client object.
+struct ViewCase {
+  const char* equation;  // null: nothing to draw
+  int width;
+  bool scrolls;
+};
+
+std::wstring Described(IAccessible* object, long& role) {
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR text = nullptr;
+  std::wstring description;
+  if (object->get_accDescription(self, &text) == S_OK && text) description = text;
+  SysFreeString(text);
+  VARIANT got{};
+  role = object->get_accRole(self, &got) == S_OK && got.vt == VT_I4 ? got.lVal : 0;
+  return description;
+}
+
+TEST(BridgeViewTest, HeightScrollBarAndWhatScreenReadersGet) {
+  const ViewCase cases[] = {
+      {"KMnO4 =△= K2MnO4 + MnO2 + O2↑", 527, false},
+      {"K4Fe(CN)6 + KMnO4 + H2SO4 = KHSO4 + Fe2(SO4)3 + MnSO4 + HNO3 + CO2 + H2O", 300, true},
+      {nullptr, 527, false},
+  };
+  // A screen reader's side of the exchange.
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  for (const ViewCase& c : cases) {
+    SCOPED_TRACE(c.equation ? c.equation : "nothing");
+    const HWND control =
+        CreateWindowExW(0, L"Static", L"", WS_POPUP | SS_OWNERDRAW | SS_NOTIFY, 0, 0, c.width, 10,
+                        nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!control) GTEST_SKIP() << "no window can be made here (no display)";
+    BridgeView view;
+    view.Attach(control);
+    std::optional<drawing::BridgeFigure> figure;
+    if (c.equation) figure = FigureOf(c.equation);
+    const std::string name = figure ? figure->name : "";
+    const std::string description = figure ? figure->description : "";
+    view.SetFigure(std::move(figure));
+    view.LayOut(FontDescription(form::FontRole::kBox, 96), c.width, 96);
+
+    const drawing::Picture* shown = view.Shown();
+    ASSERT_EQ(shown != nullptr, c.equation != nullptr);
+    const int picture_height = shown ? static_cast<int>(PictureSize(*shown).cy) : 0;
+    EXPECT_EQ(view.Height(), picture_height + (c.scrolls ? SystemMetric(SM_CYHSCROLL, 96) : 0));
+    EXPECT_EQ((GetWindowLongW(control, GWL_STYLE) & WS_HSCROLL) != 0, c.scrolls);
+
+    wchar_t text[512] = {};
+    GetWindowTextW(control, text, 512);
+    EXPECT_EQ(EncodeUtf8(FromWide(text)), name);
+    IAccessible* object = nullptr;
+    ASSERT_EQ(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                         reinterpret_cast<void**>(&object)),
+              S_OK);
+    long role = 0;
+    EXPECT_EQ(EncodeUtf8(FromWide(Described(object, role))), description);
+    // With nothing drawn it is the plain control the system describes.
+    EXPECT_EQ(role == ROLE_SYSTEM_GRAPHIC, c.equation != nullptr);
+    object->Release();
+    DestroyWindow(control);
+  }
 }
 
 }  // namespace

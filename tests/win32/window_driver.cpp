@@ -7,6 +7,8 @@
 // checks of the layout run (the behaviour does not depend on it).
 //   quorvel_window_driver.exe [--dpi=144] [gtest options]
 #include <gtest/gtest.h>
+#include <objbase.h>
+#include <oleacc.h>
 #include <windows.h>
 
 #include <array>
@@ -876,7 +878,28 @@ struct ExpectedPicture {
   int height = 0;  // with the scroll bar when it scrolls
   SIZE image{0, 0};
   std::string name;
+  std::string description;
 };
+
+// accDescription of a window's client object, as a screen reader asks for it.
+std::string AccessibleDescription(HWND window) {
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  IAccessible* object = nullptr;
+  if (AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                 reinterpret_cast<void**>(&object)) != S_OK) {
+    return "<no object>";
+  }
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR text = nullptr;
+  std::string description;
+  if (object->get_accDescription(self, &text) == S_OK && text)
+    description = Utf8(std::wstring(text));
+  SysFreeString(text);
+  object->Release();
+  return description;
+}
 ExpectedPicture PictureFor(const std::string& equation) {
   const auto answer = quorvel::chemistry::Balance(equation);
   const auto details = quorvel::chemistry::Describe(answer).details;
@@ -891,7 +914,7 @@ ExpectedPicture PictureFor(const std::string& equation) {
       quorvel::drawing::LayOut(*figure, {size, static_cast<double>(width)}, fonts);
   const SIZE image = quorvel::win32::PictureSize(picture);
   const int scroll_bar = picture.wider_than_asked ? GetSystemMetrics(SM_CYHSCROLL) : 0;
-  return {static_cast<int>(image.cy) + scroll_bar, image, figure->name};
+  return {static_cast<int>(image.cy) + scroll_bar, image, figure->name, figure->description};
 }
 
 // The CF_DIB on the clipboard: its width and height, or 0 × 0.
@@ -975,6 +998,7 @@ void ChemistryBridgesFollowTheAnswer() {
   GetWindowRect(window->form, &frame);
   EXPECT_LE(frame.bottom, monitor.rcWork.bottom) << "the grown window left the screen";
   EXPECT_EQ(Utf8(TextOf(picture)), expected.name);
+  EXPECT_EQ(AccessibleDescription(picture), expected.description);
   SaveShot(*window, "redox");
 
   // The right-click menu's one item, taken by the keyboard.

@@ -4,9 +4,10 @@
 // whatever needs it inside the EDIT gets it there first.
 #include "long_text_box.h"
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <string>
 
@@ -43,19 +44,19 @@ const std::wstring kSurrogatePair = L"\U0001F600";
 
 INSTANTIATE_TEST_SUITE_P(
     LongTextBox, ShownPartTest,
-    testing::Values(ShownCase{"one_line_cut", kLongLine, false, std::wstring(1024, L'x')},
-                    // Line breaks mean nothing to a box of one line.
-                    ShownCase{"one_line_box_ignores_breaks", Lines(3, 2000), false,
-                              Lines(3, 2000).substr(0, 1024)},
-                    // A character of two halves is not cut in two.
-                    ShownCase{"cut_keeps_characters_whole",
-                              std::wstring(1023, L'x') + kSurrogatePair, false,
-                              std::wstring(1023, L'x')},
-                    ShownCase{"each_line_cut_breaks_kept", Lines(3, 2000) + L"end", true,
-                              std::wstring(1024, L'a') + L"\r\n" + std::wstring(1024, L'b') +
-                                  L"\r\n" + std::wstring(1024, L'c') + L"\r\nend"},
-                    ShownCase{"only_the_first_lines", Lines(100000, 5), true, Lines(64, 5)},
-                    ShownCase{"short_lines_whole", Lines(10, 5), true, Lines(10, 5)}),
+    testing::Values(
+        ShownCase{"one_line_cut", kLongLine, false, std::wstring(1024, L'x')},
+        // Line breaks mean nothing to a box of one line.
+        ShownCase{"one_line_box_ignores_breaks", Lines(3, 2000), false,
+                  Lines(3, 2000).substr(0, 1024)},
+        // A character of two halves is not cut in two.
+        ShownCase{"cut_keeps_characters_whole", std::wstring(1023, L'x') + kSurrogatePair, false,
+                  std::wstring(1023, L'x')},
+        ShownCase{"each_line_cut_breaks_kept", Lines(3, 2000) + L"end", true,
+                  std::wstring(1024, L'a') + L"\r\n" + std::wstring(1024, L'b') + L"\r\n" +
+                      std::wstring(1024, L'c') + L"\r\nend"},
+        ShownCase{"only_the_first_lines", Lines(100000, 5), true, Lines(64, 5)},
+        ShownCase{"short_lines_whole", Lines(10, 5), true, Lines(10, 5)}),
     [](const testing::TestParamInfo<ShownCase>& row) { return std::string(row.param.name); });
 
 struct PasteCase {
@@ -80,14 +81,15 @@ TEST_P(PasteIntoTest, ReplacesTheSelection) {
 
 INSTANTIATE_TEST_SUITE_P(
     LongTextBox, PasteIntoTest,
-    testing::Values(
-        PasteCase{"at_the_caret", L"H2=H2O", 2, 2, L"+O2", false, L"H2+O2=H2O", 5},
-        PasteCase{"over_the_selection", L"H2+X=H2O", 3, 4, L"O2", false, L"H2+O2=H2O", 5},
-        PasteCase{"selection_made_backwards", L"H2+X=H2O", 4, 3, L"O2", false, L"H2+O2=H2O", 5},
-        PasteCase{"selection_past_the_end", L"H2", 7, 9, L"+O2", false, L"H2+O2", 5},
-        PasteCase{"one_line_stops_at_lf", L"", 0, 0, L"H2+O2\nH2O", false, L"H2+O2", 5},
-        PasteCase{"one_line_stops_at_cr_lf", L"=H2O", 0, 0, L"H2+O2\r\nx", false, L"H2+O2=H2O", 5},
-        PasteCase{"lines_keep_their_breaks", L"", 0, 0, L"1\r\n2", true, L"1\r\n2", 4}),
+    testing::Values(PasteCase{"at_the_caret", L"H2=H2O", 2, 2, L"+O2", false, L"H2+O2=H2O", 5},
+                    PasteCase{"over_the_selection", L"H2+X=H2O", 3, 4, L"O2", false, L"H2+O2=H2O", 5},
+                    PasteCase{"selection_made_backwards", L"H2+X=H2O", 4, 3, L"O2", false,
+                              L"H2+O2=H2O", 5},
+                    PasteCase{"selection_past_the_end", L"H2", 7, 9, L"+O2", false, L"H2+O2", 5},
+                    PasteCase{"one_line_stops_at_lf", L"", 0, 0, L"H2+O2\nH2O", false, L"H2+O2", 5},
+                    PasteCase{"one_line_stops_at_cr_lf", L"=H2O", 0, 0, L"H2+O2\r\nx", false,
+                              L"H2+O2=H2O", 5},
+                    PasteCase{"lines_keep_their_breaks", L"", 0, 0, L"1\r\n2", true, L"1\r\n2", 4}),
     [](const testing::TestParamInfo<PasteCase>& row) { return std::string(row.param.name); });
 
 // --- In a real EDIT ------------------------------------------------------------

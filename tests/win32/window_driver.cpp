@@ -966,6 +966,10 @@ bool BalanceInPane(const Window& window, const std::string& equation,
 // height, the rows below moved down, its name and image; nothing after
 // an answer with nothing to draw.
 void ChemistryBridgesFollowTheAnswer() {
+  // One instance at a time: the shared window would refuse this one.
+  if (const std::unique_ptr<Window> shared = std::move(g_shared); shared && shared->form) {
+    Close(*shared);
+  }
   StoreChemistry(std::nullopt);
   const std::unique_ptr<Window> window = OpenWindow(WideFromUtf8(form::kChemistryOption));
   ASSERT_TRUE(window && window->form && (*window)[ControlId::kText1]);
@@ -1026,6 +1030,8 @@ void ChemistryBridgesFollowTheAnswer() {
   EXPECT_TRUE(WaitUntil(kActMs, [&] {
     return window->Text(ControlId::kText4).find("O2：0.1 mol，3.2 g") != std::string::npos;
   }));
+  // The amounts are the pane's last lines: shown, as a student scrolls to them.
+  SendMessageW((*window)[ControlId::kText4], WM_VSCROLL, SB_BOTTOM, 0);
   EXPECT_EQ(HeightOf(*window, ControlId::kPicture1), expected.height);
   ExpectPaneRowsInOrder(*window);
   SaveShot(*window, "given");

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,10 @@ const PaintCase kPaintCases[] = {
     {"K4Fe(CN)6 + KMnO4 + H2SO4 = KHSO4 + Fe2(SO4)3 + MnSO4 + HNO3 + CO2 + H2O", 96, 527},
     {"Fe + CuSO4 = FeSO4 + Cu", 96, 200},
 };
+
+void PrintTo(const PaintCase& c, std::ostream* out) {
+  *out << c.equation << " at " << c.dpi << " dpi in " << c.width << " px";
+}
 
 drawing::BridgeFigure FigureOf(const std::string& equation) {
   const auto answer = chemistry::Balance(equation);

@@ -170,8 +170,8 @@ LRESULT BridgeView::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       ShowMenu(lparam);
       return 0;
     case WM_LBUTTONDOWN:
-      // Focused, its arrow keys scroll it.
-      if (Scrolls()) SetFocus(control_);
+      // Focused, its arrow keys scroll it and Shift+F10 opens its menu.
+      if (picture_) SetFocus(control_);
       break;
     case WM_GETDLGCODE:
       if (Scrolls()) return DLGC_WANTARROWS;

@@ -1023,6 +1023,18 @@ void ChemistryBridgesFollowTheAnswer() {
   }));
   EXPECT_EQ(copied.cx, expected.image.cx);
   EXPECT_EQ(copied.cy, expected.image.cy);
+  // Clicked, it has the focus, and the keyboard opens the same menu.
+  EXPECT_TRUE(WaitUntil(kActMs, [&] { return !IsWindowVisible(popup); }));
+  BringToFront(*window);
+  SendMessageW(picture, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  SendMessageW(picture, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+  EXPECT_TRUE(WaitUntil(kActMs, [&] { return FocusOf(window->form) == picture; }));
+  PressKey(VK_F10, true);
+  const HWND keyboard_popup = window->program->WaitForWindow(L"#32768", kActMs);
+  EXPECT_TRUE(keyboard_popup) << "no menu from Shift+F10";
+  PressKey(VK_ESCAPE);
+  EXPECT_TRUE(
+      WaitUntil(kActMs, [&] { return !keyboard_popup || !IsWindowVisible(keyboard_popup); }));
 
   // The amounts keep the drawing; the 已知 result shows below it.
   ASSERT_TRUE(SetText((*window)[ControlId::kText5], L"KMnO4 31.6g"));

@@ -52,6 +52,10 @@ wine_pinned_faces=(
   "SimSun=WenQuanYi Micro Hei"
   "宋体=WenQuanYi Micro Hei"
   "Verdana=WenQuanYi Micro Hei"
+  # The face Windows' text layout (and Wine's) falls back to for a Latin
+  # character the box's face lacks: the superscript minus of "4e⁻" in the
+  # 详解 pane, which WenQuanYi Micro Hei has no glyph for.
+  "Microsoft Sans Serif=DejaVu Sans"
 )
 
 # After wineboot, with the Wine command to use: wine_pin_faces "$wine"

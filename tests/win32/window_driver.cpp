@@ -7,6 +7,8 @@
 // checks of the layout run (the behaviour does not depend on it).
 //   quorvel_window_driver.exe [--dpi=144] [gtest options]
 #include <gtest/gtest.h>
+#include <objbase.h>
+#include <oleacc.h>
 #include <windows.h>
 
 #include <array>
@@ -27,7 +29,10 @@
 #include "form/layout.h"
 #include "form/texts.h"
 #include "form1.h"
+#include "picture_fonts.h"
+#include "picture_painter.h"
 #include "quorvel/cpu_usage.h"
+#include "quorvel/drawing/bridges.h"
 #include "quorvel/pipeline.h"
 #include "remote_window.h"
 #include "wide_text.h"
@@ -41,6 +46,8 @@ using form::ControlKind;
 using quorvel::win32::WideFromUtf8;
 
 int g_dpi = 96;
+// Where the 双线桥 check leaves its screenshots (--shots=DIR), or nowhere.
+std::string g_shots;
 constexpr DWORD kStartMs = 30000;  // Wine starts a program in a second or two
 constexpr int kStartAttempts = 3;
 constexpr DWORD kActMs = 10000;
@@ -838,6 +845,229 @@ void ChemistryMenuSwitchesAndIsRemembered() {
   Close(*window);
 }
 
+// The window's pixels on the screen as a BMP file in g_shots, if asked for.
+void SaveShot(const Window& window, const std::string& name) {
+  if (g_shots.empty()) return;
+  RECT frame{};
+  GetWindowRect(window.form, &frame);
+  Sleep(300);  // whatever the last message changed is painted
+  const std::vector<std::uint32_t> pixels = ScreenPixels(frame);
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof(header);
+  header.biWidth = frame.right - frame.left;
+  header.biHeight = -(frame.bottom - frame.top);
+  header.biPlanes = 1;
+  header.biBitCount = 32;
+  header.biCompression = BI_RGB;
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;  // "BM"
+  file.bfOffBits = sizeof(file) + sizeof(header);
+  file.bfSize = static_cast<DWORD>(file.bfOffBits + pixels.size() * 4);
+  const std::string path = g_shots + "/" + name + "-" + std::to_string(g_dpi) + ".bmp";
+  FILE* out = std::fopen(path.c_str(), "wb");
+  ASSERT_TRUE(out) << path;
+  std::fwrite(&file, sizeof(file), 1, out);
+  std::fwrite(&header, sizeof(header), 1, out);
+  std::fwrite(pixels.data(), 4, pixels.size(), out);
+  std::fclose(out);
+}
+
+// The picture the window should show for `equation`, laid out here in the
+// same fonts of the same Wine.
+struct ExpectedPicture {
+  int height = 0;  // with the scroll bar when it scrolls
+  SIZE image{0, 0};
+  std::string name;
+  std::string description;
+};
+
+// accDescription of a window's client object, as a screen reader asks for it.
+std::string AccessibleDescription(HWND window) {
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  IAccessible* object = nullptr;
+  if (AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                 reinterpret_cast<void**>(&object)) != S_OK) {
+    return "<no object>";
+  }
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR text = nullptr;
+  std::string description;
+  if (object->get_accDescription(self, &text) == S_OK && text)
+    description = Utf8(std::wstring(text));
+  SysFreeString(text);
+  object->Release();
+  return description;
+}
+ExpectedPicture PictureFor(const std::string& equation) {
+  const auto answer = quorvel::chemistry::Balance(equation);
+  const auto details = quorvel::chemistry::Describe(answer).details;
+  if (!details) return {};
+  const auto figure = quorvel::drawing::MakeBridgeFigure(answer, *details, form::kWindowLanguage);
+  if (!figure) return {};
+  const LOGFONTW box_font = quorvel::win32::FontDescription(form::FontRole::kBox, g_dpi);
+  const double size = std::abs(static_cast<double>(box_font.lfHeight));
+  const quorvel::win32::PictureFonts fonts(box_font, size);
+  const int width = form::FormPlaces(g_dpi, true).Place(ControlId::kPicture1).width;
+  const quorvel::drawing::Picture picture =
+      quorvel::drawing::LayOut(*figure, {size, static_cast<double>(width)}, fonts);
+  const SIZE image = quorvel::win32::PictureSize(picture);
+  const int scroll_bar = picture.wider_than_asked ? GetSystemMetrics(SM_CYHSCROLL) : 0;
+  return {static_cast<int>(image.cy) + scroll_bar, image, figure->name, figure->description};
+}
+
+// The CF_DIB on the clipboard: its width and height, or 0 × 0.
+SIZE ClipboardDibSize() {
+  SIZE size{0, 0};
+  if (!OpenClipboard(nullptr)) return size;
+  if (const HANDLE data = GetClipboardData(CF_DIB)) {
+    if (const auto* header = static_cast<const BITMAPINFOHEADER*>(GlobalLock(data))) {
+      size = {header->biWidth, std::abs(header->biHeight)};
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return size;
+}
+
+// The pane's rows in order from the drawing down, none over another, all
+// inside the window.
+void ExpectPaneRowsInOrder(const Window& window) {
+  const RECT picture = window.Rect(ControlId::kPicture1);
+  const RECT details = window.Rect(ControlId::kText4);
+  const RECT caption = window.Rect(ControlId::kLabel8);
+  const RECT given = window.Rect(ControlId::kText5);
+  RECT client{};
+  GetClientRect(window.form, &client);
+  EXPECT_GE(details.top, picture.bottom) << "the details under the drawing";
+  EXPECT_GE(caption.top, details.bottom);
+  EXPECT_GE(given.top, details.bottom);
+  EXPECT_LE(given.bottom, client.bottom) << "the 已知 box inside the window";
+}
+
+int HeightOf(const Window& window, ControlId id) {
+  const RECT rect = window.Rect(id);
+  return rect.bottom - rect.top;
+}
+
+// Enter in Text1 with `equation`; true once the answer and its pane are shown.
+bool BalanceInPane(const Window& window, const std::string& equation,
+                   const std::string& pane_part) {
+  if (!WaitUntil(kActMs, [&] { return Idle(window); })) return false;
+  if (!SetText(window[ControlId::kText1], WideFromUtf8(equation))) return false;
+  PostMessageW(window[ControlId::kText1], WM_CHAR, form::kEnterKey, 1);
+  return WaitUntil(kActMs, [&] {
+    return Idle(window) && window.Text(ControlId::kText4).find(pane_part) != std::string::npos;
+  });
+}
+
+// Picture1 after each kind of answer: the redox answer's drawing at its
+// height, the rows below moved down, its name and image; nothing after
+// an answer with nothing to draw.
+void ChemistryBridgesFollowTheAnswer() {
+  // One instance at a time: the shared window would refuse this one.
+  if (const std::unique_ptr<Window> shared = std::move(g_shared); shared && shared->form) {
+    Close(*shared);
+  }
+  StoreChemistry(std::nullopt);
+  const std::unique_ptr<Window> window = OpenWindow(WideFromUtf8(form::kChemistryOption));
+  ASSERT_TRUE(window && window->form && (*window)[ControlId::kText1]);
+  const HWND picture = (*window)[ControlId::kPicture1];
+  ASSERT_TRUE(picture);
+  EXPECT_EQ(ClassOf(picture), L"Static") << "a native control screen readers find";
+  BringToFront(*window);
+
+  const std::string redox = "KMnO4 =△= K2MnO4 + MnO2 + O2↑";
+  const ExpectedPicture expected = PictureFor(redox);
+  ASSERT_GT(expected.height, 0);
+  const RECT details_before = window->Rect(ControlId::kText4);
+  ASSERT_TRUE(WaitUntil(kActMs, [&] { return Idle(*window); }));
+  ASSERT_TRUE(SetText((*window)[ControlId::kText1], WideFromUtf8(redox)));
+  const ULONGLONG entered = GetTickCount64();
+  PostMessageW((*window)[ControlId::kText1], WM_CHAR, form::kEnterKey, 1);
+  EXPECT_TRUE(WaitUntil(kActMs, [&] { return HeightOf(*window, ControlId::kPicture1) > 0; }));
+  // Measured, not judged: the worker's balance and details, then the layout.
+  std::printf("drawn %s %llu ms after Enter at %d dpi\n", redox.c_str(),
+              static_cast<unsigned long long>(GetTickCount64() - entered), g_dpi);
+  ASSERT_TRUE(WaitUntil(kActMs, [&] { return Idle(*window); }));
+  EXPECT_EQ(HeightOf(*window, ControlId::kPicture1), expected.height);
+  EXPECT_EQ(window->Rect(ControlId::kText4).top, details_before.top + expected.height)
+      << "the details moved down by the drawing";
+  ExpectPaneRowsInOrder(*window);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  GetMonitorInfoW(MonitorFromWindow(window->form, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  RECT frame{};
+  GetWindowRect(window->form, &frame);
+  EXPECT_LE(frame.bottom, monitor.rcWork.bottom) << "the grown window left the screen";
+  EXPECT_EQ(Utf8(TextOf(picture)), expected.name);
+  EXPECT_EQ(AccessibleDescription(picture), expected.description);
+  SaveShot(*window, "redox");
+
+  // The right-click menu's one item, taken by the keyboard.
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  CloseClipboard();
+  const RECT area = ClientRectOnScreen(picture);
+  PostMessageW(picture, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(picture),
+               MAKELPARAM(area.left + 10, area.top + 10));
+  const HWND popup = window->program->WaitForWindow(L"#32768", kActMs);
+  ASSERT_TRUE(popup) << "no menu";
+  PressKey(VK_DOWN);
+  PressKey(VK_RETURN);
+  SIZE copied{0, 0};
+  EXPECT_TRUE(WaitUntil(kActMs, [&] {
+    copied = ClipboardDibSize();
+    return copied.cx > 0;
+  }));
+  EXPECT_EQ(copied.cx, expected.image.cx);
+  EXPECT_EQ(copied.cy, expected.image.cy);
+  // Clicked, it has the focus, and the keyboard opens the same menu.
+  EXPECT_TRUE(WaitUntil(kActMs, [&] { return !IsWindowVisible(popup); }));
+  BringToFront(*window);
+  SendMessageW(picture, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  SendMessageW(picture, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+  EXPECT_TRUE(WaitUntil(kActMs, [&] { return FocusOf(window->form) == picture; }));
+  PressKey(VK_F10, true);
+  const HWND keyboard_popup = window->program->WaitForWindow(L"#32768", kActMs);
+  EXPECT_TRUE(keyboard_popup) << "no menu from Shift+F10";
+  PressKey(VK_ESCAPE);
+  EXPECT_TRUE(
+      WaitUntil(kActMs, [&] { return !keyboard_popup || !IsWindowVisible(keyboard_popup); }));
+
+  // The amounts keep the drawing; the 已知 result shows below it.
+  ASSERT_TRUE(SetText((*window)[ControlId::kText5], L"KMnO4 31.6g"));
+  PostMessageW((*window)[ControlId::kText5], WM_CHAR, form::kEnterKey, 1);
+  EXPECT_TRUE(WaitUntil(kActMs, [&] {
+    return window->Text(ControlId::kText4).find("O2：0.1 mol，3.2 g") != std::string::npos;
+  }));
+  // The amounts are the pane's last lines: shown, as a student scrolls to them.
+  SendMessageW((*window)[ControlId::kText4], WM_VSCROLL, SB_BOTTOM, 0);
+  EXPECT_EQ(HeightOf(*window, ControlId::kPicture1), expected.height);
+  ExpectPaneRowsInOrder(*window);
+  SaveShot(*window, "given");
+
+  struct Empty {
+    const char* name;
+    const char* equation;
+    const char* pane_part;
+  };
+  const Empty kNothingToDraw[] = {
+      {"not-redox", "CaCO3 + HCl = CaCl2 + H2O + CO2↑", "不是氧化还原反应"},
+      {"failure", "H2 + O2 = N2", "N"},
+  };
+  for (const Empty& c : kNothingToDraw) {
+    SCOPED_TRACE(c.name);
+    EXPECT_TRUE(BalanceInPane(*window, c.equation, c.pane_part)) << window->Text(ControlId::kText4);
+    EXPECT_EQ(HeightOf(*window, ControlId::kPicture1), 0);
+    EXPECT_EQ(Utf8(TextOf(picture)), "");
+    ExpectPaneRowsInOrder(*window);
+    SaveShot(*window, c.name);
+  }
+  Close(*window);
+}
+
 struct Check {
   const char* name;
   bool every_dpi;
@@ -900,6 +1130,7 @@ std::vector<Check> Checks() {
       {"chemistry_garbage_value_means_off", false, ChemistryGarbageValueMeansOff},
       {"chemistry_pane_shows_the_details", false, ChemistryPaneShowsTheDetails},
       {"chemistry_menu_switches_and_is_remembered", false, ChemistryMenuSwitchesAndIsRemembered},
+      {"chemistry_bridges_follow_the_answer", true, ChemistryBridgesFollowTheAnswer},
   };
   std::vector<Check> here;
   for (const Check& check : checks) {
@@ -924,6 +1155,7 @@ int main(int argc, char** argv) {
   // Before the table is read: the resolution decides which checks it holds.
   for (int i = 1; i < argc; ++i) {
     if (std::strncmp(argv[i], "--dpi=", 6) == 0) quorvel_test::g_dpi = std::atoi(argv[i] + 6);
+    if (std::strncmp(argv[i], "--shots=", 8) == 0) quorvel_test::g_shots = argv[i] + 8;
   }
   // Written at once: a driver that ends abruptly still leaves in its log
   // what it had found so far.

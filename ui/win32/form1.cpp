@@ -134,7 +134,8 @@ void Form1::CreateControls() {
         ex_style |= WS_EX_CLIENTEDGE;
         break;
       case ControlKind::kPicture:
-        // The drawing's place until the drawing itself is built here.
+        // Painted by BridgeView; SS_NOTIFY lets the right click reach it.
+        style |= SS_OWNERDRAW | SS_NOTIFY;
         break;
       case ControlKind::kButton:
         window_class = WC_BUTTON;
@@ -151,6 +152,7 @@ void Form1::CreateControls() {
                         reinterpret_cast<HMENU>(menu_id), instance_, nullptr);
     controls_[static_cast<std::size_t>(id)] = control;
     if (!control) continue;
+    if (entry.kind == ControlKind::kPicture) bridges_.Attach(control);
     if (entry.kind == ControlKind::kTextBox || entry.kind == ControlKind::kDetailsBox) {
       // A pasted equation or a long matrix must never be cut short, nor keep
       // the window from answering while the box takes it.
@@ -166,6 +168,7 @@ void Form1::CreateControls() {
 
 void Form1::ApplyDpi(int dpi, const POINT* top_left) {
   dpi_ = dpi;
+  LayOutBridges();
   FontSet fonts(dpi);
   for (const ControlSpec& entry : form::kControls) {
     SendMessageW(Control(entry.id), WM_SETFONT, reinterpret_cast<WPARAM>(fonts.For(entry.font)),
@@ -174,14 +177,17 @@ void Form1::ApplyDpi(int dpi, const POINT* top_left) {
   const form::FormPlaces places = Places();
   const SIZE outer =
       WindowSizeForClient({places.Client().width, places.Client().height}, kStyle, kExStyle, dpi);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT& work = monitor.rcWork;
   POINT place{0, 0};
   if (top_left) {
+    // Where it was, moved up as far as a grown pane needs to stay on the
+    // work area; the caption stays in reach above all.
     place = *top_left;
+    if (place.y + outer.cy > work.bottom) place.y = std::max(work.top, work.bottom - outer.cy);
   } else {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& work = monitor.rcWork;
     // Centred; a window larger than the work area keeps its caption in reach.
     place.x = work.left + std::max(0L, (work.right - work.left - outer.cx) / 2);
     place.y = work.top + std::max(0L, (work.bottom - work.top - outer.cy) / 2);
@@ -236,6 +242,7 @@ form::PaneContent Form1::MeasurePane() const {
   content.frame = 2 * SystemMetric(SM_CYEDGE, dpi_) + 4;
   // The box wraps its text at its width, which the pane never changes.
   content.text_lines = static_cast<int>(SendMessageW(pane, EM_GETLINECOUNT, 0, 0));
+  content.picture_height = bridges_.Height();
   return content;
 }
 
@@ -258,9 +265,20 @@ void Form1::ShowChemistryPane(bool shown) {
 }
 
 void Form1::ShowBridges(const chemistry::Answer* answer, const chemistry::Details* details) {
-  // Nothing is drawn yet: the drawing's place stays empty and of no height.
-  static_cast<void>(answer);
-  static_cast<void>(details);
+  bridges_.SetFigure(answer && details
+                         ? drawing::MakeBridgeFigure(*answer, *details, form::kWindowLanguage)
+                         : std::nullopt);
+  // The pane takes the picture's height, and the rows under it move.
+  if (pane_shown_) {
+    LayOut();
+  } else {
+    LayOutBridges();
+  }
+}
+
+void Form1::LayOutBridges() {
+  const int width = form::FormPlaces(dpi_, true).Place(ControlId::kPicture1).width;
+  bridges_.LayOut(FontDescription(form::FontRole::kBox, dpi_), width, dpi_);
 }
 
 void Form1::LoadIcons() {
@@ -454,6 +472,13 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case kWakeMessage:
       controller_.Pump();
       return 0;
+    case WM_DRAWITEM: {
+      // The STATIC paints itself this way when its text changes.
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
+      if (item->hwndItem != Control(ControlId::kPicture1)) break;
+      bridges_.Paint(item->hDC, item->rcItem);
+      return TRUE;
+    }
     case WM_CTLCOLORSTATIC: {
       const ControlSpec* entry = SpecOf(reinterpret_cast<HWND>(lparam));
       const auto device = reinterpret_cast<HDC>(wparam);

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <string>
 
+#include "bridge_view.h"
 #include "fonts.h"
 #include "form/controls.h"
 #include "form/form_controller.h"
@@ -83,6 +84,9 @@ class Form1 : public form::FormView {
   void LayOut();
   void LoadIcons();
 
+  // Picture1's figure placed again for the window's dpi and the box font.
+  void LayOutBridges();
+
   HWND Control(form::ControlId id) const { return controls_[static_cast<std::size_t>(id)]; }
   const form::ControlSpec* SpecOf(HWND control) const;
 
@@ -97,6 +101,7 @@ class Form1 : public form::FormView {
   HWND saved_focus_ = nullptr;
   bool ended_ = false;
   bool pane_shown_ = false;
+  BridgeView bridges_;
   // The window WakeUi posts to, read from the worker's thread; null once the
   // window is going.
   std::atomic<HWND> wake_target_{nullptr};

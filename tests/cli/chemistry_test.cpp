@@ -66,9 +66,9 @@ TEST_P(ChemistryGoldenTest, JsonGivesTheSameAnswer) {
   const nlohmann::ordered_json object = nlohmann::ordered_json::parse(outcome.out);
   std::vector<std::string> keys;
   for (const auto& item : object.items()) keys.push_back(item.key());
-  EXPECT_EQ(keys,
-            (std::vector<std::string>{"input", "result", "ok", "coefficients", "error", "reason",
-                                      "notes", "reactions", "default_reading_differences"}));
+  EXPECT_EQ(keys, (std::vector<std::string>{"input", "result", "enthalpy", "ok", "coefficients",
+                                            "error", "reason", "notes", "reactions",
+                                            "default_reading_differences"}));
   EXPECT_EQ(object["input"], row.equation);
   EXPECT_EQ(object["ok"], !Fails(row));
   EXPECT_EQ(object["result"], Fails(row) ? "" : row.expected);

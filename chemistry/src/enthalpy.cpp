@@ -73,7 +73,10 @@ std::optional<std::size_t> EnthalpyAt(const SourceText& text, std::size_t i) {
 }
 
 std::string EnthalpyTyped(const SourceText& text, std::size_t delta) {
-  return WithRegularSpaces(text, delta, text.size());
+  // A line break or other control character ends what a reason can quote.
+  std::size_t end = delta;
+  while (IsPrintable(text[end]) || IsSpace(text[end])) ++end;
+  return WithRegularSpaces(text, delta, end);
 }
 
 EnthalpyTerm ReadEnthalpy(const SourceText& text, std::size_t delta) {

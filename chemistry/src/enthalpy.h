@@ -16,7 +16,8 @@ namespace quorvel::chemistry::detail {
 // stay conditions.
 std::optional<std::size_t> EnthalpyAt(const SourceText& text, std::size_t i);
 
-// The term from its Δ to the end of the text, each run of spaces one space.
+// The term from its Δ to the end of the text, or to a control character,
+// each run of spaces one space.
 std::string EnthalpyTyped(const SourceText& text, std::size_t delta);
 
 // Reads the ΔH term whose Δ stands at `delta`, to the end of the text:

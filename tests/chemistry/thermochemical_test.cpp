@@ -37,7 +37,9 @@ TEST_P(NewNotationTest, AnswersOrRefusesInBothLanguages) {
   EXPECT_EQ(answer.error, row.english);
   EXPECT_EQ(Explain(answer.reason, Language::kChinese), row.chinese);
   // What is answered reads back as the same answer: the ΔH goes with it.
-  if (answer.ok()) EXPECT_EQ(Balance(answer.result).result, answer.result);
+  if (answer.ok()) {
+    EXPECT_EQ(Balance(answer.result).result, answer.result);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -155,6 +157,25 @@ INSTANTIATE_TEST_SUITE_P(
                   "equation as ΔH = -571.6 kJ/mol, or ΔH < 0",
                   "第 17 个字符的 ΔH 项“ΔH = -571.6”无法识别：应写在方程式之后，如 ΔH = -571.6 "
                   "kJ/mol 或 ΔH < 0"},
+        AnswerRow{{"line_break_inside_is_not_quoted"},
+                  "N2, ΔH = -92.4 k\n·mol⁻¹",
+                  "",
+                  "",
+                  "enthalpy_without_equation",
+                  "the ΔH term \"ΔH = -92.4 k\" at position 5 stands before the equation is "
+                  "complete: write it after the products, as in 2H2 + O2 = 2H2O ΔH = -571.6 kJ/mol",
+                  "第 5 个字符的 ΔH 项“ΔH = -92.4 k”之前方程式还不完整：应写在生成物之后，如 "
+                  "2H2 + O2 = 2H2O ΔH = -571.6 kJ/mol"},
+        AnswerRow{
+            {"line_break_after_the_unit"},
+            "2H2 + O2 = 2H2O ΔH = -571.6 kJ/mol\n",
+            "",
+            "",
+            "enthalpy_unread",
+            "the ΔH term \"ΔH = -571.6 kJ/mol\" at position 17 is not read: write it after the "
+            "equation as ΔH = -571.6 kJ/mol, or ΔH < 0",
+            "第 17 个字符的 ΔH 项“ΔH = -571.6 kJ/mol”无法识别：应写在方程式之后，如 ΔH = "
+            "-571.6 kJ/mol 或 ΔH < 0"},
         AnswerRow{
             {"text_after_the_unit"},
             "2H2 + O2 = 2H2O ΔH = -571.6 kJ/mol at 25 °C",

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "quorvel/chemistry.h"
 #include "quorvel/chemistry/parser.h"
@@ -35,17 +36,16 @@ chem::Equation Parse(std::string_view text, std::string_view input) {
 }
 
 // Atoms per element and mass number ({0, 0}: the charge), reactants minus
-// products, each species times its typed coefficient: all zero when the
-// equation balances. A species whose atoms count several formula units
-// (CaSO4·½H2O) is brought to one by scaling every other species instead.
-bool Conserves(const chem::Equation& equation) {
+// products, each species times its coefficient: all zero when the equation
+// balances. A species whose atoms count several formula units (CaSO4·½H2O)
+// is brought to one by scaling every other species instead.
+bool Conserves(const chem::Equation& equation, const std::vector<Integer>& coefficients) {
   Integer units = 1;
   for (const chem::Species& species : equation.species) units = lcm(units, species.units);
   std::map<std::pair<int, int>, Integer> net;
   for (std::size_t i = 0; i < equation.species.size(); ++i) {
     const chem::Species& species = equation.species[i];
-    Integer coefficient = units / species.units;
-    if (!species.typed_coefficient.empty()) coefficient *= Integer(species.typed_coefficient);
+    Integer coefficient = units / species.units * coefficients[i];
     if (!equation.CountsAsReactant(i)) coefficient = -coefficient;
     for (const chem::AtomCount& atoms : species.atoms)
       net[{atoms.element, atoms.mass}] += coefficient * atoms.count;
@@ -55,6 +55,15 @@ bool Conserves(const chem::Equation& equation) {
     if (sum != 0) return false;
   }
   return true;
+}
+
+// The same with the whole coefficients written before each species.
+bool ConservesAsWritten(const chem::Equation& equation) {
+  std::vector<Integer> coefficients;
+  for (const chem::Species& species : equation.species) {
+    coefficients.emplace_back(species.typed_coefficient.empty() ? "1" : species.typed_coefficient);
+  }
+  return Conserves(equation, coefficients);
 }
 
 void CheckOneLine(const std::string& text, std::string_view input) {
@@ -77,14 +86,27 @@ void CheckBalanced(const chem::Answer& answer, std::string_view input) {
       balanced.reactant_count != typed.reactant_count) {
     Fail("the result has other species: " + answer.result, input);
   }
+  // A ΔH belongs to the coefficients as typed: the answer keeps them (1/2O2
+  // too), and the coefficients give their ratio in whole numbers.
+  const bool kept_as_typed = !typed.enthalpy.empty() && !typed.enthalpy_sign_only;
+  if (balanced.enthalpy != typed.enthalpy) Fail("the ΔH is lost: " + answer.result, input);
+  std::vector<Integer> coefficients;
   for (std::size_t i = 0; i < typed.species.size(); ++i) {
     const std::string& written = balanced.species[i].typed_coefficient;
-    if (balanced.species[i].text != typed.species[i].text ||
-        (written.empty() ? "1" : written) != answer.coefficients[i]) {
+    const std::string expected = kept_as_typed ? typed.species[i].typed_coefficient
+                                 : answer.coefficients[i] == "1" ? std::string()
+                                                                 : answer.coefficients[i];
+    if (balanced.species[i].text != typed.species[i].text || written != expected) {
       Fail("species " + std::to_string(i + 1) + " reads back otherwise: " + answer.result, input);
     }
+    coefficients.emplace_back(answer.coefficients[i]);
   }
-  if (!Conserves(balanced)) Fail("the result does not balance: " + answer.result, input);
+  if (!Conserves(balanced, coefficients)) {
+    Fail("the result does not balance: " + answer.result, input);
+  }
+  if (kept_as_typed && chem::Balance(answer.result).result != answer.result) {
+    Fail("the typed coefficients kept do not read back as kept: " + answer.result, input);
+  }
 }
 
 }  // namespace
@@ -115,7 +137,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Fail("a failure without its reason, or with an answer", input);
   }
   for (const std::string& reaction : answer.reactions) {
-    if (!Conserves(Parse(reaction, input)))
+    if (!ConservesAsWritten(Parse(reaction, input)))
       Fail("a listed reaction does not balance: " + reaction, input);
   }
   return 0;

@@ -5,11 +5,12 @@
 #include <memory>
 #include <utility>
 
+#include "composition.h"
 #include "explain.h"
 #include "formula_units.h"
+#include "integer_text.h"
 #include "likely_formula.h"
 #include "quorvel/chemistry/format.h"
-#include "quorvel/chemistry/matrix_text.h"
 #include "quorvel/chemistry/parser.h"
 #include "quorvel/chemistry/solve.h"
 #include "typed_coefficients.h"
@@ -31,6 +32,35 @@ void KeepTypedCoefficients(const Equation& equation, Solution& solution, std::ve
   solution.reactions.clear();
 }
 
+// A ΔH belongs to the coefficients as typed (2H2 + O2 = 2H2O ΔH = -571.6
+// kJ/mol is twice H2 + 1/2O2 = H2O ΔH = -285.8 kJ/mol): when they balance they
+// are the answer, written as typed; when they do not, the answer is refused
+// (false), since the ΔH with other coefficients would state a wrong heat. A
+// sign alone, ΔH<0, holds for any coefficients.
+bool KeepThermochemical(const Equation& equation, Solution& solution, Answer& answer) {
+  if (equation.enthalpy.empty() || equation.enthalpy_sign_only) return true;
+  std::optional<std::vector<Integer>> typed = detail::TypedRatioBalance(equation);
+  if (typed) {
+    if (solution.kind == Solution::Kind::kSeveral) {
+      answer.note_reasons.push_back(
+          {NoteKind::kTypedKept, {std::to_string(solution.reaction_count)}});
+    }
+    solution.kind = Solution::Kind::kBalanced;
+    solution.coefficients = std::move(*typed);
+    solution.reactions.clear();
+    answer.result = FormatAsTyped(equation);
+    return true;
+  }
+  // With no single answer, why not says more than the ΔH could.
+  if (solution.kind != Solution::Kind::kBalanced) return true;
+  answer.status = Answer::Status::kUnbalanced;
+  answer.reason.kind = ReasonKind::kEnthalpyUnbalanced;
+  answer.reason.text = equation.enthalpy;
+  answer.reason.items = {FormatEquation(equation, solution.coefficients)};
+  answer.error = Explain(answer.reason, Language::kEnglish);
+  return false;
+}
+
 Answer BalanceAsTyped(std::string_view equation_text) {
   Answer answer;
   if (equation_text.size() > kMaxEquationBytes) {
@@ -50,17 +80,22 @@ Answer BalanceAsTyped(std::string_view equation_text) {
   // One reading serves the answer and every front end that shows it.
   answer.equation = std::make_shared<const Equation>(std::move(*parsed.equation));
   const Equation& equation = *answer.equation;
-  answer.matrix = CompositionMatrixText(equation);
-  Solution solution = Solve(equation);
+  const detail::Composition composition = detail::BuildComposition(equation);
+  answer.matrix = detail::MatrixText(composition);
+  Solution solution = detail::SolveComposition(equation, composition,
+                                               std::chrono::steady_clock::now() + kSolveTimeLimit);
   detail::CountFormulaUnits(equation, solution);
   answer.note_reasons = equation.notes;
+  answer.enthalpy = equation.enthalpy;
+  if (!KeepThermochemical(equation, solution, answer)) return answer;
   KeepTypedCoefficients(equation, solution, answer.note_reasons);
   detail::Explanation explanation = detail::Explain(equation, solution);
   if (solution.kind == Solution::Kind::kBalanced) {
     answer.status = Answer::Status::kBalanced;
-    answer.result = FormatEquation(equation, solution.coefficients);
+    if (answer.result.empty()) answer.result = FormatEquation(equation, solution.coefficients);
+    if (!equation.enthalpy.empty()) answer.result += " " + equation.enthalpy;
     for (const Integer& coefficient : solution.coefficients) {
-      answer.coefficients.push_back(coefficient.str());
+      answer.coefficients.push_back(detail::DecimalText(coefficient));
     }
   } else {
     answer.status = Answer::Status::kUnbalanced;
@@ -68,7 +103,7 @@ Answer BalanceAsTyped(std::string_view equation_text) {
     answer.error = Explain(answer.reason, Language::kEnglish);
     answer.reactions = std::move(explanation.reactions);
   }
-  for (std::string& note : explanation.notes) answer.note_reasons.push_back(std::move(note));
+  for (Note& note : explanation.notes) answer.note_reasons.push_back(std::move(note));
   return answer;
 }
 

@@ -2,10 +2,13 @@
 
 #pragma once
 
+#include <chrono>
+#include <string>
 #include <vector>
 
 #include "null_space.h"
 #include "quorvel/chemistry/equation.h"
+#include "quorvel/chemistry/solve.h"
 
 namespace quorvel::chemistry::detail {
 
@@ -18,5 +21,11 @@ struct Composition {
 };
 
 Composition BuildComposition(const Equation& equation);
+
+// Solve and CompositionMatrixText from a composition built once: an answer
+// needs both.
+Solution SolveComposition(const Equation& equation, const Composition& composition,
+                          std::chrono::steady_clock::time_point deadline);
+std::string MatrixText(const Composition& composition);
 
 }  // namespace quorvel::chemistry::detail

@@ -7,8 +7,10 @@
 #include <utility>
 #include <vector>
 
+#include "bonds.h"
 #include "characters.h"
 #include "charge.h"
+#include "enthalpy.h"
 #include "formula.h"
 #include "names/name_reading.h"
 #include "number.h"
@@ -27,7 +29,7 @@ using detail::SourceText;
 
 class EquationReader {
  public:
-  explicit EquationReader(const SourceText& text) : text_(text) {}
+  explicit EquationReader(const SourceText& text) : text_(text), bonds_(text) {}
 
   Equation Read() {
     SkipSpaces();
@@ -44,6 +46,10 @@ class EquationReader {
       }
       SkipSpaces();
       if (i_ == text_.size()) break;
+      if (const std::optional<std::size_t> delta = detail::EnthalpyAt(text_, i_)) {
+        TakeEnthalpy(*delta);
+        break;
+      }
       if (const std::size_t arrow = detail::ArrowLength(text_, i_); arrow > 0) {
         TakeArrow(arrow);
       } else if (text_[i_] == U'+') {
@@ -76,6 +82,20 @@ class EquationReader {
     i_ = j;
   }
 
+  // 2H2 + O2 = 2H2O ΔH = -571.6 kJ/mol: the ΔH ends the equation and goes with
+  // its coefficients as typed, which the balancing then keeps or refuses.
+  void TakeEnthalpy(std::size_t delta) {
+    if (arrow_at_ == kNoPosition) FailEnthalpyWithoutEquation(delta);
+    detail::EnthalpyTerm term = detail::ReadEnthalpy(text_, delta);
+    equation_.enthalpy = std::move(term.text);
+    equation_.enthalpy_sign_only = term.sign_only;
+    i_ = text_.size();
+  }
+
+  [[noreturn]] void FailEnthalpyWithoutEquation(std::size_t delta) const {
+    FailAt(ReasonKind::kEnthalpyWithoutEquation, delta, detail::EnthalpyTyped(text_, delta));
+  }
+
   // After a minus between species: electrons, with or without a
   // coefficient (Zn - 2e- = Zn2+). Only electrons are subtracted.
   bool ElectronFollows(std::size_t j) const {
@@ -91,6 +111,7 @@ class EquationReader {
 
   void TakeArrow(std::size_t length) {
     if (arrow_at_ != kNoPosition) {
+      FailIfBondOrSign();
       FailAt(ReasonKind::kSecondArrow, i_, text_.Typed(i_, i_ + length));
     }
     arrow_at_ = last_sign_ = i_;
@@ -98,6 +119,28 @@ class EquationReader {
     equation_.reactant_count = equation_.species.size();
     i_ += length;
     TakeCondition();
+  }
+
+  // CH2=CH2 + Br2 = CH2BrCH2Br: the first "=" touches a formula on both
+  // sides and a second sign follows. It may be a double bond or the sign;
+  // neither reading is surer, so the line is refused with both.
+  void FailIfBondOrSign() const {
+    const std::size_t at = arrow_at_;
+    if (equation_.arrow != "=" || at == 0 || detail::IsSpace(text_[at - 1]) ||
+        !(detail::IsCapital(text_[at + 1]) || text_[at + 1] == U'(')) {
+      return;
+    }
+    std::size_t begin = at;
+    while (begin > 0 && detail::IsPrintable(text_[begin - 1]) &&
+           !detail::IsSpace(text_[begin - 1]) && text_[begin - 1] != U'+') {
+      --begin;
+    }
+    std::size_t end = at + 1;
+    while (detail::IsPrintable(text_[end]) && !detail::IsSpace(text_[end]) && text_[end] != U'+' &&
+           detail::ArrowLength(text_, end) == 0) {
+      ++end;
+    }
+    FailAt(ReasonKind::kBondOrSign, at, text_.Typed(begin, end));
   }
 
   // 2KClO3 =MnO2,△= 2KCl: what stands between two signs, holding no space
@@ -121,7 +164,8 @@ class EquationReader {
     std::size_t sign = j;
     while (detail::IsSpace(text_[sign])) ++sign;
     const std::size_t arrow = detail::ArrowLength(text_, sign);
-    if (j == start || arrow == 0) return;
+    // →CH2=CHCl: a bond ends no condition; the formula is the product.
+    if (j == start || arrow == 0 || bonds_.At(sign)) return;
     // Spaced, a formula reads as a condition only where the signs hold it
     // apart from the sides (H2O2= MnO2 =H2O); in H2 -> H2O -> H2O it is a
     // species and the second arrow a fault.
@@ -161,6 +205,9 @@ class EquationReader {
     SkipSpaces();
     const bool at_end = i_ == text_.size();
     const std::size_t arrow = detail::ArrowLength(text_, i_);
+    if (const std::optional<std::size_t> delta = detail::EnthalpyAt(text_, i_)) {
+      FailEnthalpyWithoutEquation(*delta);
+    }
     if (!at_end && arrow == 0 && text_[i_] != U'+') return;
     if (last_sign_ == kNoPosition) {
       if (arrow > 0) FailAt(ReasonKind::kNoReactants, i_, text_.Typed(i_, i_ + arrow));
@@ -220,7 +267,7 @@ class EquationReader {
     if (text_[i_] == U'e' && !detail::IsSmall(text_[i_ + 1])) {
       ReadElectron(species);
     } else {
-      const detail::FormulaShape shape = detail::ScanFormula(text_, i_);
+      const detail::FormulaShape shape = detail::ScanFormula(text_, i_, &bonds_);
       if (shape.tokens == 0) {
         if (!species.typed_coefficient.empty()) {
           FailAt(ReasonKind::kCoefficientAlone, start);
@@ -244,9 +291,7 @@ class EquationReader {
         const std::size_t count_end = formula + detail::FractionLength(text_, formula);
         const std::string count = text_.Typed(formula, count_end);
         const std::string unit = text_.Typed(count_end, i_);
-        equation_.notes.push_back("the " + count + " in " + typed +
-                                  " counts the part it leads; for " + count + " of " + unit +
-                                  ", write " + count + " " + unit);
+        equation_.notes.push_back({NoteKind::kLeadingCount, {count, typed, unit}});
       }
     }
     SkipStateMark();
@@ -261,7 +306,7 @@ class EquationReader {
     if (j == i || !(detail::IsCapital(text_[j]) || detail::ClosingBracket(text_[j]) != 0)) {
       return false;
     }
-    return detail::ScanFormula(text_, j).dots > 0;
+    return detail::ScanFormula(text_, j, &bonds_).dots > 0;
   }
 
   // Fe(III) alone is the ion Fe³⁺; in Fe(III)Cl3 the state counts nothing.
@@ -270,15 +315,14 @@ class EquationReader {
     if (shape.oxidation_state < 0) return;
     const std::string typed = text_.Typed(formula, shape.end);
     if (!shape.lone_element_and_oxidation || species.charge != 0) {
-      equation_.notes.push_back("the oxidation state in " + typed + " counts no atoms");
+      equation_.notes.push_back({NoteKind::kOxidationCountsNoAtoms, {typed}});
       return;
     }
     species.charge = shape.oxidation_state;
     // Only a numeral of I and V also reads as iodine or vanadium atoms.
     if (shape.oxidation_state == 0) return;
-    equation_.notes.push_back(typed + " is read as an oxidation state, the ion with charge " +
-                              std::to_string(shape.oxidation_state) +
-                              "+; to count iodine or vanadium atoms, leave out the parentheses");
+    equation_.notes.push_back(
+        {NoteKind::kOxidationStateIon, {typed, std::to_string(shape.oxidation_state)}});
   }
 
   void ReadElectron(Species& species) {
@@ -302,6 +346,7 @@ class EquationReader {
   }
 
   const SourceText& text_;
+  const detail::Bonds bonds_;
   Equation equation_;
   std::size_t i_ = 0;
   std::size_t arrow_at_ = kNoPosition;

@@ -71,8 +71,9 @@ void ExplainZeroOnly(const Equation& equation, const Solution& solution, Explana
     rest_positive = rest_positive && coefficient >= 0;
   }
   if (rest_positive) {
-    out.notes.push_back(std::string(zero.size() == 1 ? "leaving it out" : "leaving them out") +
-                        ", it balances as " + FormatEquation(equation, solution.coefficients));
+    out.notes.push_back(
+        {zero.size() == 1 ? NoteKind::kBalancesLeavingOneOut : NoteKind::kBalancesLeavingSomeOut,
+         {FormatEquation(equation, solution.coefficients)}});
   }
 }
 
@@ -83,8 +84,9 @@ void ExplainNoPositive(const Equation& equation, const Solution& solution, Expla
   }
   out.reason.kind = ReasonKind::kNoPositive;
   out.reason.items = Names(equation, moved);
-  out.notes.push_back("with " + JoinNames(out.reason.items) + " on the other side it balances as " +
-                      FormatEquation(equation, solution.coefficients));
+  Note note{NoteKind::kBalancesOtherSide, {FormatEquation(equation, solution.coefficients)}};
+  note.args.insert(note.args.end(), out.reason.items.begin(), out.reason.items.end());
+  out.notes.push_back(std::move(note));
 }
 
 void ExplainSeveral(const Equation& equation, const Solution& solution, Explanation& out) {
@@ -95,8 +97,8 @@ void ExplainSeveral(const Equation& equation, const Solution& solution, Explanat
     out.reactions.push_back(FormatEquation(equation, reaction));
   }
   if (solution.reactions.size() < solution.reaction_count) {
-    out.notes.push_back("the first " + std::to_string(solution.reactions.size()) + " of the " +
-                        count + " independent reactions are listed");
+    out.notes.push_back(
+        {NoteKind::kFirstReactionsListed, {std::to_string(solution.reactions.size()), count}});
   }
 }
 

@@ -15,7 +15,7 @@ namespace quorvel::chemistry::detail {
 // independent reactions in words a student follows.
 struct Explanation {
   Reason reason;  // kNone when it balanced
-  std::vector<std::string> notes;
+  std::vector<Note> notes;
   std::vector<std::string> reactions;  // the independent reactions, as equations
 };
 

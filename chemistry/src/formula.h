@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "bonds.h"
 #include "quorvel/chemistry/equation.h"
 #include "source_text.h"
 
@@ -31,12 +32,13 @@ struct Token {
 
 // The tokens of a formula, one at a time, from `begin` up to `end` or the
 // first character that is no part of a formula: a charge, a state mark, a
-// space, a sign, an arrow. Fails on a symbol that names no element.
+// space, a sign, an arrow. Fails on a symbol that names no element. A bond
+// between two parts (CH2=CH2), when `bonds` says so, is passed over.
 class FormulaTokens {
  public:
   // `previous`: the token before `begin`, when reading resumes mid-formula.
   FormulaTokens(const SourceText& text, std::size_t begin, std::size_t end,
-                std::optional<TokenKind> previous = std::nullopt);
+                std::optional<TokenKind> previous = std::nullopt, const Bonds* bonds = nullptr);
 
   std::optional<Token> Next();
   // The next token's kind without taking it.
@@ -53,6 +55,7 @@ class FormulaTokens {
   std::size_t i_;
   std::size_t end_;
   std::optional<TokenKind> previous_;
+  const Bonds* bonds_;
   bool previous_subscript_ = false;  // the previous token is a count written in subscripts
 };
 
@@ -77,13 +80,14 @@ struct FormulaShape {
   std::size_t last_count_begin = 0;  // when the last token is an ASCII count
   std::size_t last_count_end = 0;
   bool ends_in_ascii_count = false;
+  const Bonds* bonds = nullptr;  // the bonds it was read with, for CountAtoms
 };
 
 // Reads the formula at i (it may start with the count of its first part),
 // checks that its brackets pair, its groups nest at
 // most kMaxGroupDepth deep and every count and adduct dot stands where one
 // may, and leaves i after it. Iterative: no input decides the call depth.
-FormulaShape ScanFormula(const SourceText& text, std::size_t& i);
+FormulaShape ScanFormula(const SourceText& text, std::size_t& i, const Bonds* bonds = nullptr);
 
 struct FormulaReading {
   std::vector<AtomCount> atoms;

@@ -35,7 +35,7 @@ class AtomTally {
 FormulaReading CountAtoms(const SourceText& text, const FormulaShape& shape, std::size_t end) {
   FormulaReading reading;
   AtomTally tally;
-  FormulaTokens tokens(text, shape.begin, end);
+  FormulaTokens tokens(text, shape.begin, end, std::nullopt, shape.bonds);
   // What every atom at the current depth is multiplied by: the counts of the
   // groups around it and the count that leads its part, all times the formula
   // units counted, which makes a fractional count whole.
@@ -69,7 +69,8 @@ FormulaReading CountAtoms(const SourceText& text, const FormulaShape& shape, std
       case TokenKind::kOpen: {
         ++reading.group_count;
         reading.other_brackets = reading.other_brackets || token->bracket != U'(';
-        FormulaTokens after(text, shape.group_closes[group++] + 1, end, TokenKind::kClose);
+        FormulaTokens after(text, shape.group_closes[group++] + 1, end, TokenKind::kClose,
+                            shape.bonds);
         std::optional<Token> count;
         if (after.PeekKind() == TokenKind::kCount) count = after.Next();
         factor.push_back(count ? factor.back() * count->value : factor.back());

@@ -187,8 +187,8 @@ bool SpacedDotAt(const SourceText& text, std::size_t i) {
 }  // namespace
 
 FormulaTokens::FormulaTokens(const SourceText& text, std::size_t begin, std::size_t end,
-                             std::optional<TokenKind> previous)
-    : text_(text), i_(begin), end_(end), previous_(previous) {}
+                             std::optional<TokenKind> previous, const Bonds* bonds)
+    : text_(text), i_(begin), end_(end), previous_(previous), bonds_(bonds) {}
 
 std::optional<TokenKind> FormulaTokens::PeekKind() const {
   if (i_ >= end_) return std::nullopt;
@@ -230,6 +230,10 @@ Token FormulaTokens::Lex(TokenKind kind) {
 }
 
 std::optional<Token> FormulaTokens::Next() {
+  // A bond joins two parts: after a symbol, count or group, never a dot.
+  const bool after_part =
+      previous_ && *previous_ != TokenKind::kOpen && *previous_ != TokenKind::kDot;
+  if (bonds_ != nullptr && after_part && i_ + 1 < end_ && bonds_->At(i_)) ++i_;
   const std::optional<TokenKind> kind = PeekKind();
   if (!kind) return std::nullopt;
   std::optional<Token> token(Lex(*kind));

@@ -65,10 +65,11 @@ class OpenGroups {
 
 }  // namespace
 
-FormulaShape ScanFormula(const SourceText& text, std::size_t& i) {
+FormulaShape ScanFormula(const SourceText& text, std::size_t& i, const Bonds* bonds) {
   FormulaShape shape;
   shape.begin = i;
-  FormulaTokens tokens(text, i, text.size());
+  shape.bonds = bonds;
+  FormulaTokens tokens(text, i, text.size(), std::nullopt, bonds);
   OpenGroups groups;
   std::optional<TokenKind> previous;
   std::size_t previous_at = 0;

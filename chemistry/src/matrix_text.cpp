@@ -3,19 +3,24 @@
 #include "quorvel/chemistry/matrix_text.h"
 
 #include "composition.h"
+#include "integer_text.h"
 
 namespace quorvel::chemistry {
 
-std::string CompositionMatrixText(const Equation& equation) {
+std::string detail::MatrixText(const Composition& composition) {
   std::string text;
-  for (const detail::IntegerRow& row : detail::BuildComposition(equation).rows) {
+  for (const IntegerRow& row : composition.rows) {
     for (const Integer& entry : row) {
-      text += entry.str();
+      text += DecimalText(entry);
       text += "    ";
     }
     text += "\r\n";
   }
   return text;
+}
+
+std::string CompositionMatrixText(const Equation& equation) {
+  return detail::MatrixText(detail::BuildComposition(equation));
 }
 
 }  // namespace quorvel::chemistry

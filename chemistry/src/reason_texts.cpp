@@ -70,6 +70,10 @@ constexpr std::array kKeys{
     KeyEntry{ReasonKind::kConditionWithoutSign, "condition_without_sign"},
     KeyEntry{ReasonKind::kUnknownName, "unknown_name"},
     KeyEntry{ReasonKind::kAmbiguousName, "ambiguous_name"},
+    KeyEntry{ReasonKind::kEnthalpyUnread, "enthalpy_unread"},
+    KeyEntry{ReasonKind::kEnthalpyWithoutEquation, "enthalpy_without_equation"},
+    KeyEntry{ReasonKind::kEnthalpyUnbalanced, "enthalpy_coefficients_unbalanced"},
+    KeyEntry{ReasonKind::kBondOrSign, "bond_or_sign"},
 };
 
 consteval bool EveryKindInOrder() {
@@ -282,15 +286,23 @@ std::string KindLine(const Reason& r, Language language) {
     case ReasonKind::kUnknownName: {
       std::vector<std::string> close;
       for (const std::string& name : r.other_items) close.push_back(Quoted(name, language));
-      return say(Message::kReasonUnknownName,
-                 {text, at,
-                  close.empty() ? ""
-                                : say(Message::kReasonDidYouMean,
-                                      {detail::JoinNames(close, language)})});
+      return say(
+          Message::kReasonUnknownName,
+          {text, at,
+           close.empty() ? ""
+                         : say(Message::kReasonDidYouMean, {detail::JoinNames(close, language)})});
     }
     case ReasonKind::kAmbiguousName:
-      return say(Message::kReasonAmbiguousName,
-                 {text, at, detail::JoinNames(r.items, language)});
+      return say(Message::kReasonAmbiguousName, {text, at, detail::JoinNames(r.items, language)});
+    case ReasonKind::kEnthalpyUnread:
+      return say(Message::kReasonEnthalpyUnread, {text, at});
+    case ReasonKind::kEnthalpyWithoutEquation:
+      return say(Message::kReasonEnthalpyWithoutEquation, {text, at});
+    case ReasonKind::kEnthalpyUnbalanced:
+      return say(Message::kReasonEnthalpyUnbalanced,
+                 {r.items.empty() ? std::string() : r.items.front(), r.text});
+    case ReasonKind::kBondOrSign:
+      return say(Message::kReasonBondOrSign, {at, r.text});
   }
   return "";
 }

@@ -42,8 +42,12 @@ Solution Solve(const Equation& equation) {
 }
 
 Solution Solve(const Equation& equation, std::chrono::steady_clock::time_point deadline) {
+  return detail::SolveComposition(equation, detail::BuildComposition(equation), deadline);
+}
+
+Solution detail::SolveComposition(const Equation& equation, const Composition& composition,
+                                  std::chrono::steady_clock::time_point deadline) {
   Solution solution;
-  detail::Composition composition = detail::BuildComposition(equation);
   for (std::size_t r = 0; r < composition.rows.size(); ++r) {
     if (LeansOneWay(composition.rows[r])) solution.one_sided.push_back(composition.row_elements[r]);
   }

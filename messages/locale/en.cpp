@@ -34,7 +34,8 @@ constexpr Table kEnglish = MakeTable({
      "1/2O2, and names such as 高锰酸钾. Each equation gives its balanced form or\n"
      "an empty line; why it does not balance, its independent reactions and notes\n"
      "go to standard error, in Chinese when the user's language is Chinese.\n"
-     "--json gives the keys input, result, ok, coefficients, error (always in\n"
+     "--json gives the keys input, result, enthalpy (a thermochemical equation's\n"
+     "ΔH as typed), ok, coefficients, error (always in\n"
      "English), reason (a stable name for the kind of failure), notes, reactions\n"
      "and default_reading_differences (where the default mode reads it otherwise).\n"
      "A line longer than 512 KiB is refused unread (reason too_long), and so is an\n"
@@ -194,6 +195,18 @@ constexpr Table kEnglish = MakeTable({
      "the condition {1} {2} stands without \"=\" or an arrow: write it between two signs, as in "
      "={3}= or →({3})"},
     {Message::kReasonLikelyFormula, "; did you mean {1}?"},
+    {Message::kReasonEnthalpyUnread,
+     "the ΔH term {1} {2} is not read: write it after the equation as ΔH = -571.6 kJ/mol, or "
+     "ΔH < 0"},
+    {Message::kReasonEnthalpyWithoutEquation,
+     "the ΔH term {1} {2} stands before the equation is complete: write it after the products, "
+     "as in 2H2 + O2 = 2H2O ΔH = -571.6 kJ/mol"},
+    {Message::kReasonEnthalpyUnbalanced,
+     "the coefficients of a thermochemical equation go with its ΔH, and the ones written do not "
+     "balance it (balanced, it reads {1}): write the coefficients that {2} belongs to"},
+    {Message::kReasonBondOrSign,
+     "the \"=\" {1} stands inside {2}, and \"=\" also joins the sides: for a double bond, join "
+     "the sides with an arrow (→); otherwise write spaces around the sign"},
     // Names of substances.
     {Message::kReasonUnknownName, "unknown name {1} {2}{3}"},
     {Message::kReasonDidYouMean, "; did you mean {1}?"},
@@ -257,6 +270,19 @@ constexpr Table kEnglish = MakeTable({
      "the coefficients as written balance it and are kept; other combinations balance too, as it "
      "combines {1} independent reactions"},
     {Message::kNoteLikelyFormula, "did you mean {1} for {2}? With {1} it balances as {3}"},
+    {Message::kNoteLeadingCount,
+     "the {1} in {2} counts the part it leads; for {1} of {3}, write {1} {3}"},
+    {Message::kNoteOxidationCountsNoAtoms, "the oxidation state in {1} counts no atoms"},
+    {Message::kNoteOxidationStateIon,
+     "{1} is read as an oxidation state, the ion with charge {2}+; to count iodine or vanadium "
+     "atoms, leave out the parentheses"},
+    {Message::kNoteBalancesLeavingOneOut, "leaving it out, it balances as {1}"},
+    {Message::kNoteBalancesLeavingSomeOut, "leaving them out, it balances as {1}"},
+    {Message::kNoteBalancesOtherSide, "with {1} on the other side it balances as {2}"},
+    {Message::kNoteFirstReactionsListed,
+     "the first {1} of the {2} independent reactions are listed"},
+    {Message::kNoteMixtureRead, "{1} is a mixture or solution, read as its main substance {2}"},
+    {Message::kNotePolymerRead, "{1} is ({2})n, balanced here per unit {2}"},
     // The web page.
     {Message::kPageGivenCaption, "Given:"},
     {Message::kPageGivenHint,
@@ -277,8 +303,10 @@ constexpr Table kEnglish = MakeTable({
     {Message::kDrawingLabelJoin, ", "},
     {Message::kDrawingName, "electron bridges of {1}"},
     {Message::kDrawingCopyImage, "Copy image"},
-    {Message::kConsoleBridgeNeedsOne, "quorvel-cli: --bridge-svg draws exactly one EQUATION argument"},
-    {Message::kConsoleBridgeNotDrawn, "quorvel-cli: --bridge-svg: {1}, so there are no bridges to draw"},
+    {Message::kConsoleBridgeNeedsOne,
+     "quorvel-cli: --bridge-svg draws exactly one EQUATION argument"},
+    {Message::kConsoleBridgeNotDrawn,
+     "quorvel-cli: --bridge-svg: {1}, so there are no bridges to draw"},
     {Message::kConsoleBridgeCannotWrite, "quorvel-cli: --bridge-svg: cannot write {1}"},
 });
 

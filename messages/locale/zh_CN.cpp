@@ -34,7 +34,8 @@ constexpr Table kChinese = MakeTable({
      "高锰酸钾。每个方程式输出其配平结果或一个空行；\n"
      "不能配平的原因、其中相互独立的反应和说明输出到标准错误，\n"
      "用户的语言是中文时用中文。\n"
-     "--json 输出的键有 input、result、ok、coefficients、error（总是英文）、\n"
+     "--json 输出的键有 input、result、enthalpy（热化学方程式的 ΔH）、ok、\n"
+     "coefficients、error（总是英文）、\n"
      "reason（失败类型的固定名称）、notes、reactions 和\n"
      "default_reading_differences（默认读法与此不同之处）。\n"
      "超过 512 KiB 的行不读取即拒绝（reason 为 too_long），精确计算超过 1 秒的\n"
@@ -174,6 +175,15 @@ constexpr Table kChinese = MakeTable({
     {Message::kReasonConditionWithoutSign,
      "{2}的反应条件{1}前后缺少“=”或箭头：应写成 ={3}= 或 →({3})"},
     {Message::kReasonLikelyFormula, "；应写 {1}"},
+    {Message::kReasonEnthalpyUnread,
+     "{2}的 ΔH 项{1}无法识别：应写在方程式之后，如 ΔH = -571.6 kJ/mol 或 ΔH < 0"},
+    {Message::kReasonEnthalpyWithoutEquation,
+     "{2}的 ΔH 项{1}之前方程式还不完整：应写在生成物之后，如 2H2 + O2 = 2H2O ΔH = -571.6 kJ/mol"},
+    {Message::kReasonEnthalpyUnbalanced,
+     "热化学方程式的系数与 ΔH 对应，所写系数不配平（配平后为 {1}）：请写出与 {2} 对应的系数"},
+    {Message::kReasonBondOrSign,
+     "{1}的“=”在 {2} 之中，而两边之间也用“=”连接：若是双键，两边之间请改用箭头（→）；"
+     "否则请在等号两边加空格"},
     // Names of substances.
     {Message::kReasonUnknownName, "无法识别{2}起的名称{1}{3}"},
     {Message::kReasonDidYouMean, "；是不是{1}？"},
@@ -231,6 +241,17 @@ constexpr Table kChinese = MakeTable({
     {Message::kNoteTypedKept,
      "所写系数已使方程式配平，予以保留；此方程式含 {1} 个独立反应，其他系数组合也能配平"},
     {Message::kNoteLikelyFormula, "{2} 是否应为 {1}？写作 {1} 时配平为 {3}"},
+    {Message::kNoteLeadingCount,
+     "{2} 中的 {1} 是它后面第一部分的个数；若指 {1} 个 {3}，请写 {1} {3}"},
+    {Message::kNoteOxidationCountsNoAtoms, "{1} 中标出的化合价不计入原子个数"},
+    {Message::kNoteOxidationStateIon,
+     "{1} 读作化合价，即电荷为 {2}+ 的离子；若要计碘或钒的原子，请去掉括号"},
+    {Message::kNoteBalancesLeavingOneOut, "去掉它后，配平为 {1}"},
+    {Message::kNoteBalancesLeavingSomeOut, "去掉它们后，配平为 {1}"},
+    {Message::kNoteBalancesOtherSide, "把 {1} 移到方程式的另一边，配平为 {2}"},
+    {Message::kNoteFirstReactionsListed, "共有 {2} 个相互独立的反应，只列出前 {1} 个"},
+    {Message::kNoteMixtureRead, "{1} 是混合物或溶液，按其主要成分 {2} 计"},
+    {Message::kNotePolymerRead, "{1} 即 ({2})n，这里按一个单元 {2} 配平"},
     // The web page.
     {Message::kPageGivenCaption, "已知："},
     {Message::kPageGivenHint, "如 KMnO4 31.6g，几个已知量用逗号隔开；单位 g、kg、mg 或 mol"},

@@ -10,6 +10,7 @@ nlohmann::ordered_json AnswerJson(const std::string& input, const chemistry::Ans
   using Json = nlohmann::ordered_json;
   return {{"input", input},
           {"result", answer.result},
+          {"enthalpy", answer.enthalpy.empty() ? Json() : Json(answer.enthalpy)},
           {"ok", answer.ok()},
           {"coefficients", answer.coefficients},
           {"error", answer.ok() ? Json() : Json(answer.error)},

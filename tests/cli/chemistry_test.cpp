@@ -66,9 +66,9 @@ TEST_P(ChemistryGoldenTest, JsonGivesTheSameAnswer) {
   const nlohmann::ordered_json object = nlohmann::ordered_json::parse(outcome.out);
   std::vector<std::string> keys;
   for (const auto& item : object.items()) keys.push_back(item.key());
-  EXPECT_EQ(keys,
-            (std::vector<std::string>{"input", "result", "ok", "coefficients", "error", "reason",
-                                      "notes", "reactions", "default_reading_differences"}));
+  EXPECT_EQ(keys, (std::vector<std::string>{"input", "result", "enthalpy", "ok", "coefficients",
+                                            "error", "reason", "notes", "reactions",
+                                            "default_reading_differences"}));
   EXPECT_EQ(object["input"], row.equation);
   EXPECT_EQ(object["ok"], !Fails(row));
   EXPECT_EQ(object["result"], Fails(row) ? "" : row.expected);
@@ -234,8 +234,8 @@ INSTANTIATE_TEST_SUITE_P(
                     {"--chemistry", "NaCl + H2O = NaOH + HCl + Cl2"},
                     "",
                     "quorvel-cli: 第 1 个方程式参数: 只有当 Cl2 的系数为 0 时才能配平\n"
-                    "quorvel-cli: 第 1 个方程式参数: 说明：leaving it out, it balances as NaCl + "
-                    "H2O = NaOH + HCl\n"},
+                    "quorvel-cli: 第 1 个方程式参数: 说明：去掉它后，配平为 NaCl + H2O = NaOH + "
+                    "HCl\n"},
         LanguageRow{{"invalid_utf8_beside_json"},
                     {"LANG=zh_CN.UTF-8"},
                     {"--chemistry", "--json"},

@@ -43,7 +43,10 @@ struct Answer {
     kUnbalanced,   // an equation with no single set of positive coefficients
   };
   Status status = Status::kUnreadable;
-  std::string result;                     // the balanced equation; empty unless balanced
+  std::string result;  // the balanced equation; empty unless balanced
+  // The ΔH term of a thermochemical equation as typed, spacing made regular
+  // ("ΔH = -571.6 kJ/mol"); it ends `result`. Empty when none was typed.
+  std::string enthalpy;
   std::vector<std::string> coefficients;  // decimal, one per species in input order
   Reason reason;                          // why not; kind kNone when balanced
   std::string error;                      // one line of English: Explain(reason, kEnglish)

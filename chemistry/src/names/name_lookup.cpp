@@ -23,11 +23,9 @@ bool FromTable(std::string_view name, NameReading& reading) {
     reading.formula = entry.formula;
     const std::string quoted = std::string(name);
     if (entry.kind == Kind::kMixture) {
-      reading.notes.push_back(quoted + " is a mixture or solution, read as its main substance " +
-                              reading.formula);
+      reading.notes.push_back({NoteKind::kMixtureRead, {quoted, reading.formula}});
     } else if (entry.kind == Kind::kPolymer) {
-      reading.notes.push_back(quoted + " is (" + reading.formula + ")n, balanced here per unit " +
-                              reading.formula);
+      reading.notes.push_back({NoteKind::kPolymerRead, {quoted, reading.formula}});
     }
     return true;
   }

@@ -118,7 +118,7 @@ class NameReader {
     if (seen_.insert(name).second) {
       names_ += (names_.empty() ? "" : ", ") + name + " " + formula;
     }
-    for (std::string& note : reading.notes) out_.notes.push_back(std::move(note));
+    for (Note& note : reading.notes) out_.notes.push_back(std::move(note));
     return end;
   }
 

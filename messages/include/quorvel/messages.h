@@ -152,6 +152,10 @@ enum class Message {
   // Reasons for textbook notation.
   kReasonConditionWithoutSign,  // {1} the condition quoted, {2} where, {3} the condition as typed
   kReasonLikelyFormula,         // after a reason: {1} the formula the writer most likely meant
+  kReasonEnthalpyUnread,        // {1} the ΔH term quoted, {2} where
+  kReasonEnthalpyWithoutEquation,  // {1} the ΔH term quoted, {2} where
+  kReasonEnthalpyUnbalanced,       // {1} the equation balanced, {2} the ΔH term
+  kReasonBondOrSign,               // {1} where, {2} the formula that holds the "="
 
   // The details of an answer: masses, oxidation states, bridges, type, amounts.
   kDetailsRelativeMasses,        // the relative masses: {1} the list
@@ -210,6 +214,15 @@ enum class Message {
   kNoteNamesRead,         // {1} the names and their formulas
   kNoteTypedKept,         // {1} the number of independent reactions
   kNoteLikelyFormula,     // {1} the formula meant, {2} the one typed, {3} the answer with it
+  kNoteLeadingCount,      // {1} the count, {2} the formula, {3} the part it leads
+  kNoteOxidationCountsNoAtoms,  // {1} the formula with its oxidation state
+  kNoteOxidationStateIon,       // {1} as typed, {2} the charge's size
+  kNoteBalancesLeavingOneOut,   // {1} the answer without it
+  kNoteBalancesLeavingSomeOut,  // {1} the answer without them
+  kNoteBalancesOtherSide,       // {1} the species moved, {2} the answer
+  kNoteFirstReactionsListed,    // {1} how many are listed, {2} how many there are
+  kNoteMixtureRead,             // {1} the name, {2} the formula of its main substance
+  kNotePolymerRead,             // {1} the name, {2} the formula of its unit
   // The web page's own texts, beside the window's that it shares.
   kPageGivenCaption,    // before the box of given amounts
   kPageGivenHint,       // how to write given amounts

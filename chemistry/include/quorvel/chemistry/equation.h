@@ -46,6 +46,11 @@ struct Equation {
   std::string arrow;        // between the sides, as typed: "=", "->", "→", ...
   std::string label;        // before a colon, as typed: "负极：", or empty
   std::vector<Note> notes;  // how notation that reads two ways was read
+  // The ΔH term after the products as typed, spacing made regular
+  // ("ΔH = -571.6 kJ/mol"); empty when none. It belongs to the coefficients
+  // as typed, so the answer keeps them or refuses.
+  std::string enthalpy;
+  bool enthalpy_sign_only = false;  // ΔH<0: it holds for any multiple
 
   // Whether species i counts among the reactants: before the arrow, or
   // subtracted after it.

@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "quorvel/chemistry/equation.h"
+#include "quorvel/chemistry/note.h"
 #include "quorvel/chemistry/reason.h"
 
 namespace quorvel::chemistry {
@@ -35,10 +36,10 @@ namespace quorvel::chemistry {
 std::optional<std::string> ChineseName(const Species& species);
 
 struct NameReading {
-  std::string formula;             // as the reading takes it: H2SO4, Fe^3+; empty when refused
-  std::string concentration;       // 稀 or 浓 when the name says it
-  std::vector<std::string> notes;  // in English: a mixture read as its main substance, ...
-  Reason reason;                   // kUnknownName or kAmbiguousName when refused; position 0
+  std::string formula;        // as the reading takes it: H2SO4, Fe^3+; empty when refused
+  std::string concentration;  // 稀 or 浓 when the name says it
+  std::vector<Note> notes;    // a mixture read as its main substance, ...
+  Reason reason;              // kUnknownName or kAmbiguousName when refused; position 0
 
   bool ok() const { return reason.kind == ReasonKind::kNone; }
 };

@@ -20,6 +20,15 @@ enum class NoteKind {
   kNamesRead,         // args: the names with their formulas
   kTypedKept,         // args: the number of independent reactions
   kLikelyFormula,     // args: the formula meant, the formula typed, the answer it gives
+  kLeadingCount,      // args: the count, the formula as typed, the part it leads (2CaSO4·H2O)
+  kOxidationCountsNoAtoms,  // args: the formula as typed with its oxidation state
+  kOxidationStateIon,       // args: as typed (Fe(III)), the charge's size
+  kBalancesLeavingOneOut,   // args: the answer without the species held at 0
+  kBalancesLeavingSomeOut,  // args: as kBalancesLeavingOneOut
+  kBalancesOtherSide,       // args: the answer, then each species moved to the other side
+  kFirstReactionsListed,    // args: how many are listed, how many there are
+  kMixtureRead,             // args: the name, the formula of its main substance
+  kPolymerRead,             // args: the name, the formula of its unit
 };
 
 struct Note {

@@ -74,6 +74,16 @@ enum class ReasonKind {
   kUnknownName,    // other_items: the names close to it, if any
   kAmbiguousName,  // items: the formulas it may mean
 
+  // Thermochemical equations: `position` and `text` name the ΔH term as typed.
+  kEnthalpyUnread,           // a ΔH term in no form the reading knows
+  kEnthalpyWithoutEquation,  // a ΔH term where the equation is not complete yet
+  // The coefficients as typed, which the ΔH belongs to, do not balance:
+  // items holds the balanced equation, for the writer to correct them by.
+  kEnthalpyUnbalanced,
+  // A "=" between two parts of a formula (CH2=CH2) while "=" also joins the
+  // sides: `position` the first "=", `text` the formula it stands in.
+  kBondOrSign,
+
   // Not a reason: one past the last kind, so that loops reach every kind. A
   // new kind goes above, with its key in the catalogue (reason_texts.cpp) and
   // its line in every language's table of messages.

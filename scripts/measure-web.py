@@ -68,7 +68,8 @@ def ask_at_once(driver):
           document.getElementById('equation').value = equation;
           document.getElementById('given').value = given;
           document.getElementById('question').requestSubmit();
-          const poll = () => root.dataset.answerMs ? done(root.dataset.answerMs) : setTimeout(poll, 1);
+          const poll = () => (root.dataset.answerMs ? done(root.dataset.answerMs)
+                                                    : setTimeout(poll, 1));
           poll();
         };
         const wait = () => root.dataset.ready === 'true' ? ask() : setTimeout(wait, 1);

@@ -21,7 +21,8 @@
   // The module's code comes last in the page, so that the form takes questions
   // and the worker starts while the browser is still reading it; it is compiled
   // once, off this thread, and every worker this page starts gets it.
-  const code = pageRead().then(() => WebAssembly.compile(base64Bytes(byId('module-code').textContent)));
+  const code = pageRead().then(
+    () => WebAssembly.compile(base64Bytes(byId('module-code').textContent)));
 
   // Shown only when an answer is slow to come, so that quick ones do not flash.
   const kBusyDelayMs = 150;
@@ -54,14 +55,17 @@
       event.preventDefault();
       failed(event.message || 'Worker');
     };
+    // A worker stopped meanwhile is neither sent the code nor reported again.
     code.then(
-      (compiled) => { if (worker === started) started.postMessage({ type: 'code', code: compiled }); },
+      (compiled) => {
+        if (worker === started) started.postMessage({ type: 'code', code: compiled });
+      },
       (error) => { if (worker === started) failed(String(error)); });
     if (pending) worker.postMessage(pending);
   }
 
   function failed(message) {
-    showStatus(texts.not_started.replace('{1}', message));
+    showStatus(texts.not_started.replace('{1}', () => message));
     if (worker) worker.terminate();
     worker = null;
     delete root.dataset.ready;

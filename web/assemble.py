@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Puts the page together as one file: the HTML with its texts from the
 library's tables (asked of the built module under node), the style, the
-script, and the worker with the module inside. The Content-Security-Policy
-allows exactly the inline style and script it carries, by their hashes."""
+script, the worker with the module's glue, and the module's code (base64),
+which the page compiles once. The Content-Security-Policy allows exactly the
+inline style and script it carries, by their hashes."""
 
 import argparse
 import base64
@@ -14,17 +15,18 @@ import re
 import subprocess
 import sys
 
-# The texts, asked of the module as the page would ask it.
+# The texts, asked of the module as the page would ask it. Its code is handed
+# over as the page hands it, not looked for beside the glue.
 READ_TEXTS = """
 const start = require(process.argv[1]);
-start().then((module) => {
+start({ wasmBinary: require('fs').readFileSync(process.argv[2]) }).then((module) => {
   process.stdout.write(module.ccall('quorvel_texts', 'string', [], []));
 });
 """
 
 
-def page_texts(node, module):
-    out = subprocess.run([node, "-e", READ_TEXTS, str(module)], check=True,
+def page_texts(node, module, code):
+    out = subprocess.run([node, "-e", READ_TEXTS, str(module), str(code)], check=True,
                          capture_output=True, text=True, encoding="utf-8")
     return json.loads(out.stdout)
 
@@ -49,7 +51,9 @@ def main():
     parser.add_argument("--output", required=True, type=pathlib.Path)
     args = parser.parse_args()
 
-    texts = page_texts(args.node, args.module.resolve())
+    code_file = args.module.resolve().with_suffix(".wasm")
+    texts = page_texts(args.node, args.module.resolve(), code_file)
+    code = base64.b64encode(code_file.read_bytes()).decode("ascii")
     read = lambda name: (args.parts / name).read_text(encoding="utf-8")
     style = raw_text_safe("page.css", read("page.css"))
     script = raw_text_safe("page.js", read("page.js"))
@@ -64,8 +68,6 @@ def main():
         f"script-src {sha256(script)} 'wasm-unsafe-eval'",
         f"style-src {sha256(style)}",
         "worker-src blob:",
-        # The worker reads the module's bytes out of its own data: URL.
-        "connect-src data:",
         "img-src data:",
         "base-uri 'none'",
         "form-action 'none'",
@@ -76,7 +78,7 @@ def main():
         if key.startswith("text:"):
             return html.escape(texts[key[5:]])
         return {"csp": html.escape(csp), "style": style, "script": script,
-                "texts": texts_json, "worker": worker}[key]
+                "texts": texts_json, "worker": worker, "code": code}[key]
 
     page = re.sub(r"\{\{([a-z_:]+)\}\}", fill, read("page.html"))
     args.output.write_text(page, encoding="utf-8")

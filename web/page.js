@@ -18,6 +18,11 @@
   const root = document.documentElement;
   const workerSource = new Blob([byId('worker-source').textContent], { type: 'text/javascript' });
   const workerUrl = URL.createObjectURL(workerSource);
+  // The module's code comes last in the page, so that the form takes questions
+  // and the worker starts while the browser is still reading it; it is compiled
+  // once, off this thread, and every worker this page starts gets it.
+  const code = pageRead().then(
+    () => WebAssembly.compile(base64Bytes(byId('module-code').textContent)));
 
   // Shown only when an answer is slow to come, so that quick ones do not flash.
   const kBusyDelayMs = 150;
@@ -27,20 +32,40 @@
   let pending = null;      // the latest question, until it is answered
   let busyTimer = 0;
 
+  function pageRead() {
+    if (document.readyState !== 'loading') return Promise.resolve();
+    return new Promise((resolve) => document.addEventListener('DOMContentLoaded', resolve));
+  }
+
+  function base64Bytes(text) {
+    if (Uint8Array.fromBase64) return Uint8Array.fromBase64(text.trim());
+    const binary = atob(text.trim());
+    const bytes = new Uint8Array(binary.length);
+    for (let i = 0; i < binary.length; i += 1) bytes[i] = binary.charCodeAt(i);
+    return bytes;
+  }
+
   function showStatus(text) { status.textContent = text; }
 
   function start() {
-    worker = new Worker(workerUrl);
+    const started = new Worker(workerUrl);
+    worker = started;
     worker.onmessage = (event) => receive(event.data);
     worker.onerror = (event) => {
       event.preventDefault();
       failed(event.message || 'Worker');
     };
+    // A worker stopped meanwhile is neither sent the code nor reported again.
+    code.then(
+      (compiled) => {
+        if (worker === started) started.postMessage({ type: 'code', code: compiled });
+      },
+      (error) => { if (worker === started) failed(String(error)); });
     if (pending) worker.postMessage(pending);
   }
 
   function failed(message) {
-    showStatus(texts.not_started.replace('{1}', message));
+    showStatus(texts.not_started.replace('{1}', () => message));
     if (worker) worker.terminate();
     worker = null;
     delete root.dataset.ready;
@@ -105,4 +130,5 @@
   });
 
   start();
+  root.dataset.interactiveMs = Math.round(performance.now()).toString();
 })();

@@ -69,6 +69,11 @@ std::string PageAnswer(std::string_view equation, std::string_view given) {
 
 std::string PageTexts() {
   const auto text = [](Message message) { return Format(message, kLanguage); };
+  // A text the page completes itself keeps its {1}: formatted here, the
+  // placeholder would go and with it the reason the page fills in.
+  const auto pattern = [](Message message) {
+    return std::string(messages::Pattern(message, kLanguage));
+  };
   const Json texts = {{"title", text(Message::kWindowChemistryCaption)},
                       {"equation", text(Message::kWindowEquationCaption)},
                       {"given", text(Message::kPageGivenCaption)},
@@ -80,7 +85,7 @@ std::string PageTexts() {
                       {"hint", text(Message::kPageHint)},
                       {"loading", text(Message::kPageLoading)},
                       {"balancing", text(Message::kWindowBalancing)},
-                      {"not_started", text(Message::kPageNotStarted)},
+                      {"not_started", pattern(Message::kPageNotStarted)},
                       {"needs_script", text(Message::kPageNeedsScript)}};
   return report::JsonLine(texts);
 }

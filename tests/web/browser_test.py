@@ -29,8 +29,10 @@ ANSWER_LIMIT_S = 10
 KMNO4 = "KMnO4 =△= K2MnO4 + MnO2 + O2↑"
 
 
-def browser(width=1280, dark=False):
+def browser(width=1280, dark=False, wait_for_load=True):
     options = webdriver.ChromeOptions()
+    if not wait_for_load:  # control comes back at once: the page may still be reading the module
+        options.page_load_strategy = "none"
     for argument in ("--headless=new", "--no-sandbox", "--disable-gpu",
                      # The network off: every request would go to a closed port.
                      "--proxy-server=http://127.0.0.1:9", "--proxy-bypass-list=<-loopback>",
@@ -203,6 +205,28 @@ class PageTest(unittest.TestCase):
         refused = [entry["message"] for entry in self.driver.get_log("browser")
                    if "Content Security Policy" in entry["message"]]
         self.assertEqual(refused, [])
+
+
+class EarlyQuestionTest(unittest.TestCase):
+    def test_a_question_sent_before_the_module_is_ready_is_answered(self):
+        driver = browser(wait_for_load=False)
+        try:
+            driver.get(PAGE.as_uri())
+            WebDriverWait(driver, READY_LIMIT_S).until(lambda d: d.execute_script(
+                "return document.documentElement.dataset.interactiveMs"))
+            was_ready = driver.execute_script("""
+                document.getElementById('equation').value = arguments[0];
+                document.getElementById('question').requestSubmit();
+                return document.documentElement.dataset.ready === 'true'""", "H2 + O2 = H2O")
+            print(f"asked before the module was ready: {not was_ready}", file=sys.stderr)
+            WebDriverWait(driver, ANSWER_LIMIT_S).until(
+                lambda d: d.execute_script("return document.documentElement.dataset.answerMs"))
+            self.assertEqual(text_of(driver, "result"), "2H2 + O2 = 2H2O")
+            # The warm-up's answers never reach the page.
+            ask(driver, "NaOH + HCl = NaCl + H2O")
+            self.assertEqual(text_of(driver, "result"), "NaOH + HCl = NaCl + H2O")
+        finally:
+            driver.quit()
 
 
 class PhoneWidthTest(unittest.TestCase):

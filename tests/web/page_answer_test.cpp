@@ -127,5 +127,11 @@ TEST(PageTextsTest, EveryTextIsThereAndChinese) {
   }
 }
 
+TEST(PageTextsTest, TextsThePageCompletesKeepTheirPlaceholder) {
+  // page.js puts the reason a worker stopped in place of {1}.
+  const nlohmann::json texts = nlohmann::json::parse(PageTexts());
+  EXPECT_EQ(texts["not_started"], "配平程序未能启动：{1}");
+}
+
 }  // namespace
 }  // namespace quorvel::web

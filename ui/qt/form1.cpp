@@ -9,16 +9,21 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTextLayout>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "bridge_view.h"
 #include "caption_label.h"
 #include "fonts.h"
 #include "form/layout.h"
 #include "lock_directory.h"
 #include "qt_text.h"
+#include "quorvel/drawing/bridges.h"
 #include "text_box.h"
 
 namespace quorvel::ui {
@@ -42,6 +47,35 @@ int LogicalDpi() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   const int dpi = screen ? static_cast<int>(screen->logicalDotsPerInch() + 0.5) : 96;
   return dpi > 0 ? dpi : 96;
+}
+
+struct WrappedLines {
+  int lines = 0;
+  int line_height = 0;  // the tallest line's
+};
+
+// The box's own line breaking and line heights: each line as tall as the
+// faces its characters are drawn in, with their leading. The font's own line
+// spacing falls short of that, and measured by it the pane's last whole line
+// was cut off.
+WrappedLines WrapAsTheBoxDoes(const QString& text, const QFont& font, const QTextOption& option,
+                              int width) {
+  WrappedLines wrapped;
+  double tallest = QFontMetricsF(font).lineSpacing();
+  for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+    QTextLayout layout(paragraph, font);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+      line.setLeadingIncluded(true);
+      line.setLineWidth(std::max(width, 1));
+      tallest = std::max(tallest, line.height());
+      ++wrapped.lines;
+    }
+    layout.endLayout();
+  }
+  wrapped.line_height = static_cast<int>(std::ceil(tallest));
+  return wrapped;
 }
 
 }  // namespace
@@ -110,8 +144,7 @@ void Form1::BuildControls() {
         break;
       }
       case ControlKind::kPicture:
-        // The drawing's place until the drawing itself is built here.
-        control = new QWidget(this);
+        control = new BridgeView(this);
         break;
       case ControlKind::kButton: {
         auto* button = new QPushButton(this);
@@ -196,25 +229,37 @@ void Form1::ShowChemistryPane(bool shown) {
 }
 
 void Form1::ShowBridges(const chemistry::Answer* answer, const chemistry::Details* details) {
-  // Nothing is drawn yet: the drawing's place stays empty and of no height.
-  static_cast<void>(answer);
-  static_cast<void>(details);
+  std::optional<drawing::BridgeFigure> figure;
+  if (answer && details) {
+    figure = drawing::MakeBridgeFigure(*answer, *details, form::kWindowLanguage);
+  }
+  auto* view = static_cast<BridgeView*>(Control(ControlId::kPicture1));
+  // The equation's size is the box font's, in pixels at the window's dpi.
+  const double font_pixels = view->font().pointSizeF() * dpi_ / 72.0;
+  const int max_width = form::ToPixels(form::TableEntry(ControlId::kPicture1).twips, dpi_).width;
+  view->ShowFigure(figure ? &*figure : nullptr, font_pixels, max_width);
+  // The drawing is no stop of the table's chain: while it shows a picture it
+  // takes the focus after the pane's text, to scroll or copy it. The toolkit
+  // leaves a control that takes no focus out of the chain, so it joins here.
+  if (view->Shown()) setTabOrder(Control(ControlId::kText4), view);
+  // The pane grows or shrinks with the drawing, and the rows under it move.
+  if (pane_shown_) LayOut();
 }
 
 form::PaneContent Form1::MeasurePane() const {
   const auto* pane = static_cast<QPlainTextEdit*>(Control(ControlId::kText4));
-  const QFontMetrics metrics(pane->font());
   const int margin = static_cast<int>(pane->document()->documentMargin() + 0.5);
   form::PaneContent content;
-  content.line_height = metrics.lineSpacing();
+  content.picture_height =
+      static_cast<const BridgeView*>(Control(ControlId::kPicture1))->WantedHeight();
   content.frame = 2 * pane->frameWidth() + 2 * margin;
   // Wrapped at the box's width, less a scroll bar's, which a long text shows.
   const int width = form::ToPixels(form::TableEntry(ControlId::kText4).twips, dpi_).width -
                     content.frame - pane->verticalScrollBar()->sizeHint().width();
-  const QRect wrapped = metrics.boundingRect(QRect(0, 0, std::max(width, 1), 1 << 20),
-                                             Qt::TextWordWrap, pane->toPlainText());
-  content.text_lines =
-      std::max(1, (wrapped.height() + content.line_height - 1) / std::max(content.line_height, 1));
+  const WrappedLines wrapped = WrapAsTheBoxDoes(pane->toPlainText(), pane->font(),
+                                                pane->document()->defaultTextOption(), width);
+  content.text_lines = std::max(1, wrapped.lines);
+  content.line_height = wrapped.line_height;
   return content;
 }
 

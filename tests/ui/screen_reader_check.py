@@ -23,6 +23,13 @@ WAIT_SECONDS = 90
 EQUATION = "H2 + O2 = H2O"
 FAILURE = "方程式配平失败！可能是输入错误或输入的方程式太复杂导致！"
 CPU_LINE = "当前系统总CPU占用率："
+DRAWN_EQUATION = "KMnO4 =△= K2MnO4 + MnO2 + O2↑"
+DRAWING_NAME = "2KMnO4 =△= K2MnO4 + MnO2 + O2↑ 的双线桥"
+DRAWING_DESCRIPTION = "\n".join([
+    "Mn：+7 → +4（KMnO4 → MnO2），得到 1×3e⁻，化合价降低，被还原",
+    "Mn：+7 → +6（KMnO4 → K2MnO4），得到 1×e⁻，化合价降低，被还原",
+    "O：-2 → 0（KMnO4 → O2），失去 2×2e⁻，化合价升高，被氧化",
+])
 
 # The form's controls in their order on the bus: (role, name, box).
 CONTROLS = [
@@ -38,7 +45,7 @@ CONTROLS = [
     ("label", CPU_LINE, None),  # and the reading after it
     ("text", "", "Text2"),
     # The chemistry mode's pane, there but hidden in the default mode.
-    ("filler", "", None),
+    ("image", "", None),
     ("text", "", "Text4"),
     ("label", "已知：", None),
     ("text", "", "Text5"),
@@ -114,15 +121,19 @@ def main():
 
     window_environment = dict(os.environ, QT_QPA_PLATFORM="xcb",
                               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-    window = subprocess.Popen([program], env=window_environment)
     try:
-        run_checks(pyatspi, GLib, window)
+        # One window at a time: the second would find the first running.
+        for arguments, checks in [([], run_checks), (["--chemistry"], run_drawing_checks)]:
+            window = subprocess.Popen([program] + arguments, env=window_environment)
+            try:
+                checks(pyatspi, GLib, window)
+            finally:
+                window.terminate()
+                try:
+                    window.wait(30)
+                except subprocess.TimeoutExpired:
+                    window.kill()
     finally:
-        window.terminate()
-        try:
-            window.wait(30)
-        except subprocess.TimeoutExpired:
-            window.kill()
         server.terminate()
         server.wait(30)
         home.cleanup()
@@ -132,9 +143,10 @@ def main():
     return 1 if failures else 0
 
 
-def run_checks(pyatspi, GLib, window):
+def waiter(GLib, window):
+    """wait_for(what, probe): polls probe() until it returns something true,
+    handing out the bus's events meanwhile; fails the run when it never does."""
     context = GLib.MainContext.default()
-    events = []  # (kind, box, detail1, detail2, data) as heard
 
     def wait_for(what, probe):
         """Polls probe() until it returns something true, handing out the
@@ -156,17 +168,42 @@ def run_checks(pyatspi, GLib, window):
                 raise SystemExit(f"gave up waiting for {what}; last seen {last!r}")
             time.sleep(0.1)
 
-    def find_window():
-        desktop = pyatspi.Registry.getDesktop(0)
-        for index in range(desktop.childCount):
-            application = desktop.getChildAtIndex(index)
-            if application is not None and application.name == "quorvel" and application.childCount:
-                frame = application.getChildAtIndex(0)
-                if frame.childCount == len(CONTROLS):
-                    return frame
-        return None
+    return wait_for
 
-    frame = wait_for("the window on the accessibility bus", find_window)
+
+def find_window(pyatspi):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for index in range(desktop.childCount):
+        application = desktop.getChildAtIndex(index)
+        if application is not None and application.name == "quorvel" and application.childCount:
+            frame = application.getChildAtIndex(0)
+            if frame.childCount == len(CONTROLS):
+                return frame
+    return None
+
+
+def run_drawing_checks(pyatspi, GLib, window):
+    """The chemistry mode's drawing: an image named after the answer, its
+    bridges in words as its description."""
+    wait_for = waiter(GLib, window)
+    frame = wait_for("the chemistry window on the bus", lambda: find_window(pyatspi))
+    controls = [frame.getChildAtIndex(i) for i in range(frame.childCount)]
+    names = [box for _, _, box in CONTROLS]
+    equation = controls[names.index("Text1")].queryEditableText()
+    equation.insertText(0, DRAWN_EQUATION, len(DRAWN_EQUATION))
+    button = controls[[role for role, _, _ in CONTROLS].index("push button")].queryAction()
+    button.doAction([button.getName(i) for i in range(button.nActions)].index("Press"))
+    drawing = controls[[role for role, _, _ in CONTROLS].index("image")]
+    wait_for("the drawing named", lambda: drawing.name)
+    check("drawing role", drawing.getRoleName(), "image")
+    check("drawing name", drawing.name, DRAWING_NAME)
+    check("drawing description", drawing.description, DRAWING_DESCRIPTION)
+
+
+def run_checks(pyatspi, GLib, window):
+    events = []  # (kind, box, detail1, detail2, data) as heard
+    wait_for = waiter(GLib, window)
+    frame = wait_for("the window on the accessibility bus", lambda: find_window(pyatspi))
     controls = [frame.getChildAtIndex(i) for i in range(frame.childCount)]
     boxes = {box: controls[i] for i, (_, _, box) in enumerate(CONTROLS) if box}
     button = controls[[role for role, _, _ in CONTROLS].index("push button")]

@@ -261,6 +261,17 @@ class EquationReader {
       if (species.typed_coefficient.find_first_not_of("0.") == std::string::npos) {
         FailAt(ReasonKind::kZeroCoefficient, start);
       }
+      // A typed fraction's value is read when a ΔH keeps the typed
+      // coefficients, so a zero on either side of its slash (1/0, 0/2) is
+      // refused here, where every reading meets it.
+      if (species.typed_coefficient.find('/') != std::string::npos) {
+        try {
+          static_cast<void>(detail::ReadFraction(text_, start));
+        } catch (const detail::ParseFailure& failure) {
+          if (failure.reason().kind != ReasonKind::kZeroCount) throw;
+          FailAt(ReasonKind::kZeroCoefficient, start);
+        }
+      }
       SkipSpaces();
     }
     const std::size_t formula = i_;

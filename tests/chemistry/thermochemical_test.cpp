@@ -123,6 +123,13 @@ INSTANTIATE_TEST_SUITE_P(
             "coefficients that ΔH = -285.8 kJ/mol belongs to",
             "热化学方程式的系数与 ΔH 对应，所写系数不配平（配平后为 2H2 + O2 = 2H2O）：请写出与 "
             "ΔH = -285.8 kJ/mol 对应的系数"},
+        AnswerRow{{"zero_denominator_is_refused_as_a_zero_coefficient"},
+                  "H2(g)+1/0O2(g)=H2O(l) △H=-280.8kJ/mol",
+                  "",
+                  "",
+                  "zero_coefficient",
+                  "a coefficient of 0 at position 7",
+                  "第 7 个字符处的系数是 0：系数必须是正整数"},
         AnswerRow{{"no_single_answer_says_why"},
                   "H2 + O2 = H2O + N2 ΔH = -1 kJ/mol",
                   "",

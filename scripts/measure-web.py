@@ -5,6 +5,12 @@ the same setup's floor (a page whose worker compiles an empty module), the
 load on the machine while measuring, and screenshots at 360 and 1280 px wide,
 light and dark, with KMnO4 balanced.
 
+Interactive is timed three ways, each beside the floor timed the same way:
+reloaded in the same tab, opened in a new tab of a running browser (what a
+student who opens the file gets), and as the first page of a browser just
+started (where even the floor's first script waits on the browser's own
+start).
+
     scripts/measure-web.py [build-web/quorvel.html] [OUT-DIR]
 """
 
@@ -57,6 +63,41 @@ def figures(name, runs):
             f"runs {runs}")
 
 
+def wait_ready(driver):
+    bt.WebDriverWait(driver, bt.READY_LIMIT_S).until(
+        lambda d: d.execute_script("return document.documentElement.dataset.ready === 'true'"))
+    return int(driver.execute_script("return document.documentElement.dataset.readyMs"))
+
+
+def in_new_tabs(target):
+    """Ready, each time opened in a new tab (a new renderer) of one running browser."""
+    driver = bt.browser()
+    runs = []
+    try:
+        for _ in range(RUNS):
+            driver.switch_to.new_window("tab")
+            driver.get(target.as_uri())
+            runs.append(wait_ready(driver))
+            driver.close()
+            driver.switch_to.window(driver.window_handles[0])
+    finally:
+        driver.quit()
+    return runs
+
+
+def in_new_browsers(target, runs=5):
+    """Ready, each time as the first page of a browser just started."""
+    times = []
+    for _ in range(runs):
+        driver = bt.browser()
+        try:
+            driver.get(target.as_uri())
+            times.append(wait_ready(driver))
+        finally:
+            driver.quit()
+    return times
+
+
 def ask_at_once(driver):
     """The question sent the moment the page is ready: the worker may still be warming up."""
     driver.get(page.as_uri())
@@ -102,14 +143,20 @@ try:
         floor.append(int(driver.execute_script("return document.documentElement.dataset.readyMs")))
 finally:
     driver.quit()
-print(f"load after: {load()}")
 if min(taking) >= 0:  # pages built before the mark was made lack it
     print(figures("the form takes questions", taking))
-print(figures("time to interactive (the module answers)", ready))
+print(figures("time to interactive (the module answers), reloaded in one tab", ready))
 print(figures("the floor (an empty module, same setup)", floor))
+tabs, tabs_floor = in_new_tabs(page), in_new_tabs(floor_page)
+started, started_floor = in_new_browsers(page), in_new_browsers(floor_page)
+print(figures("the same, in a new tab of a running browser", tabs))
+print(figures("the floor, in a new tab", tabs_floor))
+print(figures("the same, first page of a browser just started", started))
+print(figures("the floor, first page of a browser just started", started_floor))
 print(figures("time to the KMnO4 answer with details, typed", answers))
 print(figures("the same, asked the moment the page is ready", at_once))
 print(figures("the page's longest task over 50 ms (0: none), load and answer", longest))
+print(f"load after: {load()}")
 
 for width in (360, 1280):
     for dark in (False, True):

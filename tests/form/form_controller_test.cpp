@@ -12,6 +12,7 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -46,6 +47,7 @@ class FakeView : public FormView {
   void FocusControl(ControlId id) override { focus = id; }
   void SetWindowCaption(const Text& text) override { caption = Utf8(text); }
   void ShowChemistryPane(bool shown) override { pane_shown = shown; }
+  void ShowDetailsLine(std::size_t line) override { details_line = line; }
   void ShowBridges(const chemistry::Answer* answer, const chemistry::Details* details) override {
     bridges = answer && details ? answer->result : std::string();
     ++bridge_calls;
@@ -96,6 +98,7 @@ class FakeView : public FormView {
   std::vector<std::string> boxes;
   std::string caption;
   bool pane_shown = false;
+  std::size_t details_line = 0;
   std::string bridges;  // the answer drawn, empty when cleared
   int bridge_calls = 0;
   bool timer_stopped = false;
@@ -645,6 +648,12 @@ TEST(FormController, GivenAmountsAddWhatReactsOrWhyNot) {
       EXPECT_NE(pane.find(line, details.size()), std::string::npos) << line << " in\n" << pane;
     }
     EXPECT_EQ(Contains(pane, "参加反应"), !c.error);
+    // The pane scrolls to the line that begins the amounts or says why not.
+    std::istringstream lines(pane);
+    std::string line;
+    for (std::size_t i = 0; i <= f.view.details_line; ++i) std::getline(lines, line);
+    EXPECT_TRUE(Contains(line, c.error ? c.expected.front() : "参加反应和生成的物质的量与质量："))
+        << line;
     EXPECT_EQ(f.view.bridges, drawn);
     // The equation's boxes are as the balance left them.
     EXPECT_EQ(f.view.texts[ControlId::kText3].empty(), false);

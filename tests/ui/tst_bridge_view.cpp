@@ -312,6 +312,39 @@ class BridgeViewTest : public QObject {
     QVERIFY(line_rect(last + 1).top() >= shown - pane->document()->documentMargin() - 1);
   }
 
+  // A pane grown below the screen's edge moves the window up, at any dpi;
+  // the amounts then show where they begin, not the pane's top.
+  void grown_window_stays_on_the_screen() {
+    Open();
+    BalanceByEnter(kHeating);
+    const QRect area = form_->screen()->availableGeometry();
+    QTRY_VERIFY2(form_->frameGeometry().bottom() <= area.bottom() ||
+                     form_->frameGeometry().top() == area.top(),
+                 qPrintable(QStringLiteral("frame %1..%2, screen %3..%4")
+                                .arg(form_->frameGeometry().top())
+                                .arg(form_->frameGeometry().bottom())
+                                .arg(area.top())
+                                .arg(area.bottom())));
+    QVERIFY(form_->frameGeometry().top() >= area.top());
+
+    TextBox* given = Find<TextBox>("Text5");
+    given->setText(QStringLiteral("KMnO4 31.6g"));
+    given->setFocus();
+    QTest::keyClick(given, Qt::Key_Return);
+    auto* pane = Find<QPlainTextEdit>("Text4");
+    const QString heading = QStringLiteral("参加反应和生成的物质的量与质量：");
+    QTRY_VERIFY(pane->toPlainText().contains(heading));
+    // From the heading to the last amount, all in view.
+    for (const QString& line : {heading, QStringLiteral("O2：0.1 mol，3.2 g")}) {
+      const QRect shown = pane->cursorRect(QTextCursor(pane->document()->find(line).block()));
+      QVERIFY2(shown.top() >= 0 && shown.bottom() < pane->viewport()->height(),
+               qPrintable(QStringLiteral("%1 at %2 of %3")
+                              .arg(line)
+                              .arg(shown.top())
+                              .arg(pane->viewport()->height())));
+    }
+  }
+
   void told_to_screen_readers() {
     Open();
     BalanceByEnter(kHeating);

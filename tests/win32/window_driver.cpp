@@ -1042,8 +1042,14 @@ void ChemistryBridgesFollowTheAnswer() {
   EXPECT_TRUE(WaitUntil(kActMs, [&] {
     return window->Text(ControlId::kText4).find("O2：0.1 mol，3.2 g") != std::string::npos;
   }));
-  // The amounts are the pane's last lines: shown, as a student scrolls to them.
-  SendMessageW((*window)[ControlId::kText4], WM_VSCROLL, SB_BOTTOM, 0);
+  // The pane scrolls on its own to where the amounts begin.
+  const HWND pane = (*window)[ControlId::kText4];
+  const std::size_t heading =
+      TextOf(pane).value_or(std::wstring()).find(L"参加反应和生成的物质的量与质量：");
+  ASSERT_NE(heading, std::wstring::npos);
+  const auto first_row = SendMessageW(pane, EM_GETFIRSTVISIBLELINE, 0, 0);
+  EXPECT_GT(first_row, 0) << "the pane still shows its top";
+  EXPECT_GE(SendMessageW(pane, EM_LINEFROMCHAR, heading, 0), first_row);
   EXPECT_EQ(HeightOf(*window, ControlId::kPicture1), expected.height);
   ExpectPaneRowsInOrder(*window);
   SaveShot(*window, "given");

@@ -1,5 +1,6 @@
 #include "form/chemistry_answer.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -35,7 +36,13 @@ void Describe(const chemistry::Answer& answer, const std::vector<chemistry::Give
   }
   if (!described.details) return;
   std::vector<std::string> lines = report::DetailsLines(*described.details, kWindowLanguage);
-  if (!given_error.empty()) lines.push_back(std::move(given_error));
+  const std::string heading = WindowText(Message::kDetailsAmounts);
+  const auto amounts = std::find(lines.begin(), lines.end(), heading);
+  texts.amounts_line = static_cast<std::size_t>(amounts - lines.begin());
+  if (!given_error.empty()) {
+    texts.amounts_line = lines.size();
+    lines.push_back(std::move(given_error));
+  }
   texts.details = Lines(lines);
   texts.described = std::make_shared<const chemistry::Details>(std::move(*described.details));
 }

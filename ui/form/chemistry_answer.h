@@ -18,6 +18,9 @@ struct ChemistryTexts {
   Text result;   // for Text3
   Text matrix;   // for Text2: empty when the line cannot be read
   Text details;  // for Text4: one line per row, "\n" between them
+  // The line of `details` the pane scrolls to after the amounts are worked
+  // out: where they begin, or why they do not fit.
+  std::size_t amounts_line = 0;
   // For the amounts and the drawing: the balanced answer and its details;
   // null when the line did not balance.
   std::shared_ptr<const chemistry::Answer> answer;

@@ -186,6 +186,8 @@ void FormController::Pump() {
     SetBalanceControlsEnabled(true);
     view_.FocusControl(ControlId::kText1);
   } else {
+    // The amounts follow the details: the pane shows them, not its top.
+    view_.ShowDetailsLine(texts->amounts_line);
     view_.SetControlEnabled(ControlId::kText5, true);
     view_.FocusControl(ControlId::kText5);
   }

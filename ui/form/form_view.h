@@ -3,6 +3,8 @@
 // What the form's behaviour needs of a toolkit: the narrow set of operations
 // the balance command, the timer and start-up and shutdown use. Each front
 // end implements it over the controls it built from the control table.
+#include <cstddef>
+
 #include "form/controls.h"
 #include "quorvel/text.h"
 
@@ -26,6 +28,9 @@ class FormView {
   // Shows the chemistry mode's pane, the window grown to hold it, or hides
   // it, the window back at the default form's size.
   virtual void ShowChemistryPane(bool shown) = 0;
+  // Scrolls the 详解 pane so that its line `line` (counted from 0 between
+  // "\n"s; past the last, the last) is its first in view.
+  virtual void ShowDetailsLine(std::size_t line) = 0;
   // The 双线桥 of a redox answer in Picture1; null clears it. The form keeps
   // both alive until its next call, so a view may paint from them.
   virtual void ShowBridges(const chemistry::Answer* answer, const chemistry::Details* details) = 0;

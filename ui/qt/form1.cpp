@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextLayout>
 #include <QTimer>
 #include <algorithm>
@@ -228,6 +230,18 @@ void Form1::ShowChemistryPane(bool shown) {
   LayOut();
 }
 
+void Form1::ShowDetailsLine(std::size_t line) {
+  auto* pane = static_cast<QPlainTextEdit*>(Control(ControlId::kText4));
+  const QTextDocument* document = pane->document();
+  const int last = std::max(0, document->blockCount() - 1);
+  QTextCursor at(document->findBlockByNumber(static_cast<int>(std::min<std::size_t>(line, last))));
+  // From the bottom, the box scrolls up only until the line is the first in
+  // view, counting the rows its wrapping makes.
+  pane->verticalScrollBar()->setValue(pane->verticalScrollBar()->maximum());
+  pane->setTextCursor(at);
+  pane->ensureCursorVisible();
+}
+
 void Form1::ShowBridges(const chemistry::Answer* answer, const chemistry::Details* details) {
   std::optional<drawing::BridgeFigure> figure;
   if (answer && details) {
@@ -277,6 +291,20 @@ void Form1::LayOut() {
     }
   }
   setFixedSize(places.Client().width, places.Client().height);
+  KeepOnScreen();
+}
+
+// A pane that grew moves the window up as far as it needs to stay on the
+// screen's available area; the caption stays in reach above all.
+void Form1::KeepOnScreen() {
+  const QScreen* shown_on = isVisible() ? screen() : nullptr;
+  if (!shown_on) return;
+  const QRect area = shown_on->availableGeometry();
+  const QRect frame = frameGeometry();
+  // The frame's own edges stay as they are around the client's new height.
+  const int frame_height = frame.height() - geometry().height() + height();
+  if (frame.top() + frame_height <= area.bottom() + 1) return;
+  move(frame.left(), std::max(area.top(), area.bottom() + 1 - frame_height));
 }
 
 void Form1::SetControlEnabled(ControlId id, bool enabled) { Control(id)->setEnabled(enabled); }

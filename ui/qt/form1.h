@@ -47,6 +47,7 @@ class Form1 : public QWidget, public form::FormView {
   void SetWindowCaption(const Text& caption) override;
   void WakeUi() override;
   void ShowChemistryPane(bool shown) override;
+  void ShowDetailsLine(std::size_t line) override;
   void ShowBridges(const chemistry::Answer* answer, const chemistry::Details* details) override;
 
  protected:
@@ -59,6 +60,7 @@ class Form1 : public QWidget, public form::FormView {
   // Places every control for the mode and the pane's content, and sizes the
   // window to hold them.
   void LayOut();
+  void KeepOnScreen();
   form::PaneContent MeasurePane() const;
   void AddModeItem(QMenu& menu);
   QWidget* Control(form::ControlId id) const { return controls_[static_cast<std::size_t>(id)]; }

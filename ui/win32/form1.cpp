@@ -264,6 +264,22 @@ void Form1::ShowChemistryPane(bool shown) {
   LayOut();
 }
 
+void Form1::ShowDetailsLine(std::size_t line) {
+  const HWND pane = Control(ControlId::kText4);
+  if (!pane) return;
+  // The box's own text holds "\r\n" between lines; it counts wrapped rows.
+  const std::wstring text = WindowText(pane);
+  std::size_t at = 0;
+  for (std::size_t seen = 0; seen < line; ++seen) {
+    const std::size_t next = text.find(L'\n', at);
+    if (next == std::wstring::npos) break;
+    at = next + 1;
+  }
+  const auto row = SendMessageW(pane, EM_LINEFROMCHAR, static_cast<WPARAM>(at), 0);
+  const auto first = SendMessageW(pane, EM_GETFIRSTVISIBLELINE, 0, 0);
+  SendMessageW(pane, EM_LINESCROLL, 0, row - first);
+}
+
 void Form1::ShowBridges(const chemistry::Answer* answer, const chemistry::Details* details) {
   bridges_.SetFigure(answer && details
                          ? drawing::MakeBridgeFigure(*answer, *details, form::kWindowLanguage)

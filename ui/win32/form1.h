@@ -57,6 +57,7 @@ class Form1 : public form::FormView {
   void SetWindowCaption(const Text& caption) override;
   void WakeUi() override;
   void ShowChemistryPane(bool shown) override;
+  void ShowDetailsLine(std::size_t line) override;
   void ShowBridges(const chemistry::Answer* answer, const chemistry::Details* details) override;
 
  private:
